@@ -1,0 +1,20 @@
+#pragma once
+#include <string_view>
+#include "engine/EvalError.h"
+
+namespace quorvix {
+
+// What CONVERT needs from the unit conversion engine. The engine only knows
+// this interface, so it does not depend on the units layer; whoever owns both
+// the Evaluator and the conversion engine connects them.
+class UnitConversionService {
+public:
+    virtual ~UnitConversionService() = default;
+    // Converts value from one unit text to another (texts as typed, between
+    // the quotes). Returns 0 and sets result, or an EvalError (11 when a unit
+    // is not found or the units are not connected).
+    virtual EvalError ConvertUnits(double value, std::string_view from, std::string_view to,
+                                   double& result) = 0;
+};
+
+}  // namespace quorvix
