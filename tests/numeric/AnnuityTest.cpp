@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "numeric/Annuity.h"
+
+using namespace quorvix::numeric;
+
+namespace {
+
+// True when `actual` agrees with `expected` to `digits` significant digits,
+// i.e. differs by at most half a unit in the last of those digits.
+::testing::AssertionResult SameDigits(double actual, double expected, int digits = 10) {
+    const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(expected))) - (digits - 1));
+    if (std::fabs(actual - expected) <= 0.5 * unit * (1 + 1e-12)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << actual << " differs from " << expected << " in the first " << digits << " digits";
+}
+
+}  // namespace
+
+TEST(Annuity, OrdinaryRatesToTenDigits) {
+    EXPECT_TRUE(SameDigits(PV(0.01, 12, -100), 1125.507747));
+    EXPECT_TRUE(SameDigits(FV(0.01, 12, -100), 1268.250301));
+    EXPECT_TRUE(SameDigits(PMT(0.01, 12, 1000), -88.84878868));
+    EXPECT_TRUE(SameDigits(PMT(0.01, 12, 1000, 0, 1), -87.9690977, 9));
+    EXPECT_TRUE(SameDigits(NPER(0.01, -100, 1000), 10.58864446));
+}
+
+TEST(Annuity, ZeroRateUsesTheLinearFormulas) {
+    EXPECT_DOUBLE_EQ(PV(0, 12, -100, 50), 1150.0);
+    EXPECT_DOUBLE_EQ(FV(0, 12, -100, 50), 1150.0);
+    EXPECT_DOUBLE_EQ(PMT(0, 12, 1200), -100.0);
+    EXPECT_DOUBLE_EQ(NPER(0, -100, 1200), 12.0);
+    // A zero payment at zero rate divides by zero; the caller sees a non-finite value.
+    EXPECT_FALSE(std::isfinite(NPER(0, 0, 1200)));
+}
+
+TEST(Annuity, TinyNonZeroRatesDoNotCancel) {
+    // (1+r)^n - 1 rounds to 0 for r = 1e-20 when formed naively.
+    EXPECT_DOUBLE_EQ(PV(1e-20, 12, -100), 1200.0);
+    EXPECT_DOUBLE_EQ(FV(1e-20, 12, -100), 1200.0);
+    EXPECT_DOUBLE_EQ(PMT(1e-20, 12, 1200), -100.0);
+    EXPECT_DOUBLE_EQ(NPER(1e-20, -100, 1200), 12.0);
+    EXPECT_NEAR(EFR(1e-20, 12), 1e-20, 1e-32);
+    EXPECT_NEAR(APR(1e-20, 12), 1e-20, 1e-32);
+    // Close to the linear case but with interest taken into account.
+    EXPECT_NEAR(PV(1e-9, 12, -100), 1200.0 - 100 * 78 * 1e-9, 1e-9);
+}
+
+TEST(Annuity, InterestAndPrincipalPartsSplitThePayment) {
+    EXPECT_TRUE(SameDigits(IPMT(0.01, 1, 12, 1000), -10.0));
+    EXPECT_TRUE(SameDigits(PPMT(0.01, 1, 12, 1000), -78.84878868));
+    EXPECT_NEAR(IPMT(0.01, 1, 12, 1000) + PPMT(0.01, 1, 12, 1000), PMT(0.01, 12, 1000), 1e-12);
+    // Later payments carry less interest on a falling balance.
+    EXPECT_GT(IPMT(0.01, 6, 12, 1000), IPMT(0.01, 1, 12, 1000));
+    for (int per = 1; per <= 12; ++per) {
+        EXPECT_NEAR(IPMT(0.01, per, 12, 1000) + PPMT(0.01, per, 12, 1000), PMT(0.01, 12, 1000),
+                    1e-12);
+    }
+    // Payments in advance: the first interest part is not forced to 0.
+    EXPECT_TRUE(SameDigits(IPMT(0.01, 1, 12, 1000, 0, 1), -10.78068108));
+}
+
+TEST(Annuity, TimingEntersOnlyThroughTheFactor) {
+    // A type of 2 is used as given: the factor is (1 + 2 * rate).
+    EXPECT_NEAR(PV(0.01, 12, -100, 0, 2), PV(0.01, 12, -100) * 1.02, 1e-9);
+    EXPECT_NEAR(PV(0.01, 12, -100, 0, 1), PV(0.01, 12, -100) * 1.01, 1e-9);
+    EXPECT_NEAR(FV(0.01, 12, -100, 0, 1), FV(0.01, 12, -100) * 1.01, 1e-9);
+}
+
+TEST(Annuity, EffectiveAndNominalRates) {
+    EXPECT_TRUE(SameDigits(EFR(0.12, 12), 0.1268250301));
+    EXPECT_NEAR(APR(0.1268250301, 12), 0.12, 1e-10);
+    EXPECT_NEAR(APR(EFR(0.05, 4), 4), 0.05, 1e-15);
+    EXPECT_DOUBLE_EQ(EFR(0.06, 1), 0.06);
+}
+
+TEST(Annuity, RateConvergesFromDifferentGuesses) {
+    RateResult r = RATE(12, -100, 1000, 0, 0, 0.01);
+    ASSERT_EQ(r.status, RateStatus::Converged);
+    EXPECT_TRUE(SameDigits(r.rate, 0.02922854077));
+    r = RATE(12, -100, 1000, 0, 0, 0.1);
+    ASSERT_EQ(r.status, RateStatus::Converged);
+    EXPECT_TRUE(SameDigits(r.rate, 0.02922854077));
+    // The converged rate reproduces the present value.
+    EXPECT_NEAR(PV(r.rate, 12, -100), 1000.0, 1e-8);
+}
+
+TEST(Annuity, RateStatusCases) {
+    // Guess 0: both estimates equal, so the difference of residuals is 0.
+    EXPECT_EQ(RATE(12, -100, 1000, 0, 0, 0.0).status, RateStatus::FlatSpot);
+    // ... unless the residual there is itself negligible: then no flat spot,
+    // but the step is undefined and the iteration never settles.
+    EXPECT_EQ(RATE(12, -100, 1200, 0, 0, 0.0).status, RateStatus::NotConverged);
+    // Loan and payment of the same sign: no rate repays it.
+    EXPECT_EQ(RATE(12, 100, 1000, 0, 0, 0.1 / 12).status, RateStatus::NotConverged);
+    // A solution at exactly 0: the residual is computed without cancellation,
+    // so the iteration reaches a rate within rounding of 0 where the residual
+    // vanishes, and reports it.
+    const RateResult zero = RATE(12, -100, 1200, 0, 0, 0.01);
+    ASSERT_EQ(zero.status, RateStatus::Converged);
+    EXPECT_LT(std::fabs(zero.rate), 1e-15);
+}
