@@ -1,0 +1,109 @@
+#include "calculator/ResultFormat.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+namespace quorvix {
+
+namespace {
+
+constexpr int kDefaultDigits = 15;
+constexpr int kMaxChosenDigits = 11;
+
+// True for "%" ["." digits] one of g G e E f F: the only patterns handed to
+// snprintf, so a bad pattern can never read a missing argument.
+bool IsSingleFloatPattern(const std::string& pattern) {
+    if (pattern.size() < 2 || pattern[0] != '%') return false;
+    std::size_t i = 1;
+    if (pattern[i] == '.') {
+        ++i;
+        const std::size_t firstDigit = i;
+        while (i < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[i]))) ++i;
+        if (i == firstDigit || i - firstDigit > 2) return false;
+    }
+    if (i + 1 != pattern.size()) return false;
+    const char letter = pattern[i];
+    return letter == 'g' || letter == 'G' || letter == 'e' || letter == 'E' || letter == 'f' ||
+           letter == 'F';
+}
+
+// Upper-cases and gives the exponent (after 'E' and its sign) three digits.
+std::string NormaliseExponent(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::size_t e = text.find('E');
+    if (e == std::string::npos || e + 1 >= text.size()) return text;
+    const char sign = text[e + 1];
+    if (sign != '+' && sign != '-') return text;
+    const std::size_t digitsStart = e + 2;
+    std::size_t digitsEnd = digitsStart;
+    while (digitsEnd < text.size() && std::isdigit(static_cast<unsigned char>(text[digitsEnd])))
+        ++digitsEnd;
+    const std::size_t count = digitsEnd - digitsStart;
+    if (count > 0 && count < 3) text.insert(digitsStart, 3 - count, '0');
+    return text;
+}
+
+// Truncates toward zero to 64 bits; values outside that range (and NaN)
+// become the most negative 64-bit integer.
+std::int64_t TruncateTo64(double value) {
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (!(value > -kTwoTo63 - 1.0 && value < kTwoTo63)) return INT64_MIN;
+    return static_cast<std::int64_t>(value);
+}
+
+}  // namespace
+
+std::string BuildNumberPattern(int numberFormat, int significantDigits) {
+    int digits = significantDigits;
+    if (digits <= 0 || digits > kMaxChosenDigits) digits = kDefaultDigits;
+    char letter = 'g';
+    if (numberFormat == kScientificFormat) {
+        letter = 'e';
+        digits -= 1;
+    }
+    return "%." + std::to_string(digits) + letter;
+}
+
+std::string FormatWithPattern(const std::string& pattern, double value) {
+    const std::string& safe = IsSingleFloatPattern(pattern) ? pattern : std::string("%.15G");
+    char small[64];
+    const int needed = std::snprintf(small, sizeof small, safe.c_str(), value);
+    if (needed < 0) return std::string();
+    std::string text;
+    if (static_cast<std::size_t>(needed) < sizeof small) {
+        text.assign(small, static_cast<std::size_t>(needed));
+    } else {
+        text.resize(static_cast<std::size_t>(needed) + 1);
+        std::snprintf(text.data(), text.size(), safe.c_str(), value);
+        text.resize(static_cast<std::size_t>(needed));
+    }
+    return NormaliseExponent(std::move(text));
+}
+
+std::string UnsignedToBase(unsigned int value, int base) {
+    if (base < 2 || base > 36) base = 10;
+    static const char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    if (value == 0) return "0";
+    std::string reversed;
+    while (value != 0) {
+        reversed.push_back(kDigits[value % static_cast<unsigned int>(base)]);
+        value /= static_cast<unsigned int>(base);
+    }
+    return std::string(reversed.rbegin(), reversed.rend());
+}
+
+std::string FormatResult(double value, int numberBase, const std::string& numberPattern) {
+    if (numberBase == 10) return FormatWithPattern(numberPattern, value);
+
+    const std::int64_t whole = TruncateTo64(value);
+    const auto low = static_cast<std::int32_t>(static_cast<std::uint32_t>(whole));
+    std::string digits = UnsignedToBase(static_cast<std::uint32_t>(low), numberBase);
+    // NaN compares false, so the negated test also warns for it.
+    if (!(std::fabs(value - static_cast<double>(low)) <= 1e-15))
+        digits += "  (Warning: truncated from decimal number " + FormatWithPattern("%G", value) + ")";
+    return digits;
+}
+
+}  // namespace quorvix
