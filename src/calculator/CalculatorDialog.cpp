@@ -1,0 +1,61 @@
+#include "calculator/CalculatorDialog.h"
+
+#include "calculator/ResultFormat.h"
+
+namespace quorvix {
+
+CalculatorDialog::CalculatorDialog(CalculatorDisplay& display, Prompter& prompter)
+    : display_(display), prompter_(prompter) {
+    // The main engine's slots: t for the solver operators, ANS for answers.
+    evaluator_.SetSlotCount(2);
+    evaluator_.SetSlotName(kSlotT, "t");
+    evaluator_.SetSlotName(kSlotAns, "ANS");
+    evaluator_.setNumberBase(numberBase_);
+    BuildNumberPattern();
+}
+
+void CalculatorDialog::SetNumberBase(NumberBase base) {
+    numberBase_ = (base >= 2 && base <= 36) ? base : 10;
+    evaluator_.setNumberBase(numberBase_);
+}
+
+void CalculatorDialog::SetNumberFormat(int format) {
+    numberFormat_ = format;
+    BuildNumberPattern();
+}
+
+void CalculatorDialog::SetSignificantDigits(int digits) {
+    significantDigits_ = digits;
+    BuildNumberPattern();
+}
+
+void CalculatorDialog::SetUserFunctions(const std::vector<UserFunctionEntry>* functions) {
+    userFunctions_ = functions;
+    evaluator_.setUserFunctions(functions);
+}
+
+void CalculatorDialog::BuildNumberPattern() {
+    numberPattern_ = quorvix::BuildNumberPattern(numberFormat_, significantDigits_);
+}
+
+std::string CalculatorDialog::FormatResult(double value) const {
+    return quorvix::FormatResult(value, numberBase_, numberPattern_);
+}
+
+void CalculatorDialog::InsertText(std::string_view text) {
+    display_.SetFocus();
+    for (char c : text) display_.QueueCharacter(c);
+    pendingInsert_ = true;
+}
+
+void CalculatorDialog::ShowHelpText(std::string_view message) {
+    helpText_ = "  ";
+    helpText_.append(message);
+    if (onHelpText) onHelpText(helpText_);
+}
+
+void CalculatorDialog::ShowNextTip() {
+    if (onShowNextTip) onShowNextTip();
+}
+
+}  // namespace quorvix

@@ -1,0 +1,118 @@
+#pragma once
+// The calculator window's logic, free of any widget: it owns the main
+// Evaluator, reads expressions from the worksheet display, recognises the
+// display commands and assignments, writes answers back through the
+// display's input queue and reports failures on the help line.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculator/CalculatorDisplay.h"
+#include "engine/Evaluator.h"
+
+namespace quorvix {
+
+class Prompter;
+
+class CalculatorDialog {
+public:
+    // What one EvaluateCurrentLine did.
+    enum class LineOutcome {
+        Nothing,  // a blank line (or nothing read yet)
+        Comment,  // a line starting with an apostrophe
+        Command,  // CLEAR, EXIT, CLEARVARS or SHOWVARS
+        Answer,   // evaluated; the answer was written under the line
+        Failed,   // refused name, syntax error or evaluation error
+    };
+
+    static constexpr int kSlotT = 0;
+    static constexpr int kSlotAns = 1;
+    static constexpr int kLineReadLimit = 1000;
+
+    CalculatorDialog(CalculatorDisplay& display, Prompter& prompter);
+
+    Evaluator& evaluator() { return evaluator_; }
+    const Evaluator& evaluator() const { return evaluator_; }
+    CalculatorDisplay& display() { return display_; }
+
+    // --- Settings (copied into the Evaluator where it needs them) ----------
+    AngleUnit angleUnit() const { return evaluator_.angleUnit(); }
+    void SetAngleUnit(AngleUnit unit) { evaluator_.setAngleUnit(unit); }
+    NumberBase numberBase() const { return numberBase_; }
+    void SetNumberBase(NumberBase base);
+    int numberFormat() const { return numberFormat_; }
+    void SetNumberFormat(int format);
+    int significantDigits() const { return significantDigits_; }
+    void SetSignificantDigits(int digits);
+    bool newLineAfterCalculation() const { return newLineAfterCalculation_; }
+    void SetNewLineAfterCalculation(bool on) { newLineAfterCalculation_ = on; }
+    // The calculator's compiled user functions (not owned); their names are
+    // refused as variable names. Null for none.
+    void SetUserFunctions(const std::vector<UserFunctionEntry>* functions);
+
+    // --- Formatting ----------------------------------------------------------
+    void BuildNumberPattern();
+    const std::string& numberPattern() const { return numberPattern_; }
+    std::string FormatResult(double value) const;
+
+    // --- Display commands ----------------------------------------------------
+    void ReadCurrentLine();
+    LineOutcome EvaluateCurrentLine();
+    void InsertText(std::string_view text);
+    void ShowHelpText(std::string_view message);
+    void ClearEntry();
+    void ClearDisplay();
+    void ShowVariables();
+    void ConfirmClearVariables();
+    void RequestExit();
+
+    // --- State -----------------------------------------------------------------
+    const std::string& expressionText() const { return expressionText_; }
+    int currentLine() const { return currentLine_; }
+    bool pendingInsert() const { return pendingInsert_; }
+    const std::string& helpKeyword() const { return helpKeyword_; }
+    void SetHelpKeyword(std::string keyword) { helpKeyword_ = std::move(keyword); }
+    double lastResult() const { return lastResult_; }
+    // The help line's whole text, with its two leading blanks.
+    const std::string& helpText() const { return helpText_; }
+    bool exitRequested() const { return exitRequested_; }
+
+    // --- Hooks for the host ----------------------------------------------------
+    // Called with the help line's new text.
+    std::function<void(const std::string&)> onHelpText;
+    // Asked to run the exit command later (the request is not acted on here).
+    std::function<void()> onExitRequest;
+    // Shows the next tip on the help line after an evaluation or ClearEntry.
+    std::function<void()> onShowNextTip;
+
+private:
+    bool IsRefusedVariableName(const std::string& name) const;
+    // Start of the line an expression was read from; the caret's line when
+    // reading ran above the first line.
+    int CurrentLineStart() const;
+    std::string ListingValue(const std::string& formula);
+    void ShowNextTip();
+
+    CalculatorDisplay& display_;
+    Prompter& prompter_;
+    Evaluator evaluator_;
+    const std::vector<UserFunctionEntry>* userFunctions_ = nullptr;
+
+    NumberBase numberBase_ = 10;
+    int numberFormat_ = 0;
+    int significantDigits_ = 10;
+    bool newLineAfterCalculation_ = true;
+    std::string numberPattern_ = "%.15G";
+
+    std::string expressionText_;
+    int currentLine_ = 0;
+    bool pendingInsert_ = false;
+    std::string helpKeyword_;
+    double lastResult_ = 0.0;
+    std::string helpText_;
+    bool exitRequested_ = false;
+};
+
+}  // namespace quorvix
