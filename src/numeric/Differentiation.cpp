@@ -1,0 +1,73 @@
+#include "numeric/Differentiation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "numeric/NumericSupport.h"
+
+namespace quorvix::numeric {
+
+namespace {
+
+constexpr double kStepRatio = 1.4;
+constexpr double kStepRatioSquared = kStepRatio * kStepRatio;  // 1.9599999999999997
+constexpr double kStepShrink = 1.0 / kStepRatio;               // 0.7142857142857143
+constexpr int kTableauSize = 10;
+constexpr double kInitialError = 1.0e30;
+constexpr double kSafety = 2.0;
+
+// (f(x + hh) - f(x - hh)) / (2 hh); false when a sample failed.
+bool CentralDifference(const SolverCallback& f, double x, double hh, double& result) {
+    double fplus = 0.0, fminus = 0.0;
+    if (f(x + hh, fplus) != 0 || f(x - hh, fminus) != 0) return false;
+    result = (fplus - fminus) / (2.0 * hh);
+    return true;
+}
+
+}  // namespace
+
+double dfridr(const SolverCallback& f, double x, double h, double& err) {
+    err = kInitialError;
+    if (h == 0.0) {
+        numerror("h must be nonzero in dfridr.");
+        return 0.0;
+    }
+    DMatrix a(1, kTableauSize, 1, kTableauSize);
+    if (!a.ok()) return 0.0;
+
+    double hh = h;
+    if (!CentralDifference(f, x, hh, a[1][1])) {
+        numerror("Can't evaluate function");
+        return 0.0;
+    }
+    // No estimate yet. An entry is accepted when its error is within the
+    // best so far; the very first finite error is accepted whatever its
+    // size, so that a function with huge values (where every error exceeds
+    // the initial 1e30) still gets its derivative instead of no answer.
+    double ans = std::numeric_limits<double>::quiet_NaN();
+    bool haveAnswer = false;
+    for (int i = 2; i <= kTableauSize; ++i) {
+        hh *= kStepShrink;
+        if (!CentralDifference(f, x, hh, a[1][i])) {
+            numerror("Can't evaluate function");
+            return 0.0;
+        }
+        double fac = kStepRatioSquared;
+        for (int j = 2; j <= i; ++j) {
+            a[j][i] = (a[j - 1][i] * fac - a[j - 1][i - 1]) / (fac - 1.0);
+            fac *= kStepRatioSquared;
+            const double errt = std::max(std::fabs(a[j][i] - a[j - 1][i]),
+                                         std::fabs(a[j][i] - a[j - 1][i - 1]));
+            if (errt <= err || (!haveAnswer && std::isfinite(errt))) {
+                err = errt;
+                ans = a[j][i];
+                haveAnswer = true;
+            }
+        }
+        if (std::fabs(a[i][i] - a[i - 1][i - 1]) >= kSafety * err) break;
+    }
+    return ans;
+}
+
+}  // namespace quorvix::numeric

@@ -1,0 +1,15 @@
+#pragma once
+// Numerical derivatives by Ridders' method: central differences at
+// shrinking steps, extrapolated to step zero in a Neville tableau.
+
+#include "numeric/SolverCallback.h"
+
+namespace quorvix::numeric {
+
+// The derivative of f at x, starting with step h and dividing the step by
+// 1.4 up to nine times. Returns the best estimate and its error estimate in
+// err. h = 0 reports "h must be nonzero in dfridr."; a failing sample
+// reports "Can't evaluate function"; both return 0.
+double dfridr(const SolverCallback& f, double x, double h, double& err);
+
+}  // namespace quorvix::numeric

@@ -1,0 +1,17 @@
+#pragma once
+// One root of a function in a bracketing interval by Brent's method
+// (inverse quadratic interpolation, secant steps and bisection).
+
+#include "numeric/SolverCallback.h"
+
+namespace quorvix::numeric {
+
+// A root of f in [x1, x2] to the absolute tolerance tol (see
+// SolverTolerance). f(x1) and f(x2) must not have the same strict sign;
+// a zero at either end is returned exactly. Failures, each returning 0:
+// "Root must be bracketed in zbrent", "Maximum number of iterations
+// exceeded in zbrent" (100 new points), "Can't evaluate function".
+// `failed`, when given, is set to whether the search failed.
+double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* failed = nullptr);
+
+}  // namespace quorvix::numeric
