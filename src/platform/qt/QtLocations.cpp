@@ -1,0 +1,32 @@
+#include "platform/qt/QtLocations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace quorvix {
+
+QtLocations::QtLocations(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+std::string QtLocations::ProgramDirectory() const {
+    QString dir;
+    if (!dataDir_.empty()) {
+        dir = QString::fromStdString(dataDir_);
+    } else {
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+              QStringLiteral("/Daltrane/Quorvix");
+    }
+    QDir().mkpath(dir);
+    while (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
+    return dir.toStdString();
+}
+
+std::string QtLocations::ProgramPath() const {
+    if (QCoreApplication::instance() != nullptr) {
+        const QString path = QCoreApplication::applicationFilePath();
+        if (!path.isEmpty()) return path.toStdString();
+    }
+    return "quorvix";
+}
+
+}  // namespace quorvix
