@@ -1,0 +1,103 @@
+#include "calculator/CatalogueMenus.h"
+
+#include "calculator/FunctionCatalogue.h"
+#include "calculator/KeypadHost.h"
+#include "calculator/PopupHelp.h"
+#include "units/InsertionFormat.h"
+#include "units/PhysicalConstants.h"
+#include "units/UnitCatalogue.h"
+
+namespace quorvix {
+
+namespace {
+MenuItem GroupSubmenu(FunctionGroup group) {
+    const FunctionGroupInfo& info = FunctionGroupAt(group);
+    MenuItems entries;
+    int command = info.firstCommand;
+    for (const FunctionInfo& row : info.rows) entries.push_back(MenuItem::Entry(row.name, command++));
+    return MenuItem::Submenu(info.caption, std::move(entries));
+}
+}  // namespace
+
+MenuItems BuildConstantsMenu() {
+    MenuItems menu;
+    for (int k = 0; k < kPhysicalConstantCount; ++k)
+        menu.push_back(MenuItem::Entry(PhysicalConstantCaption(k), kFirstConstantCommand + k));
+    menu.push_back(MenuItem::Separator());
+    return menu;
+}
+
+MenuItems BuildConversionsMenu() {
+    MenuItems englishToMetric;
+    MenuItems metricToEnglish;
+    for (int k = 0; k < kConversionsMenuRowCount; ++k) {
+        const CatalogueRow& row = ConversionsMenuRowAt(k);
+        englishToMetric.push_back(MenuItem::Entry(
+            std::string(row.name) + " -> " + std::string(row.base), kFirstEnglishToMetricCommand + k));
+        metricToEnglish.push_back(MenuItem::Entry(
+            std::string(row.base) + " -> " + std::string(row.name), kFirstMetricToEnglishCommand + k));
+    }
+    MenuItems menu;
+    menu.push_back(MenuItem::Submenu("English to Metric", std::move(englishToMetric)));
+    menu.push_back(MenuItem::Submenu("Metric to English", std::move(metricToEnglish)));
+    menu.push_back(MenuItem::Separator());
+    return menu;
+}
+
+MenuItems BuildFunctionsMenu() {
+    MenuItems menu;
+    for (FunctionGroup group :
+         {FunctionGroup::Algebraic, FunctionGroup::Trigonometric,
+          FunctionGroup::InverseTrigonometric, FunctionGroup::Hyperbolic,
+          FunctionGroup::InverseHyperbolic, FunctionGroup::Solver, FunctionGroup::BaseConversion,
+          FunctionGroup::Bitwise})
+        menu.push_back(GroupSubmenu(group));
+    for (FunctionGroup group :
+         {FunctionGroup::Financial, FunctionGroup::Statistical, FunctionGroup::Special}) {
+        menu.push_back(MenuItem::Separator());
+        menu.push_back(GroupSubmenu(group));
+    }
+    menu.push_back(MenuItem::Separator());
+    return menu;
+}
+
+MenuItems BuildCatalogueMenuBar() {
+    MenuItems bar;
+    bar.push_back(MenuItem::Submenu("&Constants", BuildConstantsMenu()));
+    bar.push_back(MenuItem::Submenu("Con&versions", BuildConversionsMenu()));
+    bar.push_back(MenuItem::Submenu("Func&tions", BuildFunctionsMenu()));
+    return bar;
+}
+
+std::optional<std::string> CatalogueInsertText(int command) {
+    if (command >= kFirstConstantCommand && command < kFirstEnglishToMetricCommand)
+        return PhysicalConstantInsertText(command - kFirstConstantCommand);
+    if (command >= kFirstEnglishToMetricCommand && command < kFirstMetricToEnglishCommand)
+        return "*" + FormatInsertionValue(
+                         ConversionsMenuRowAt(command - kFirstEnglishToMetricCommand).factor);
+    if (command >= kFirstMetricToEnglishCommand && command < kFirstFunctionCommand)
+        return "*" + FormatInsertionValue(
+                         1.0 / ConversionsMenuRowAt(command - kFirstMetricToEnglishCommand).factor);
+    return std::nullopt;
+}
+
+void InsertFunction(const FunctionInfo& row, KeypadHost& host) {
+    host.SetHelpKeyword(row.name);
+    host.InsertText(row.name + "()");
+    host.Display().QueueKey(DisplayKey::Left);
+    host.ShowHelpText(SyntaxLine(row.name, row));
+}
+
+bool RunCatalogueCommand(int command, KeypadHost& host) {
+    if (const auto text = CatalogueInsertText(command)) {
+        host.InsertText(*text);
+        return true;
+    }
+    if (const FunctionInfo* row = FunctionForCommand(command)) {
+        InsertFunction(*row, host);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace quorvix

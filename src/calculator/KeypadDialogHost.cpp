@@ -1,0 +1,23 @@
+#include "calculator/KeypadDialogHost.h"
+
+#include "calculator/CalculatorDialog.h"
+
+namespace quorvix {
+
+KeypadDialogHost::KeypadDialogHost(CalculatorDialog& dialog, TipRotation& tips)
+    : dialog_(dialog), tips_(tips) {}
+
+void KeypadDialogHost::InsertText(const std::string& text) { dialog_.InsertText(text); }
+CalculatorDisplay& KeypadDialogHost::Display() { return dialog_.display(); }
+void KeypadDialogHost::ShowHelpText(const std::string& message) { dialog_.ShowHelpText(message); }
+void KeypadDialogHost::SetHelpKeyword(const std::string& keyword) {
+    dialog_.SetHelpKeyword(keyword);
+}
+void KeypadDialogHost::EvaluateCurrentLine() { dialog_.EvaluateCurrentLine(); }
+void KeypadDialogHost::ClearEntry() { dialog_.ClearEntry(); }
+void KeypadDialogHost::ShowNextTip() { dialog_.ShowHelpText(tips_.Next()); }
+void KeypadDialogHost::OpenCatalogueMenu(CatalogueMenuKind kind) {
+    if (onOpenMenu) onOpenMenu(kind);
+}
+
+}  // namespace quorvix
