@@ -1,0 +1,86 @@
+#include "numeric/Fresnel.h"
+
+#include <cmath>
+#include <complex>
+
+#include "numeric/NumericSupport.h"
+
+namespace quorvix::numeric {
+namespace {
+
+constexpr double kEps = 3.0e-15;
+constexpr int kMaxIterations = 100;
+constexpr double kFpMin = 1.0e-37;
+constexpr double kSeriesUpTo = 1.5;
+constexpr double kPi = 3.141592653589793;
+constexpr double kHalfPi = 1.5707963267948966;
+
+}  // namespace
+
+FresnelValues frenel(double x) {
+    using Complex = std::complex<double>;
+    FresnelValues out;
+    const double ax = std::fabs(x);
+    if (ax < std::sqrt(kFpMin)) {
+        out.s = 0.0;
+        out.c = ax;
+    } else if (ax <= kSeriesUpTo) {
+        // Alternating series; odd terms feed S, even terms C.
+        const double fact = kHalfPi * ax * ax;
+        double sum = 0.0, sums = 0.0, sumc = ax;
+        double sign = 1.0, term = ax;
+        double n = 3.0;
+        bool odd = true;
+        int k = 1;
+        for (; k <= kMaxIterations; ++k) {
+            term *= fact / k;
+            sum += sign * term / n;
+            const double test = std::fabs(sum) * kEps;
+            if (odd) {
+                sign = -sign;
+                sums = sum;
+                sum = sumc;
+            } else {
+                sumc = sum;
+                sum = sums;
+            }
+            if (term < test) break;
+            odd = !odd;
+            n += 2.0;
+        }
+        if (k > kMaxIterations) numerror("series failed in frenel");
+        out.s = sums;
+        out.c = sumc;
+    } else {
+        const double pix2 = kPi * ax * ax;
+        Complex b(1.0, -pix2);
+        Complex cc(1.0 / kFpMin, 0.0);
+        Complex d = 1.0 / b;
+        Complex h = d;
+        double n = -1.0;
+        int k = 2;
+        for (; k <= kMaxIterations; ++k) {
+            n += 2.0;
+            const double a = -n * (n + 1.0);
+            b += 4.0;
+            d = 1.0 / (a * d + b);
+            cc = b + a / cc;
+            const Complex del = cc * d;
+            h *= del;
+            if (std::fabs(del.real() - 1.0) + std::fabs(del.imag()) < kEps) break;
+        }
+        if (k > kMaxIterations) numerror("cf failed in frenel");
+        h *= Complex(ax, -ax);
+        const Complex cs = Complex(0.5, 0.5) *
+                           (1.0 - Complex(std::cos(0.5 * pix2), std::sin(0.5 * pix2)) * h);
+        out.c = cs.real();
+        out.s = cs.imag();
+    }
+    if (x < 0.0) {
+        out.c = -out.c;
+        out.s = -out.s;
+    }
+    return out;
+}
+
+}  // namespace quorvix::numeric

@@ -1,0 +1,17 @@
+#pragma once
+// Fresnel integrals S(x) = int_0^x sin(pi t^2 / 2) dt and
+// C(x) = int_0^x cos(pi t^2 / 2) dt: power series up to |x| = 1.5, a complex
+// continued fraction (modified Lentz) above; precision 3e-15.
+
+namespace quorvix::numeric {
+
+struct FresnelValues {
+    double s = 0.0;
+    double c = 0.0;
+};
+
+// Fails with "series failed in frenel" or "cf failed in frenel" when its
+// 100 iterations do not converge.
+FresnelValues frenel(double x);
+
+}  // namespace quorvix::numeric

@@ -1,0 +1,17 @@
+#pragma once
+// Cosine and sine integrals Ci(x) and Si(x): power series up to |x| = 2, a
+// complex continued fraction (modified Lentz) above; precision 3e-15.
+
+namespace quorvix::numeric {
+
+struct CiSiValues {
+    double ci = 0.0;
+    double si = 0.0;
+};
+
+// Ci(0) is returned as the finite value -1e37. Ci(-x) = Ci(x) (the value
+// for |x|), Si(-x) = -Si(x). Fails with "cf failed in cisi" or "maxits
+// exceeded in cisi" when its 100 iterations do not converge.
+CiSiValues cisi(double x);
+
+}  // namespace quorvix::numeric
