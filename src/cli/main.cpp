@@ -1,6 +1,3 @@
-#include <cstdio>
+#include "cli/CliRunner.h"
 
-int main() {
-    std::puts("quorvix-cli: the terminal front end is being built");
-    return 0;
-}
+int main(int argc, char** argv) { return quorvix::RunCli(argc, argv); }

@@ -1,0 +1,26 @@
+#pragma once
+// The whole quorvix-cli program, callable from main and from tests.
+
+#include <iosfwd>
+#include <string>
+
+namespace quorvix {
+
+class CliSession;
+struct CliOptions;
+
+int RunCli(int argc, char** argv);
+
+// Sets up a session before its first line: stored state first, then the
+// options given on the command line over it.
+void PrepareSession(CliSession& session, const CliOptions& options);
+
+// Runs one line and writes its output or error; false once the session has
+// been asked to exit.
+bool RunAndReport(CliSession& session, const std::string& line, std::ostream& out,
+                  std::ostream& err);
+
+// The interactive prompt with line editing and history (a terminal on stdin).
+int RunInteractive(const CliOptions& options);
+
+}  // namespace quorvix

@@ -1,0 +1,84 @@
+#include "cli/CliSession.h"
+
+namespace quorvix {
+
+namespace {
+
+// A line as typed: tabs count as blanks, other control characters cannot
+// be typed into the display.
+std::string TypeableText(std::string_view line) {
+    std::string text;
+    text.reserve(line.size());
+    for (char c : line) {
+        if (c == '\t') c = ' ';
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u != 0x7F) text.push_back(c);
+    }
+    return text;
+}
+
+}  // namespace
+
+CliSession::CliSession(Prompter& prompter) : calculator_(display_, prompter) {}
+
+void CliSession::ApplyOptions(const CliOptions& options) {
+    if (options.angleUnit) calculator_.SetAngleUnit(*options.angleUnit);
+    if (options.numberBase) calculator_.SetNumberBase(*options.numberBase);
+    if (options.numberFormat) calculator_.SetNumberFormat(*options.numberFormat);
+    if (options.significantDigits) calculator_.SetSignificantDigits(*options.significantDigits);
+}
+
+std::vector<std::string> CliSession::SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+void CliSession::AppendToTranscript(const std::string& text) {
+    transcript_ += text;
+    if (!transcript_.empty() && transcript_.back() != '\n') transcript_ += '\n';
+}
+
+CliSession::LineResult CliSession::RunLine(std::string_view line) {
+    LineResult result;
+    const std::string text = TypeableText(line);
+    if (text.empty()) return result;
+
+    // Each line is typed on a fresh display; the transcript keeps the whole
+    // worksheet, so one line's work does not grow with the run's length.
+    display_.SetText(std::string());
+    display_.TypeText(text);
+    const CalculatorDialog::LineOutcome outcome = calculator_.EvaluateCurrentLine();
+    display_.ProcessQueuedInput();
+    const std::string written = display_.Text();
+
+    if (outcome == CalculatorDialog::LineOutcome::Failed) {
+        result.ok = false;
+        anyFailed_ = true;
+        const std::string& help = calculator_.helpText();
+        result.error = help.rfind("  ", 0) == 0 ? help.substr(2) : help;
+    } else {
+        const std::size_t lineEnd = written.find('\n');
+        if (lineEnd != std::string::npos) {
+            result.output = written.substr(lineEnd + 1);
+            while (!result.output.empty() && result.output.back() == '\n')
+                result.output.pop_back();
+        }
+    }
+
+    if (outcome == CalculatorDialog::LineOutcome::Command && written.empty())
+        transcript_.clear();  // CLEAR empties the worksheet
+    else
+        AppendToTranscript(written);
+    return result;
+}
+
+}  // namespace quorvix

@@ -1,0 +1,63 @@
+#pragma once
+// One run of the terminal calculator: a worksheet display, the calculator
+// logic behind it, and what each line wrote. The front end feeds it lines;
+// settings and a worksheet can be applied before the first line.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculator/CalculatorDialog.h"
+#include "calculator/TextDisplay.h"
+#include "cli/CliOptions.h"
+
+namespace quorvix {
+
+class Prompter;
+
+class CliSession {
+public:
+    struct LineResult {
+        bool ok = true;
+        // What the worksheet wrote under the line (answer, text result,
+        // variable listing), without the line itself or a trailing newline.
+        std::string output;
+        // The help-line message of a failed line, without its leading blanks.
+        std::string error;
+    };
+
+    explicit CliSession(Prompter& prompter);
+
+    // Applies the options given on the command line over the current
+    // settings (stored settings are applied first by whoever loads them).
+    void ApplyOptions(const CliOptions& options);
+
+    // Handles one line as if typed into the worksheet followed by Enter.
+    // An empty line is skipped (in the worksheet it would repeat the line
+    // above, which at a prompt is never what was meant).
+    LineResult RunLine(std::string_view line);
+
+    bool exitRequested() const { return calculator_.exitRequested(); }
+    bool anyFailed() const { return anyFailed_; }
+
+    // The worksheet as the window would show it after the lines so far;
+    // SetTranscript starts from a loaded worksheet.
+    const std::string& transcript() const { return transcript_; }
+    void SetTranscript(std::string text) { transcript_ = std::move(text); }
+
+    CalculatorDialog& calculator() { return calculator_; }
+    TextDisplay& display() { return display_; }
+
+    // Splits a text at its line breaks ("\n" or "\r\n").
+    static std::vector<std::string> SplitLines(std::string_view text);
+
+private:
+    void AppendToTranscript(const std::string& text);
+
+    TextDisplay display_;
+    CalculatorDialog calculator_;
+    std::string transcript_;
+    bool anyFailed_ = false;
+};
+
+}  // namespace quorvix

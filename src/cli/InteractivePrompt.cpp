@@ -1,0 +1,50 @@
+// The interactive prompt: libedit's readline with history, answers on
+// stdout, errors on stderr, Yes/No questions asked at the prompt.
+
+#include <editline/readline.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "cli/CliInterrupts.h"
+#include "cli/CliPrompters.h"
+#include "cli/CliRunner.h"
+#include "cli/CliSession.h"
+
+namespace quorvix {
+
+namespace {
+
+// Reads one line with editing; false at end of input or after Ctrl+C.
+bool ReadEditedLine(const std::string& prompt, std::string& line) {
+    char* raw = readline(prompt.c_str());
+    if (raw == nullptr) return false;
+    line = raw;
+    std::free(raw);
+    return !InterruptedWhileIdle();
+}
+
+bool HasNonBlank(const std::string& line) {
+    return line.find_first_not_of(" \t") != std::string::npos;
+}
+
+}  // namespace
+
+int RunInteractive(const CliOptions& options) {
+    InstallInterruptHandler(true);
+    TerminalPrompter prompter(std::cerr, ReadEditedLine);
+    CliSession session(prompter);
+    PrepareSession(session, options);
+    using_history();
+
+    std::string line;
+    while (ReadEditedLine("quorvix> ", line)) {
+        if (HasNonBlank(line)) add_history(line.c_str());
+        if (!RunAndReport(session, line, std::cout, std::cerr)) break;
+    }
+    if (InterruptedWhileIdle()) std::cout << '\n';
+    return session.anyFailed() ? 1 : 0;
+}
+
+}  // namespace quorvix
