@@ -1,0 +1,112 @@
+#include "shell/UnitConverter.h"
+
+#include "platform/NumberField.h"
+#include "userdefs/EditorList.h"
+
+namespace quorvix {
+
+UnitConverter::UnitConverter(UnitConversionService& converter, Prompter& prompter,
+                             std::string directory)
+    : converter_(converter), prompter_(prompter), directory_(std::move(directory)) {
+    recent_.Load(directory_);
+    if (recent_.size() >= 2) {
+        from_ = {recent_.at(0), 0};
+        to_ = {recent_.at(1), 1};
+    }
+    ShowFields();
+}
+
+std::string UnitConverter::UnitText(const UnitBox& box) const {
+    if (box.selected >= 0 && static_cast<std::size_t>(box.selected) < recent_.size()) {
+        return TrimBlanks(recent_.at(static_cast<std::size_t>(box.selected)));
+    }
+    return TrimBlanks(box.text);
+}
+
+void UnitConverter::ShowFields() {
+    valueText = FormatNumberField(value_);
+    resultText = FormatNumberField(result_);
+}
+
+void UnitConverter::ShowWithValue(double value) {
+    value_ = value;
+    ShowFields();
+    visible_ = true;
+}
+
+void UnitConverter::Convert() {
+    const std::string from = UnitText(from_);
+    const std::string to = UnitText(to_);
+    if (from.empty()) {
+        prompter_.ShowMessage(kCaption, kNoFromUnit, PromptIcon::Exclamation);
+        focus_ = Field::From;
+        return;
+    }
+    if (to.empty()) {
+        prompter_.ShowMessage(kCaption, kNoToUnit, PromptIcon::Exclamation);
+        focus_ = Field::To;
+        return;
+    }
+    // Reading stops at a field that is not a number; the conversion then
+    // uses the value as it stood.
+    if (ReadNumberField(valueText, value_, prompter_)) ReadNumberField(resultText, result_, prompter_);
+    double converted = 0.0;
+    if (converter_.ConvertUnits(value_, from, to, converted) != kNoError) {
+        prompter_.ShowMessage(kCaption, kCannotConvert, PromptIcon::Exclamation);
+        focus_ = Field::From;
+        return;
+    }
+    result_ = converted;
+    ShowFields();
+    // Typed units enter the recent list, the to unit first, so that the
+    // from unit ends up in front.
+    const bool recordTo = to_.selected < 0;
+    const bool recordFrom = from_.selected < 0;
+    if (recordTo) Record(to);
+    if (recordFrom) Record(from);
+}
+
+void UnitConverter::Record(const std::string& name) {
+    recent_.Record(name);
+    Reselect(from_);
+    Reselect(to_);
+}
+
+void UnitConverter::Reselect(UnitBox& box) const {
+    if (box.selected < 0) return;
+    box.selected = -1;
+    for (std::size_t i = 0; i < recent_.size(); ++i) {
+        if (recent_.at(i) == box.text) {
+            box.selected = static_cast<int>(i);
+            return;
+        }
+    }
+}
+
+void UnitConverter::Choose(UnitBox& box, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= recent_.size()) return;
+    box = {recent_.at(static_cast<std::size_t>(index)), index};
+    const std::string from = UnitText(from_);
+    const std::string to = UnitText(to_);
+    if (from.empty() || to.empty()) return;
+    // No message of any kind comes from a list choice: an unreadable value
+    // keeps the previous one, a failed conversion leaves the result.
+    ParseNumberField(valueText, value_);
+    double converted = 0.0;
+    if (converter_.ConvertUnits(value_, from, to, converted) != kNoError) return;
+    result_ = converted;
+    ShowFields();
+}
+
+void UnitConverter::ChooseFrom(int index) { Choose(from_, index); }
+void UnitConverter::ChooseTo(int index) { Choose(to_, index); }
+
+void UnitConverter::Switch() {
+    const std::string from = UnitText(from_);
+    const std::string to = UnitText(to_);
+    from_ = {to, -1};
+    to_ = {from, -1};
+    Convert();
+}
+
+}  // namespace quorvix

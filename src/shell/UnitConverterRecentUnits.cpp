@@ -1,0 +1,67 @@
+#include "shell/UnitConverterRecentUnits.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+
+#include "platform/AtomicFile.h"
+#include "platform/BinaryIO.h"
+#include "platform/Locations.h"
+
+namespace quorvix {
+
+namespace {
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) ==
+                      std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+// Fifty unit names never come near this; a larger file is not read.
+constexpr std::size_t kMaxRecentFileBytes = std::size_t{4} << 20;
+
+}  // namespace
+
+void RecentUnits::Record(const std::string& name) {
+    const auto same = std::find_if(entries_.begin(), entries_.end(),
+                                   [&](const std::string& e) { return SameIgnoringCase(e, name); });
+    if (same != entries_.end()) entries_.erase(same);
+    if (entries_.size() >= kMaxEntries) entries_.pop_back();
+    entries_.insert(entries_.begin(), name);
+}
+
+void RecentUnits::Decode(std::string_view bytes) {
+    entries_.clear();
+    ByteReader in(bytes);
+    std::int32_t count = 0;
+    if (!in.ReadInt32(count) || count <= 0) return;
+    const std::size_t wanted = std::min<std::size_t>(static_cast<std::size_t>(count), kMaxEntries);
+    for (std::size_t i = 0; i < wanted; ++i) {
+        std::string name;
+        if (!in.ReadText(name)) return;
+        entries_.push_back(std::move(name));
+    }
+}
+
+std::string RecentUnits::Encode() const {
+    ByteWriter out;
+    out.WriteInt32(static_cast<std::int32_t>(entries_.size()));
+    for (const std::string& e : entries_) out.WriteText(e);
+    return out.bytes();
+}
+
+void RecentUnits::Load(const std::string& directory) {
+    std::string bytes;
+    if (ReadWholeFile(JoinPath(directory, kRecentUnitsFile), bytes, kMaxRecentFileBytes)) {
+        Decode(bytes);
+    }
+}
+
+void RecentUnits::Save(const std::string& directory) const {
+    WriteFileAtomically(JoinPath(directory, kRecentUnitsFile), Encode());
+}
+
+}  // namespace quorvix

@@ -1,0 +1,45 @@
+#include "userdefs/UserFunctionCompiler.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quorvix {
+
+namespace {
+
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
+}  // namespace
+
+std::string UserFunctionSlotName(int k) {
+    if (k == 0) return "t";
+    return std::string(1, static_cast<char>('a' + k - 1));
+}
+
+bool IsCallableUserFunctionName(std::string_view name) {
+    return Evaluator::IsValidName(name) && UpperCase(name) != "ANS";
+}
+
+void CompileUserFunctions(const std::vector<UserFunction>& functions,
+                          std::vector<UserFunctionEntry>& compiled) {
+    compiled.clear();
+    compiled.reserve(functions.size());
+    for (const UserFunction& f : functions) {
+        UserFunctionEntry entry;
+        if (IsCallableUserFunctionName(f.name)) entry.upperName = UpperCase(f.name);
+        entry.evaluator = std::make_unique<Evaluator>();
+        entry.evaluator->SetExpression(f.expression);
+        const int arguments = std::clamp<int>(f.minArgs, 0, kMaxFunctionArguments);
+        entry.evaluator->SetSlotCount(arguments + 1);
+        for (int k = 0; k <= arguments; ++k) {
+            entry.evaluator->SetSlotName(k, UserFunctionSlotName(k));
+        }
+        compiled.push_back(std::move(entry));
+    }
+}
+
+}  // namespace quorvix

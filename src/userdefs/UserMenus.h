@@ -1,0 +1,57 @@
+#pragma once
+// The "User-defined ..." submenus at the end of the constants, conversions
+// and functions catalogue menus, as data, and what their entries insert into
+// the display when chosen.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "units/ConversionList.h"
+#include "userdefs/UserRecords.h"
+
+namespace quorvix {
+
+struct UserMenuEntry {
+    std::string text;  // empty for a separator
+    int command = 0;   // 0 for a separator
+    bool separator() const { return command == 0; }
+};
+
+struct UserSubmenu {
+    std::string caption;
+    // Position in its catalogue menu where an earlier copy of this submenu
+    // stands; the catalogue menu deletes that entry before appending this one.
+    int position = 0;
+    std::vector<UserMenuEntry> entries;
+};
+
+// Commands of the "&Edit..." entries (they open the editing dialogs).
+inline constexpr int kEditUserConstantsCommand = 128;
+inline constexpr int kEditUserConversionsCommand = 129;
+inline constexpr int kEditUserFunctionsCommand = 130;
+// First command of each kind's entries; entry k has first + k.
+inline constexpr int kFirstUserConstantCommand = 25000;
+inline constexpr int kFirstUserConversionCommand = 26000;
+inline constexpr int kFirstUserFunctionCommand = 27000;
+
+UserSubmenu BuildUserConstantsMenu(const std::vector<UserConstant>& constants);
+UserSubmenu BuildUserConversionsMenu(const ConversionList& list);
+UserSubmenu BuildUserFunctionsMenu(const std::vector<UserFunction>& functions);
+
+// What choosing an entry types into the display.
+struct UserMenuInsertion {
+    std::string text;
+    // Characters from the end of text to leave the caret at (1 puts it
+    // between the parentheses of "NAME()").
+    int caretBackFromEnd = 0;
+    std::string tip;  // help-line tip to show, empty for none
+};
+
+// The insertion of a user constant, conversion or function command, or
+// nothing when the command is not one of those entries.
+std::optional<UserMenuInsertion> UserMenuCommandInsertion(
+    int command, const std::vector<UserConstant>& constants, const ConversionList& list,
+    const std::vector<UserFunction>& functions);
+
+}  // namespace quorvix
