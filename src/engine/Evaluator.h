@@ -13,13 +13,14 @@
 #include <vector>
 
 #include "engine/EvalError.h"
+#include "engine/ExprNode.h"
 
 namespace quorvix {
 
 using AngleUnit = int;   // 0 degrees, 1 radians, 2 gradians
 using NumberBase = int;  // radix 2..36
 
-class ExprNode;
+class Evaluator;
 class UnitConversionService;
 
 // One compiled user function: its upper-cased name and its own Evaluator
@@ -99,7 +100,26 @@ public:
 
     static bool IsValidName(std::string_view name);
 
-    // ... private state chosen by the engine's owner.
+    // For the parser, the function groups and the unit layer (which walks
+    // the tree of a unit text parsed in unit mode).
+    ExprNode& Root() { return root_; }
+    const ExprNode& Root() const { return root_; }
+    std::vector<ValueSlot>& Slots() { return slots_; }
+    const std::vector<UserFunctionEntry>* UserFunctions() const { return userFunctions_; }
+    // Index of the variable named `name` (case ignored), or -1.
+    int FindVariableIndex(std::string_view name) const;
+
+private:
+    ExprNode root_;
+    AngleUnit angleUnit_ = 1;
+    NumberBase numberBase_ = 10;
+    std::vector<ValueSlot> slots_;
+    std::vector<Variable> variables_;
+    const std::vector<UserFunctionEntry>* userFunctions_ = nullptr;
+    bool unitMode_ = false;
+    UnitConversionService* unitService_ = nullptr;
+    std::string expression_;
+    int errorLength_ = 1;
 };
 
 }  // namespace quorvix

@@ -1,0 +1,28 @@
+#pragma once
+// The built-in functions computed inside the engine, grouped by kind. Each
+// Call... function returns false when the id is not in its group. Otherwise
+// it has set call.value (and call.resultText for text results) and reports
+// a failure either through errno (checked by the evaluator afterwards) or by
+// setting `code`, which then skips that check.
+
+#include <cstdint>
+
+#include "engine/EvalError.h"
+#include "engine/Evaluator.h"
+#include "engine/ExprNode.h"
+
+namespace quorvix {
+
+// x truncated toward zero to 64 bits, low 32 bits read as signed; a
+// magnitude of 2^63 or more, or a NaN, gives 0.
+std::int32_t ToInt32(double x);
+
+double ToRadians(double x, AngleUnit unit);
+double FromRadians(double x, AngleUnit unit);
+
+// Elementary, trigonometric, hyperbolic, LOGN, MOD, RAND and statistics.
+bool CallMathFunction(int id, const double* args, int count, ExprNode& call);
+// INT, FACT, bitwise operations and base conversions.
+bool CallIntegerFunction(int id, const double* args, int count, ExprNode& call, EvalError& code);
+
+}  // namespace quorvix

@@ -1,0 +1,41 @@
+#pragma once
+// The parser's table of built-in function names: id and argument range.
+
+#include <string_view>
+
+namespace quorvix {
+
+enum FunctionId : int {
+    kAdd = 1, kSubtract = 2, kMultiply = 3, kDivide = 4, kPower = 5, kPercent = 6,
+    kExp = 7, kLn = 8, kLog = 9, kSin = 10, kCos = 11, kTan = 12, kSec = 13, kCsc = 14,
+    kCot = 15, kAbs = 16, kRand = 17, kSqrt = 18, kSqr = 19, kInt = 20, kCeil = 21,
+    kFloor = 22, kFact = 23, kDegToRad = 24, kRadToDeg = 25, kArcSin = 26, kArcCos = 27,
+    kArcTan = 28, kArcSec = 29, kArcCsc = 30, kArcCot = 31, kSinh = 32, kCosh = 33,
+    kTanh = 34, kSech = 35, kCsch = 36, kCoth = 37, kArcSinh = 38, kArcCosh = 39,
+    kArcTanh = 40, kArcSech = 41, kArcCsch = 42, kArcCoth = 43, kLogN = 44, kMod = 45,
+    kFirstAnnuity = 46, kLastAnnuity = 54,
+    kFirstSpecial = 55, kLastSpecial = 88,
+    kConvert = 89, kConvertBase = 90, kBin = 91, kOct = 92, kDec = 93, kHex = 94,
+    kFirstSolver = 95, kFzeros = 98, kLastSolver = 99,
+    kSum = 100, kAve = 101, kMin = 102, kMax = 103,
+    kAnd = 104, kOr = 105, kXor = 106, kNot = 107, kLShift = 108, kRShift = 109,
+    kUserFunction = 110,
+};
+
+// Most arguments any call can take (SUM and friends), before padding.
+constexpr int kMaxCallArguments = 100;
+// Zeros appended after the arguments, so left-out optional ones read as 0.
+constexpr int kPaddingZeros = 5;
+
+struct BuiltinFunction {
+    const char* name;
+    int id;
+    int minArgs;
+    int maxArgs;
+};
+
+// The entry for an upper-case name, or null. PI, RAND and RND are not in
+// this table: the parser handles them itself.
+const BuiltinFunction* FindBuiltinFunction(std::string_view upperName);
+
+}  // namespace quorvix

@@ -1,0 +1,148 @@
+#include "engine/Evaluator.h"
+
+#include <cctype>
+#include <cerrno>
+
+#include "engine/FunctionDispatch.h"
+#include "engine/Parser.h"
+
+namespace quorvix {
+
+namespace {
+
+std::string ToUpper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Evaluator::Evaluator() {
+    root_.owner = this;
+    root_.slots = &slots_;
+}
+
+Evaluator::~Evaluator() = default;
+
+AngleUnit Evaluator::angleUnit() const { return angleUnit_; }
+void Evaluator::setAngleUnit(AngleUnit unit) { angleUnit_ = unit; }
+NumberBase Evaluator::numberBase() const { return numberBase_; }
+void Evaluator::setNumberBase(NumberBase base) { numberBase_ = base; }
+bool Evaluator::unitMode() const { return unitMode_; }
+void Evaluator::setUnitMode(bool on) { unitMode_ = on; }
+void Evaluator::setUserFunctions(const std::vector<UserFunctionEntry>* functions) {
+    userFunctions_ = functions;
+}
+void Evaluator::setUnitConversion(UnitConversionService* service) { unitService_ = service; }
+UnitConversionService* Evaluator::unitConversion() const { return unitService_; }
+
+void Evaluator::SetExpression(std::string_view text) {
+    root_.Reset();
+    root_.ownText.clear();
+    expression_ = ToUpper(text);
+    root_.text = expression_;
+    errorLength_ = 1;
+}
+
+const std::string& Evaluator::Expression() const { return expression_; }
+
+EvalError Evaluator::Parse() {
+    if (root_.parsed) return kNoError;
+    root_.expanding.clear();
+    root_.listMode = false;
+    // A root that expanded a variable during an earlier, failed parse views
+    // the variable's text: start again from the expression.
+    root_.text = expression_;
+    errorLength_ = 1;
+    return ParseTree(*this, root_, errorLength_);
+}
+
+double Evaluator::Evaluate() {
+    if (!root_.parsed) {
+        if (root_.error == kNoError) root_.error = Parse();
+        if (!root_.parsed) return 0.0;
+    }
+    if (EvaluateNode(root_) != kNoError) return 0.0;
+    return root_.value;
+}
+
+EvalError Evaluator::LastError() const { return root_.error; }
+int Evaluator::ErrorPosition() const { return root_.errorPosition; }
+int Evaluator::ErrorLength() const { return errorLength_ < 1 ? 1 : errorLength_; }
+
+std::string Evaluator::Message(EvalError code) const {
+    return ErrorMessage(code == kNoError ? root_.error : code);
+}
+
+bool Evaluator::HasTextResult() const { return root_.hasText; }
+std::string Evaluator::ResultText() const { return root_.resultText; }
+
+void Evaluator::SetSlotCount(int n) {
+    slots_.assign(n > 0 ? static_cast<std::size_t>(n) : 0, ValueSlot{});
+}
+int Evaluator::SlotCount() const { return static_cast<int>(slots_.size()); }
+
+void Evaluator::SetSlotName(int index, std::string_view name) {
+    if (index >= 0 && index < SlotCount()) slots_[static_cast<std::size_t>(index)].name = name;
+}
+
+double Evaluator::SlotValue(int index) const {
+    if (index < 0 || index >= SlotCount()) return 0.0;
+    return slots_[static_cast<std::size_t>(index)].value;
+}
+
+void Evaluator::SetSlotValue(int index, double value) {
+    if (index >= 0 && index < SlotCount()) slots_[static_cast<std::size_t>(index)].value = value;
+}
+
+int Evaluator::FindVariableIndex(std::string_view name) const {
+    for (std::size_t i = 0; i < variables_.size(); ++i) {
+        if (SameName(variables_[i].name, name)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string Evaluator::FindVariable(std::string_view name) const {
+    const int i = FindVariableIndex(name);
+    return i < 0 ? std::string() : variables_[static_cast<std::size_t>(i)].expression;
+}
+
+int Evaluator::SetVariable(std::string_view name, std::string_view expression) {
+    const int i = FindVariableIndex(name);
+    if (i >= 0) {
+        variables_[static_cast<std::size_t>(i)].expression = expression;
+        return i;
+    }
+    variables_.push_back(Variable{std::string(name), std::string(expression)});
+    return static_cast<int>(variables_.size()) - 1;
+}
+
+void Evaluator::SetVariableText(int index, std::string_view text) {
+    if (index >= 0 && index < VariableCount()) variables_[static_cast<std::size_t>(index)].expression = text;
+}
+
+void Evaluator::RemoveVariable(int index) {
+    if (index >= 0 && index < VariableCount()) variables_.erase(variables_.begin() + index);
+}
+
+void Evaluator::ClearVariables() { variables_.clear(); }
+int Evaluator::VariableCount() const { return static_cast<int>(variables_.size()); }
+
+const Variable& Evaluator::VariableAt(int index) const {
+    static const Variable kNone;
+    if (index < 0 || index >= VariableCount()) return kNone;
+    return variables_[static_cast<std::size_t>(index)];
+}
+
+}  // namespace quorvix

@@ -1,0 +1,72 @@
+#pragma once
+// One node of a parsed expression. The parser fills it from its text; the
+// evaluator computes it (repeatedly, if needed) into `value`.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/EvalError.h"
+
+namespace quorvix {
+
+class Evaluator;
+struct ValueSlot;
+
+enum NodeKind : std::int32_t {
+    kNumberNode = 1,  // value is final
+    kSlotNode = 2,    // reads slot `index` (in unit mode: a bare name leaf)
+    kCallNode = 3,    // operator or function `functionId`
+    kListNode = 4,    // argument list: left = first argument, right = the rest
+    kStringNode = 5,  // quoted text: `text` holds the characters between the quotes
+};
+
+class ExprNode {
+public:
+    ExprNode() = default;
+    ~ExprNode();
+    ExprNode(const ExprNode&) = delete;
+    ExprNode& operator=(const ExprNode&) = delete;
+
+    // Back to an unparsed number 0: frees the children and clears the parse
+    // state and errno. listMode and expanding are kept.
+    void Reset();
+    // Frees both subtrees without recursing down long left spines.
+    void FreeChildren();
+
+    std::int32_t kind = kNumberNode;
+    double value = 0.0;
+    std::string token;            // literal text, operator character or name
+    std::int32_t functionId = 0;  // for calls
+    std::unique_ptr<ExprNode> left;
+    std::unique_ptr<ExprNode> right;
+    std::int32_t index = 0;  // slot index, or the user function's list index
+
+    // The source text, upper-cased. It views characters owned by the owner's
+    // expression, by this node's ownText, or by an ancestor's ownText.
+    std::string_view text;
+    std::string ownText;     // storage for a variable's formula expanded here
+    std::string resultText;  // result of a text-valued function (HEX, FZEROS, ...)
+
+    bool parsed = false;
+    char current = 0;           // the scanner's current non-blank character
+    std::int32_t position = -1;  // the scanner's index into text
+    std::int32_t errorPosition = 0;
+    EvalError error = kNoError;
+
+    std::vector<ValueSlot>* slots = nullptr;
+    Evaluator* owner = nullptr;
+    bool listMode = false;
+    bool hasText = false;
+    std::vector<std::uint16_t> expanding;  // variables being expanded above this node
+
+    // A run of operators of one precedence level ("1+2-3+4") is a left-deep
+    // chain of binary nodes. Each node of the chain below the top points to
+    // the node above it here, so the chain is evaluated and freed by a loop
+    // instead of by recursion as deep as the chain is long.
+    ExprNode* chainParent = nullptr;
+};
+
+}  // namespace quorvix

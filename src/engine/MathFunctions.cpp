@@ -1,0 +1,99 @@
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/BuiltinFunctions.h"
+#include "engine/BuiltinNames.h"
+
+namespace quorvix {
+
+namespace {
+constexpr double kDegreesToRadians = 0.017453292519943295;
+constexpr double kGradiansToRadians = 0.015707963267948967;
+constexpr double kRadiansToDegrees = 57.29577951308232;
+constexpr double kRadiansToGradians = 63.66197723675813;
+// 1/32767 as the single-precision constant the random numbers are scaled by.
+constexpr float kRandomScale = 3.0518509e-05f;
+}  // namespace
+
+double ToRadians(double x, AngleUnit unit) {
+    if (unit == 0) return x * kDegreesToRadians;
+    if (unit == 1) return x;
+    return x * kGradiansToRadians;
+}
+
+double FromRadians(double x, AngleUnit unit) {
+    if (unit == 0) return x * kRadiansToDegrees;
+    if (unit == 1) return x;
+    return x * kRadiansToGradians;
+}
+
+bool CallMathFunction(int id, const double* args, int count, ExprNode& call) {
+    const double a = args[0];
+    const AngleUnit unit = call.owner ? call.owner->angleUnit() : 1;
+    double r;
+    switch (id) {
+        case kExp: r = std::exp(a); break;
+        case kLn: r = std::log(a); break;
+        case kLog: r = std::log10(a); break;
+        case kAbs: r = std::fabs(a); break;
+        case kRand: r = static_cast<double>(std::rand() & 0x7FFF) * static_cast<double>(kRandomScale); break;
+        case kSqrt: r = std::sqrt(a); break;
+        case kSqr: r = a * a; break;
+        case kCeil: r = std::ceil(a); break;
+        case kFloor: r = std::floor(a); break;
+        case kDegToRad: r = a * kDegreesToRadians; break;
+        case kRadToDeg: r = a * kRadiansToDegrees; break;
+        case kLogN: r = std::log(args[1]) / std::log(a); break;
+        case kMod: r = std::fmod(a, args[1]); break;
+
+        case kSin: r = std::sin(ToRadians(a, unit)); break;
+        case kCos: r = std::cos(ToRadians(a, unit)); break;
+        case kTan: r = std::tan(ToRadians(a, unit)); break;
+        case kSec: r = 1.0 / std::cos(ToRadians(a, unit)); break;
+        case kCsc: r = 1.0 / std::sin(ToRadians(a, unit)); break;
+        case kCot: r = 1.0 / std::tan(ToRadians(a, unit)); break;
+        case kArcSin: r = FromRadians(std::asin(a), unit); break;
+        case kArcCos: r = FromRadians(std::acos(a), unit); break;
+        case kArcTan: r = FromRadians(std::atan(a), unit); break;
+        case kArcSec: r = FromRadians(std::acos(1.0 / a), unit); break;
+        case kArcCsc: r = FromRadians(std::asin(1.0 / a), unit); break;
+        case kArcCot: r = FromRadians(std::atan(1.0 / a), unit); break;
+
+        case kSinh: r = std::sinh(a); break;
+        case kCosh: r = std::cosh(a); break;
+        case kTanh: r = std::tanh(a); break;
+        case kSech: r = 1.0 / std::cosh(a); break;
+        case kCsch: r = 1.0 / std::sinh(a); break;
+        case kCoth: r = 1.0 / std::tanh(a); break;
+        // The inverse hyperbolics use the library's well-conditioned forms
+        // (and their reciprocal identities) rather than logarithms of sums,
+        // which lose all precision for large negative or tiny arguments.
+        case kArcSinh: r = std::asinh(a); break;
+        case kArcCosh: r = std::acosh(a); break;
+        case kArcTanh: r = std::atanh(a); break;
+        case kArcSech: r = std::acosh(1.0 / a); break;
+        case kArcCsch: r = std::asinh(1.0 / a); break;
+        case kArcCoth: r = std::atanh(1.0 / a); break;
+
+        case kSum:
+        case kAve: {
+            double sum = 0.0;
+            for (int i = 0; i < count; ++i) sum += args[i];
+            r = id == kSum ? sum : sum / count;
+            break;
+        }
+        case kMin:
+        case kMax: {
+            r = args[0];
+            for (int i = 1; i < count; ++i) {
+                if (id == kMin ? args[i] < r : args[i] > r) r = args[i];
+            }
+            break;
+        }
+        default: return false;
+    }
+    call.value = r;
+    return true;
+}
+
+}  // namespace quorvix

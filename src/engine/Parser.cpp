@@ -1,0 +1,591 @@
+#include "engine/Parser.h"
+
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "engine/BuiltinNames.h"
+#include "engine/Evaluator.h"
+
+namespace quorvix {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+bool IsBlank(char c) { return c == ' '; }
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool IsNameChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
+
+int FunctionIdOfOperator(char op) {
+    switch (op) {
+        case '+': return kAdd;
+        case '-': return kSubtract;
+        case '*': return kMultiply;
+        case '/': return kDivide;
+        default: return kPower;
+    }
+}
+
+std::string_view TrimRight(std::string_view s) {
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    return TrimRight(s);
+}
+
+// Offset of a view inside the text it was cut from.
+int OffsetIn(std::string_view outer, std::string_view inner) {
+    return static_cast<int>(inner.data() - outer.data());
+}
+
+// Text between double quotes is not scanned for operators, separators or
+// parentheses, so a unit such as "km/h" stays one string. When the quotes
+// of a text do not pair up, they are ignored and the unclosed one is
+// reported by the string literal step.
+bool QuotesPairUp(std::string_view t) {
+    int n = 0;
+    bool any = false;
+    for (char c : t) {
+        if (c == '"') {
+            ++n;
+            any = true;
+        }
+    }
+    return any && n % 2 == 0;
+}
+
+struct Context {
+    Evaluator& owner;
+    int errorLength = 1;
+    long nodesLeft = kMaxParseNodes;
+    long charsLeft = kMaxExpandedCharacters;
+};
+
+EvalError ParseNodeAt(ExprNode& node, Context& ctx, int depth);
+
+EvalError Fail(ExprNode& node, Context& ctx, EvalError code, int position, int length) {
+    node.error = code;
+    node.errorPosition = position;
+    ctx.errorLength = length < 1 ? 1 : length;
+    return code;
+}
+
+std::unique_ptr<ExprNode> MakeChild(const ExprNode& parent, std::string_view text, bool listMode,
+                                    Context& ctx) {
+    if (--ctx.nodesLeft < 0) return nullptr;
+    auto child = std::make_unique<ExprNode>();
+    child->owner = parent.owner;
+    child->slots = parent.slots;
+    child->text = text;
+    child->listMode = listMode;
+    child->expanding = parent.expanding;
+    return child;
+}
+
+// A '+' or '-' at i that belongs to an exponent (1.5E-3): a digit follows,
+// and before it stand an 'E' or 'D' and then a digit or decimal separator.
+bool IsExponentSign(std::string_view t, std::size_t i, std::size_t end) {
+    std::size_t j = i + 1;
+    while (j < end && IsBlank(t[j])) ++j;
+    if (j >= end || !IsDigit(t[j])) return false;
+    std::size_t k = i;
+    while (k > 0 && IsBlank(t[k - 1])) --k;
+    if (k == 0 || (t[k - 1] != 'E' && t[k - 1] != 'D')) return false;
+    --k;
+    while (k > 0 && IsBlank(t[k - 1])) --k;
+    return k > 0 && (IsDigit(t[k - 1]) || t[k - 1] == DecimalSeparator());
+}
+
+bool HasNonBlank(std::string_view t, std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to; ++i) {
+        if (!IsBlank(t[i])) return true;
+    }
+    return false;
+}
+
+bool HasNonBlankBefore(std::string_view t, std::size_t i) {
+    while (i > 0) {
+        if (!IsBlank(t[--i])) return true;
+    }
+    return false;
+}
+
+// Splits at every operator of one precedence level, as a left-deep chain:
+// "a-b+c" becomes (a-b)+c, with the same checks, positions and order of
+// reports as splitting at the rightmost operator and parsing the left part
+// again, but in one pass over the text. `found` tells whether it split.
+EvalError SplitOperators(ExprNode& node, Context& ctx, int depth, std::string_view ops,
+                         bool& found) {
+    const std::string_view t = node.text;
+    const bool skipQuotes = QuotesPairUp(t);
+    const bool plusMinus = ops[0] == '+';
+    std::vector<int> splits;  // right to left
+    std::size_t segmentEnd = t.size();
+    int parenDepth = 0;
+    int firstClose = -1;
+    bool inQuote = false;
+    for (std::size_t i = t.size(); i-- > 0;) {
+        const char c = t[i];
+        if (skipQuotes && c == '"') {
+            inQuote = !inQuote;
+            continue;
+        }
+        if (inQuote) continue;
+        if (c == ')') {
+            if (firstClose < 0) firstClose = static_cast<int>(i);
+            ++parenDepth;
+        } else if (c == '(') {
+            if (--parenDepth < 0) return Fail(node, ctx, kUnbalancedParenthesis, static_cast<int>(i), 1);
+        } else if (parenDepth == 0 && ops.find(c) != std::string_view::npos) {
+            if (plusMinus && IsExponentSign(t, i, segmentEnd)) continue;
+            if ((!plusMinus && !HasNonBlankBefore(t, i)) || !HasNonBlank(t, i + 1, segmentEnd))
+                return Fail(node, ctx, kDanglingOperator, static_cast<int>(i), 1);
+            splits.push_back(static_cast<int>(i));
+            segmentEnd = i;
+            firstClose = -1;
+        }
+    }
+    if (parenDepth > 0) return Fail(node, ctx, kUnbalancedParenthesis, firstClose, 1);
+    found = !splits.empty();
+    if (!found) return kNoError;
+
+    // splits[0] is the rightmost operator: this node. Each further split
+    // is the left child of the one before it.
+    const std::size_t n = splits.size();
+    std::vector<ExprNode*> chain(n);
+    ExprNode* chainNode = &node;
+    for (std::size_t s = 0; s < n; ++s) {
+        const std::size_t k = static_cast<std::size_t>(splits[s]);
+        chain[s] = chainNode;
+        chainNode->kind = kCallNode;
+        chainNode->token.assign(1, t[k]);
+        chainNode->functionId = FunctionIdOfOperator(t[k]);
+        const std::size_t rightEnd = s == 0 ? t.size() : static_cast<std::size_t>(splits[s - 1]);
+        chainNode->right = MakeChild(node, t.substr(k + 1, rightEnd - k - 1), false, ctx);
+        chainNode->left = MakeChild(node, t.substr(0, k), false, ctx);
+        if (!chainNode->left || !chainNode->right) return Fail(node, ctx, kOverflow, 0, 1);
+        if (s + 1 < n) chainNode->left->chainParent = chainNode;
+        chainNode = chainNode->left.get();
+    }
+    // chainNode is the leftmost operand. Parse the operands left to right.
+    EvalError code = ParseNodeAt(*chainNode, ctx, depth + 1);
+    if (code != kNoError) return Fail(node, ctx, code, chainNode->errorPosition, ctx.errorLength);
+    for (std::size_t s = n; s-- > 0;) {
+        ExprNode& operand = *chain[s]->right;
+        code = ParseNodeAt(operand, ctx, depth + 1);
+        if (code != kNoError)
+            return Fail(node, ctx, code, operand.errorPosition + splits[s] + 1, ctx.errorLength);
+        chain[s]->parsed = true;
+    }
+    return kNoError;
+}
+
+// The first argument separator outside parentheses (and quotes), from the
+// left. Returns its index, -1 when there is none, or fails.
+EvalError FindSeparator(ExprNode& node, Context& ctx, int& where) {
+    const std::string_view t = node.text;
+    const char sep = ArgumentSeparator();
+    const bool skipQuotes = QuotesPairUp(t);
+    bool inQuote = false;
+    int parenDepth = 0;
+    int firstOpen = -1;
+    where = -1;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const char c = t[i];
+        if (skipQuotes && c == '"') {
+            inQuote = !inQuote;
+            continue;
+        }
+        if (inQuote) continue;
+        if (c == '(') {
+            if (firstOpen < 0) firstOpen = static_cast<int>(i);
+            ++parenDepth;
+        } else if (c == ')') {
+            if (--parenDepth < 0) return Fail(node, ctx, kUnbalancedParenthesis, static_cast<int>(i), 1);
+        } else if (c == sep && parenDepth == 0) {
+            where = static_cast<int>(i);
+            return kNoError;
+        }
+    }
+    if (parenDepth > 0) return Fail(node, ctx, kUnbalancedParenthesis, firstOpen, 1);
+    return kNoError;
+}
+
+// "a, b, c" in list mode: a list node whose left is a and whose right is the
+// list "b, c" (or the last argument alone).
+EvalError SplitList(ExprNode& node, Context& ctx, int depth, int k) {
+    const std::string_view t = node.text;
+    const std::size_t at = static_cast<std::size_t>(k);
+    node.kind = kListNode;
+    node.token.assign(1, t[at]);
+    node.left = MakeChild(node, t.substr(0, at), true, ctx);
+    node.right = MakeChild(node, t.substr(at + 1), true, ctx);
+    if (!node.left || !node.right) return Fail(node, ctx, kOverflow, 0, 1);
+    EvalError code = ParseNodeAt(*node.left, ctx, depth + 1);
+    if (code != kNoError) return Fail(node, ctx, code, node.left->errorPosition, ctx.errorLength);
+    code = ParseNodeAt(*node.right, ctx, depth + 1);
+    if (code != kNoError) return Fail(node, ctx, code, node.right->errorPosition + k + 1, ctx.errorLength);
+    node.parsed = true;
+    return kNoError;
+}
+
+// Separators at parenthesis depth 0 (outside quotes).
+int CountSeparators(std::string_view t) {
+    const char sep = ArgumentSeparator();
+    const bool skipQuotes = QuotesPairUp(t);
+    bool inQuote = false;
+    int parenDepth = 0;
+    int count = 0;
+    for (char c : t) {
+        if (skipQuotes && c == '"') {
+            inQuote = !inQuote;
+            continue;
+        }
+        if (inQuote) continue;
+        if (c == '(') ++parenDepth;
+        else if (c == ')') --parenDepth;
+        else if (c == sep && parenDepth == 0) ++count;
+    }
+    return count;
+}
+
+// The arguments of a call (or the operand of a postfix operator).
+EvalError ParseArguments(ExprNode& node, Context& ctx, int depth, int minArgs, int maxArgs) {
+    const std::string_view t = node.text;
+    std::string_view args;
+    if (node.current == '(') {
+        // Between the '(' and the last character (the closing parenthesis).
+        const std::size_t from = static_cast<std::size_t>(node.position) + 1;
+        args = from < t.size() ? t.substr(from, t.size() - 1 - from) : t.substr(t.size());
+    } else {
+        args = t.substr(static_cast<std::size_t>(node.position));
+    }
+    args = Trim(args);
+    const int afterParen = node.position + 1;
+    if (args.empty()) {
+        if (minArgs <= 0 && maxArgs >= 0) {
+            node.parsed = true;
+            return kNoError;
+        }
+        return Fail(node, ctx, kWrongArgumentCount, afterParen, 1);
+    }
+    const int count = 1 + CountSeparators(args);
+    if (count < minArgs || count > maxArgs)
+        return Fail(node, ctx, kWrongArgumentCount, afterParen, static_cast<int>(args.size()));
+    node.left = MakeChild(node, args, true, ctx);
+    if (!node.left) return Fail(node, ctx, kOverflow, 0, 1);
+    const EvalError code = ParseNodeAt(*node.left, ctx, depth + 1);
+    if (code != kNoError)
+        return Fail(node, ctx, code, node.left->errorPosition + OffsetIn(t, args), ctx.errorLength);
+    node.parsed = true;
+    return kNoError;
+}
+
+// A literal in base 10: digits, one decimal separator, an exponent after
+// 'E' or 'D' with an optional sign. Underflow to zero or a subnormal is a
+// value; overflow is not.
+bool ReadDecimal(std::string_view lit, double& value) {
+    std::string buffer;
+    buffer.reserve(lit.size());
+    std::size_t i = 0;
+    bool mantissaDigits = false;
+    while (i < lit.size() && lit[i] >= '0' && lit[i] <= '9') {
+        buffer.push_back(lit[i++]);
+        mantissaDigits = true;
+    }
+    if (i < lit.size() && lit[i] == DecimalSeparator()) {
+        buffer.push_back('.');
+        ++i;
+        while (i < lit.size() && lit[i] >= '0' && lit[i] <= '9') {
+            buffer.push_back(lit[i++]);
+            mantissaDigits = true;
+        }
+    }
+    if (!mantissaDigits) return false;
+    if (i < lit.size() && (lit[i] == 'E' || lit[i] == 'D')) {
+        buffer.push_back('e');
+        ++i;
+        if (i < lit.size() && (lit[i] == '+' || lit[i] == '-')) buffer.push_back(lit[i++]);
+        bool exponentDigits = false;
+        while (i < lit.size() && lit[i] >= '0' && lit[i] <= '9') {
+            buffer.push_back(lit[i++]);
+            exponentDigits = true;
+        }
+        if (!exponentDigits) return false;
+    }
+    if (i != lit.size()) return false;
+    const char* first = buffer.data();
+    const char* last = first + buffer.size();
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (end != last) return false;
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone; tell underflow from overflow.
+        value = std::strtod(buffer.c_str(), nullptr);
+        errno = 0;
+        return std::isfinite(value) && std::fabs(value) < 1.0;
+    }
+    return ec == std::errc();
+}
+
+// A literal in another base: digits 0-9 and A-Z below the base, a 32-bit
+// signed result, and in base 16 an optional "0X" prefix.
+bool ReadRadix(std::string_view lit, int base, double& value) {
+    if (base < 2 || base > 36) return false;
+    std::size_t i = 0;
+    if (base == 16 && lit.size() > 2 && lit[0] == '0' && lit[1] == 'X') i = 2;
+    if (i >= lit.size()) return false;
+    long long v = 0;
+    for (; i < lit.size(); ++i) {
+        const char c = lit[i];
+        int d;
+        if (c >= '0' && c <= '9') d = c - '0';
+        else if (c >= 'A' && c <= 'Z') d = c - 'A' + 10;
+        else return false;
+        if (d >= base) return false;
+        v = v * base + d;
+        if (v > 2147483647LL) return false;
+    }
+    value = static_cast<double>(v);
+    return true;
+}
+
+EvalError ParseNumber(ExprNode& node, Context& ctx) {
+    const std::string_view t = node.text;
+    const int textLength = static_cast<int>(t.size());
+    std::string_view lit = t.substr(static_cast<std::size_t>(node.position));
+    if (node.current == '#') {
+        lit.remove_prefix(1);
+        if (lit.empty()) return Fail(node, ctx, kInvalidNumber, node.position, textLength);
+    }
+    double value = 0.0;
+    const int base = ctx.owner.numberBase();
+    const bool ok = base == 10 ? ReadDecimal(lit, value) : ReadRadix(lit, base, value);
+    errno = 0;
+    if (!ok) return Fail(node, ctx, kInvalidNumber, node.position, textLength);
+    node.kind = kNumberNode;
+    node.value = value;
+    node.token.assign(lit);
+    node.parsed = true;
+    return kNoError;
+}
+
+EvalError ParseString(ExprNode& node, Context& ctx) {
+    const std::string_view t = node.text;
+    if (t.back() != '"') return Fail(node, ctx, kUnclosedString, 0, static_cast<int>(t.size()));
+    const std::size_t open = static_cast<std::size_t>(node.position);
+    node.kind = kStringNode;
+    node.text = open + 1 < t.size() ? t.substr(open + 1, t.size() - open - 2) : t.substr(t.size());
+    node.parsed = true;
+    return kNoError;
+}
+
+EvalError ParseName(ExprNode& node, Context& ctx, int depth) {
+    const std::string_view t = node.text;
+    const std::size_t s = static_cast<std::size_t>(node.position);
+    std::size_t scan = s;
+    while (scan < t.size() && (IsNameChar(t[scan]) || IsBlank(t[scan]))) ++scan;
+    node.position = static_cast<int>(scan);
+    node.current = scan < t.size() ? t[scan] : 0;
+    const std::string_view name = Trim(t.substr(s, scan - s));
+    node.token.assign(name);
+    const int nameLength = static_cast<int>(name.size());
+
+    Evaluator& owner = *node.owner;
+    if (owner.unitMode()) {
+        node.kind = kSlotNode;
+        node.index = -1;
+        node.parsed = true;
+        return kNoError;
+    }
+    if (name == "PI") {
+        node.kind = kNumberNode;
+        node.value = kPi;
+        node.parsed = true;
+        return kNoError;
+    }
+    if (name == "RAND" || name == "RND") {
+        node.kind = kCallNode;
+        node.functionId = kRand;
+        node.parsed = true;
+        return kNoError;
+    }
+    int functionId = 0, minArgs = 0, maxArgs = 0;
+    if (const BuiltinFunction* f = FindBuiltinFunction(name)) {
+        functionId = f->id;
+        minArgs = f->minArgs;
+        maxArgs = f->maxArgs;
+    } else if (const auto* list = owner.UserFunctions()) {
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const UserFunctionEntry& entry = (*list)[i];
+            if (!entry.evaluator || entry.upperName != name) continue;
+            if (!Evaluator::IsValidName(name) || name == "T" || name == "ANS") continue;
+            functionId = kUserFunction;
+            node.index = static_cast<int>(i);
+            minArgs = maxArgs = entry.evaluator->SlotCount() - 1;
+            if (entry.evaluator.get() != &owner) entry.evaluator->Parse();
+            break;
+        }
+    }
+    if (functionId == 0) {
+        const std::vector<ValueSlot>& slots = owner.Slots();
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            const std::string& slotName = slots[i].name;
+            if (slotName.size() != name.size() || slotName.empty()) continue;
+            bool same = true;
+            for (std::size_t j = 0; j < name.size() && same; ++j)
+                same = std::toupper(static_cast<unsigned char>(slotName[j])) == name[j];
+            if (!same) continue;
+            node.kind = kSlotNode;
+            node.index = static_cast<int>(i);
+            node.parsed = true;
+            return kNoError;
+        }
+        const int variable = owner.FindVariableIndex(name);
+        if (variable >= 0) {
+            for (std::uint16_t expanding : node.expanding) {
+                if (expanding == variable)
+                    return Fail(node, ctx, kCircularReference, static_cast<int>(s), nameLength);
+            }
+            const std::string& formula = owner.VariableAt(variable).expression;
+            ctx.charsLeft -= static_cast<long>(formula.size());
+            if (ctx.charsLeft < 0 || --ctx.nodesLeft < 0 || variable > 65535)
+                return Fail(node, ctx, kOverflow, static_cast<int>(s), nameLength);
+            node.ownText = formula;
+            for (char& c : node.ownText) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            node.text = node.ownText;
+            node.position = -1;
+            node.expanding.push_back(static_cast<std::uint16_t>(variable));
+            const EvalError code = ParseNodeAt(node, ctx, depth + 1);
+            if (code != kNoError) return Fail(node, ctx, code, static_cast<int>(s), nameLength);
+            return kNoError;
+        }
+        return Fail(node, ctx, kUnrecognizedFunction, 0, nameLength);
+    }
+    if (node.current != '(') return Fail(node, ctx, kMissingParenthesis, node.position, 1);
+    if (t.back() != ')') return Fail(node, ctx, kMissingParenthesis, static_cast<int>(t.size()) - 1, 1);
+    node.kind = kCallNode;
+    node.functionId = functionId;
+    return ParseArguments(node, ctx, depth, minArgs, maxArgs);
+}
+
+// Where nesting is too deep to follow: a parenthesis of the text if it has
+// one, else its last character (a run of postfix operators).
+EvalError RefuseDeepNesting(ExprNode& node, Context& ctx) {
+    const std::size_t open = node.text.find('(');
+    if (open != std::string_view::npos)
+        return Fail(node, ctx, kUnbalancedParenthesis, static_cast<int>(open), 1);
+    return Fail(node, ctx, kUnexpectedCharacter, static_cast<int>(node.text.size()) - 1, 1);
+}
+
+constexpr EvalError kGroupFound = -1;
+
+// One pass of the parse steps over the node's current text. A text that is
+// a parenthesized group returns kGroupFound with the group's inside.
+EvalError ParseOnce(ExprNode& node, Context& ctx, int depth, std::string_view& group) {
+    const std::string_view t = node.text;
+    if (t.empty()) {  // also a text of blanks, trimmed: the operand 0
+        node.kind = kNumberNode;
+        node.value = 0.0;
+        node.parsed = true;
+        return kNoError;
+    }
+    if (depth > kMaxParseDepth) return RefuseDeepNesting(node, ctx);
+
+    if (node.listMode) {
+        int separator = -1;
+        const EvalError code = FindSeparator(node, ctx, separator);
+        if (code != kNoError) return code;
+        if (separator >= 0) return SplitList(node, ctx, depth, separator);
+    }
+    for (std::string_view ops : {std::string_view("+-"), std::string_view("*/"), std::string_view("^")}) {
+        bool found = false;
+        const EvalError code = SplitOperators(node, ctx, depth, ops, found);
+        if (code != kNoError || found) {
+            if (code == kNoError) node.parsed = true;
+            return code;
+        }
+    }
+
+    std::size_t pos = 0;
+    while (pos < t.size() && IsBlank(t[pos])) ++pos;
+    node.position = static_cast<int>(pos);
+    node.current = t[pos];
+
+    const char last = t.back();
+    if (last == '%' || last == '!') {
+        node.kind = kCallNode;
+        node.functionId = last == '%' ? kPercent : kFact;
+        node.token.assign(1, last);
+        node.text = t.substr(0, t.size() - 1);
+        return ParseArguments(node, ctx, depth, 1, 1);
+    }
+    const char c = node.current;
+    if (c == '(') {
+        const bool skipQuotes = QuotesPairUp(t);
+        bool inQuote = false;
+        int parenDepth = 0;
+        std::size_t lastOpen = pos;
+        for (std::size_t i = pos; i < t.size(); ++i) {
+            const char d = t[i];
+            if (skipQuotes && d == '"') {
+                inQuote = !inQuote;
+                continue;
+            }
+            if (inQuote) continue;
+            if (d == '(') {
+                ++parenDepth;
+                lastOpen = i;
+            } else if (d == ')' && --parenDepth == 0) {
+                group = t.substr(pos + 1, i - pos - 1);
+                return kGroupFound;
+            }
+        }
+        return Fail(node, ctx, kUnbalancedParenthesis, static_cast<int>(lastOpen), 1);
+    }
+    if (IsDigit(c) || c == DecimalSeparator() || c == '#') return ParseNumber(node, ctx);
+    if (c == '"') return ParseString(node, ctx);
+    if (!IsLetter(c) && c != '_') return Fail(node, ctx, kUnexpectedCharacter, node.position, 1);
+    return ParseName(node, ctx, depth);
+}
+
+EvalError ParseNodeAt(ExprNode& node, Context& ctx, int depth) {
+    int offset = 0;  // of the current text within the text the node started with
+    for (;;) {
+        if (node.parsed) return kNoError;
+        node.Reset();
+        ctx.errorLength = 1;
+        node.text = TrimRight(node.text);
+        std::string_view group;
+        const EvalError code = ParseOnce(node, ctx, depth, group);
+        if (code == kGroupFound) {
+            // Parse the inside of the parentheses as this same node.
+            offset += OffsetIn(node.text, group);
+            node.text = group;
+            ++depth;
+            continue;
+        }
+        if (code != kNoError) node.errorPosition += offset;
+        return code;
+    }
+}
+
+}  // namespace
+
+EvalError ParseTree(Evaluator& owner, ExprNode& node, int& errorLength) {
+    Context ctx{owner};
+    const EvalError code = ParseNodeAt(node, ctx, 0);
+    errorLength = code == kNoError ? 1 : ctx.errorLength;
+    return code;
+}
+
+}  // namespace quorvix

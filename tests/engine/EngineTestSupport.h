@@ -1,0 +1,45 @@
+#pragma once
+// Helpers shared by the engine tests: one evaluator set up like the
+// calculator's main one (slots t and ANS), and one-call evaluation.
+
+#include <string>
+#include <string_view>
+
+#include "engine/Evaluator.h"
+
+namespace quorvix::test {
+
+struct Outcome {
+    EvalError code = kNoError;  // parse code, or evaluation code when parsing succeeded
+    bool parsed = false;
+    int position = 0;
+    int length = 0;
+    double value = 0.0;
+    bool hasText = false;
+    std::string text;
+};
+
+inline void MakeMainEvaluator(Evaluator& e) {
+    e.SetSlotCount(2);
+    e.SetSlotName(0, "t");
+    e.SetSlotName(1, "ANS");
+}
+
+inline Outcome Calc(Evaluator& e, std::string_view expression) {
+    Outcome o;
+    e.SetExpression(expression);
+    o.code = e.Parse();
+    o.parsed = o.code == kNoError;
+    if (!o.parsed) {
+        o.position = e.ErrorPosition();
+        o.length = e.ErrorLength();
+        return o;
+    }
+    o.value = e.Evaluate();
+    o.code = e.LastError();
+    o.hasText = e.HasTextResult();
+    o.text = e.ResultText();
+    return o;
+}
+
+}  // namespace quorvix::test
