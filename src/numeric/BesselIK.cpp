@@ -1,5 +1,6 @@
 #include "numeric/BesselIK.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numeric/BesselOrderLimit.h"
@@ -32,6 +33,11 @@ constexpr double kOverThreePointSevenFive = 0.26666666666666666;
 constexpr double kMillerAccuracy = 40.0;
 constexpr double kBig = 1.0e10;
 constexpr double kBigInverse = 1.0e-10;
+constexpr double kLargestUsefulX = 750.0;
+// From here K_n of order 2 and up is computed by a scaled recurrence.
+constexpr double kScaledFrom = 700.0;
+constexpr double kScaledRescaleAbove = 1.0e300;
+constexpr double kScaledRescaleBy = 1.0e-300;
 
 }  // namespace
 
@@ -82,12 +88,19 @@ double bessi(int n, double x) {
     // a tiny x overflows Miller's recurrence instead of giving 0.
     if (besselIUnderflows(n, x)) return 0.0;
 
-    const long long m = 2 * (n + static_cast<long long>(std::sqrt(kMillerAccuracy * n)));
+    // Miller's start order must lie well above both n and |x|: started from
+    // above n alone, the recurrence loses digits once |x| exceeds n (I_3(100)
+    // would be off in the third digit). Beyond |x| = 750, I_0 overflows and
+    // so does the result, so larger |x| need no higher start.
+    const double ax = std::fabs(x);
+    const long long base =
+        ax > n ? static_cast<long long>(std::ceil(std::min(ax, kLargestUsefulX))) : n;
+    const long long m = 2 * (base + static_cast<long long>(std::sqrt(kMillerAccuracy * base)));
     if (m > 2 * kMaxRecurrenceSteps) {
         numerror("Index n too large in bessi");
         return 0.0;
     }
-    const double tox = 2.0 / std::fabs(x);
+    const double tox = 2.0 / ax;
     double bip = 0.0, ans = 0.0, bi = 1.0;
     for (long long j = m; j > 0; --j) {
         const double bim = bip + static_cast<double>(j) * tox * bi;
@@ -118,6 +131,26 @@ double bessk(int n, double x) {
         return 0.0;
     }
     const double tox = 2.0 / x;
+    if (x > kScaledFrom) {
+        // K_0 and K_1 are near or below the smallest double here, and the
+        // recurrence would carry nothing but their rounding. Recur on
+        // exp(x) K instead (the recurrence is linear), keeping the scale
+        // as a logarithm, and apply exp(-x) once at the end.
+        double bkm = polyIncreasing(kK0Large, tox) / std::sqrt(x);
+        double bk = polyIncreasing(kK1Large, tox) / std::sqrt(x);
+        double logScale = -x;
+        for (int j = 1; j < n; ++j) {
+            const double bkp = bkm + j * tox * bk;
+            bkm = bk;
+            bk = bkp;
+            if (bk > kScaledRescaleAbove) {
+                bk *= kScaledRescaleBy;
+                bkm *= kScaledRescaleBy;
+                logScale -= std::log(kScaledRescaleBy);
+            }
+        }
+        return std::exp(std::log(bk) + logScale);
+    }
     double bkm = bessk0(x);
     double bk = bessk1(x);
     for (int j = 1; j < n; ++j) {

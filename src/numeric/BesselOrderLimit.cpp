@@ -15,10 +15,10 @@ double logPowerOverGamma(double nu, double ax) {
 
 }  // namespace
 
-bool besselJUnderflows(double nu, double x) {
+bool besselJUnderflows(double nu, double x, double logFactor) {
     const double ax = std::fabs(x);
     if (!(ax > 0.0) || !(nu >= 0.0) || ax >= 2.0 * (nu + 1.0)) return false;
-    return logPowerOverGamma(nu, ax) < kLogUnderflow;
+    return logPowerOverGamma(nu, ax) + logFactor < kLogUnderflow;
 }
 
 bool besselIUnderflows(double nu, double x) {

@@ -12,8 +12,9 @@ inline constexpr long long kMaxRecurrenceSteps = 1000000;
 
 // True when |J_nu(x)| is certainly below half the smallest subnormal double,
 // so that its value in double precision is 0. Uses the bound
-// |J_nu(x)| <= (|x|/2)^nu / Gamma(nu + 1), valid for nu >= 0.
-bool besselJUnderflows(double nu, double x);
+// |J_nu(x)| <= (|x|/2)^nu / Gamma(nu + 1), valid for nu >= 0. With
+// logFactor, the test is for exp(logFactor) * J_nu(x) instead.
+bool besselJUnderflows(double nu, double x, double logFactor = 0.0);
 
 // The same for I_nu(x), with the bound
 // |I_nu(x)| <= (|x|/2)^nu / Gamma(nu + 1) * exp(x^2 / (4 (nu + 1))).

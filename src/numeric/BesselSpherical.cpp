@@ -11,6 +11,8 @@ namespace quorvix::numeric {
 namespace {
 
 constexpr double kRootHalfPi = 1.2533141;  // sqrt(pi/2) to eight digits
+// Below this the second term of the power series is under 2e-17 relative.
+constexpr double kLeadingTermBelow = 1.0e-8;
 
 }  // namespace
 
@@ -20,18 +22,35 @@ SphericalBesselValues sphbes(int n, double x) {
         numerror("bad arguments in sphbes");
         return out;
     }
+    if (x < kLeadingTermBelow) {
+        // The general routine's series cancels catastrophically for such x
+        // (j_0(1e-25) would come out 15% high). Here the leading terms
+        // x^n / (2n+1)!! and -(2n-1)!! / x^(n+1) are exact to double
+        // precision; the products under- and overflow gracefully, which
+        // happens within a few dozen factors.
+        double j = 1.0, y = -1.0 / x;
+        for (int k = 1; k <= n && (j != 0.0 || std::isfinite(y)); ++k) {
+            j *= x / (2.0 * k + 1.0);
+            y *= (2.0 * k - 1.0) / x;
+        }
+        out.j = j;
+        out.y = y;
+        return out;
+    }
     const double order = n + 0.5;
-    const double orders = x < detail::kSeriesBelow ? std::floor(order + 0.5)
-                                                   : std::floor(order - x + 1.5);
-    if (orders > static_cast<double>(kMaxRecurrenceSteps) && besselJUnderflows(order, x)) {
-        // J_{n+1/2} is below the smallest double; by the Wronskian
-        // J_nu Y_nu ~ -1/(pi nu), Y_{n+1/2} is then beyond the largest.
+    const double factor = kRootHalfPi / std::sqrt(x);
+    if (besselJUnderflows(order, x, std::log(factor))) {
+        // j_n is below the smallest double. By the Wronskian
+        // j_n y_n ~ -1/(2 x (n + 1/2)), y_n is then beyond the largest double
+        // (certainly so while x n < 1e15; beyond that it is out of reach and
+        // reported as not finite all the same). The general routine would
+        // overflow on the way (NaN for both) or, for huge orders, run too
+        // long.
         out.j = 0.0;
         out.y = -std::numeric_limits<double>::infinity();
         return out;
     }
     const BesselJYValues v = bessjy(x, order);
-    const double factor = kRootHalfPi / std::sqrt(x);
     out.j = factor * v.j;
     out.y = factor * v.y;
     return out;

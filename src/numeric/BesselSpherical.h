@@ -9,9 +9,10 @@ struct SphericalBesselValues {
     double y = 0.0;  // y_n(x)
 };
 
-// n < 0 or x <= 0 fails with "bad arguments in sphbes". For orders too
-// large to recur over, j is 0 where it underflows (y then overflows and is
-// returned as -infinity); other such orders fail.
+// n < 0 or x <= 0 fails with "bad arguments in sphbes". Where j_n(x) is
+// below the smallest double, j is 0 and y (which then overflows) is
+// -infinity. Below x = 1e-8 the leading terms of the power series are used.
+// Other orders too large to recur over fail.
 SphericalBesselValues sphbes(int n, double x);
 
 }  // namespace quorvix::numeric

@@ -53,6 +53,12 @@ FresnelValues frenel(double x) {
         out.c = sumc;
     } else {
         const double pix2 = kPi * ax * ax;
+        if (std::isinf(pix2)) {
+            // Beyond about 7.5e153 both integrals equal their limit 1/2 to
+            // double precision (the oscillating part is below 1/(pi x)).
+            out.s = out.c = std::copysign(0.5, x);
+            return out;
+        }
         Complex b(1.0, -pix2);
         Complex cc(1.0 / kFpMin, 0.0);
         Complex d = 1.0 / b;
