@@ -1,0 +1,116 @@
+#include "calculator/CatalogueMenus.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "KeypadTestHost.h"
+#include "units/PhysicalConstants.h"
+#include "units/UnitCatalogue.h"
+
+namespace quorvix {
+namespace {
+
+TEST(CatalogueMenus, ConstantsMenuHasThirtyFiveEntriesAndASeparator) {
+    const MenuItems menu = BuildConstantsMenu();
+    ASSERT_EQ(menu.size(), 36u);
+    for (int k = 0; k < 35; ++k) {
+        EXPECT_EQ(menu[k].kind, MenuItem::Kind::Command);
+        EXPECT_EQ(menu[k].command, 20000 + k);
+        const ConstantRecord& row = PhysicalConstantAt(k);
+        EXPECT_EQ(menu[k].caption,
+                  std::string(row.name) + " (" + std::string(row.unit) + ")");
+    }
+    EXPECT_EQ(menu[35].kind, MenuItem::Kind::Separator);
+}
+
+TEST(CatalogueMenus, ConversionsMenuHasBothDirections) {
+    const MenuItems menu = BuildConversionsMenu();
+    ASSERT_EQ(menu.size(), 3u);
+    EXPECT_EQ(menu[0].caption, "English to Metric");
+    EXPECT_EQ(menu[1].caption, "Metric to English");
+    EXPECT_EQ(menu[2].kind, MenuItem::Kind::Separator);
+    ASSERT_EQ(menu[0].children.size(), 14u);
+    ASSERT_EQ(menu[1].children.size(), 14u);
+    EXPECT_EQ(menu[0].children[0].caption, "acre -> square meter");
+    EXPECT_EQ(menu[0].children[0].command, 20035);
+    EXPECT_EQ(menu[1].children[0].caption, "square meter -> acre");
+    EXPECT_EQ(menu[1].children[0].command, 20049);
+    EXPECT_EQ(menu[1].children[13].command, 20062);
+}
+
+TEST(CatalogueMenus, FunctionsMenuOrderLeavesTheUserSubmenuAtFifteen) {
+    const MenuItems menu = BuildFunctionsMenu();
+    ASSERT_EQ(menu.size(), 15u);
+    const char* expected[] = {"Algebraic functions", "Trigonometric functions",
+                              "Inverse trigonometric functions", "Hyperbolic functions",
+                              "Inverse hyperbolic functions", "Solver functions",
+                              "Base-conversion functions", "Bitwise operations", nullptr,
+                              "Financial functions", nullptr, "Statistical functions", nullptr,
+                              "Special functions", nullptr};
+    for (int i = 0; i < 15; ++i) {
+        if (expected[i] == nullptr) {
+            EXPECT_EQ(menu[i].kind, MenuItem::Kind::Separator) << i;
+        } else {
+            EXPECT_EQ(menu[i].kind, MenuItem::Kind::Submenu) << i;
+            EXPECT_EQ(menu[i].caption, expected[i]);
+        }
+    }
+    const MenuItem& solver = menu[5];
+    ASSERT_EQ(solver.children.size(), 5u);
+    EXPECT_EQ(solver.children[3].caption, "FZeros");
+    EXPECT_EQ(solver.children[3].command, 20145);
+}
+
+TEST(CatalogueMenus, MenuBarHoldsTheThreeMenus) {
+    const MenuItems bar = BuildCatalogueMenuBar();
+    ASSERT_EQ(bar.size(), 3u);
+    EXPECT_EQ(bar[0].caption, "&Constants");
+    EXPECT_EQ(bar[1].caption, "Con&versions");
+    EXPECT_EQ(bar[2].caption, "Func&tions");
+    EXPECT_EQ(bar[2].children.size(), 15u);
+}
+
+TEST(CatalogueCommands, ConversionEntriesInsertTheFactorOrItsReciprocal) {
+    const double acre = ConversionsMenuRowAt(0).factor;
+    const auto forward = CatalogueInsertText(20035);
+    ASSERT_TRUE(forward);
+    EXPECT_EQ(*forward, "*4046.8564224");
+    const auto reverse = CatalogueInsertText(20049);
+    ASSERT_TRUE(reverse);
+    ASSERT_EQ(reverse->front(), '*');
+    EXPECT_EQ(*reverse, "*0.000247105381467165");
+    EXPECT_NEAR(std::strtod(reverse->c_str() + 1, nullptr), 1.0 / acre, 1e-18);
+    EXPECT_FALSE(CatalogueInsertText(20063));
+    EXPECT_FALSE(CatalogueInsertText(19999));
+}
+
+TEST(CatalogueCommands, ConstantEntryInsertsItsValue) {
+    KeypadTestHost host;
+    EXPECT_TRUE(RunCatalogueCommand(20000, host));
+    EXPECT_EQ(host.Typed(), PhysicalConstantInsertText(0));
+    EXPECT_EQ(host.helpKeyword, "");
+}
+
+TEST(CatalogueCommands, FunctionEntryInsertsCallAndShowsSyntax) {
+    KeypadTestHost host;
+    EXPECT_TRUE(RunCatalogueCommand(20083, host));  // ArcSin
+    EXPECT_EQ(host.Typed(), "ArcSin()");
+    EXPECT_EQ(host.display.CaretPosition(), 7);
+    EXPECT_EQ(host.helpLine, "  Syntax: ArcSin(x)");
+    EXPECT_EQ(host.helpKeyword, "ArcSin");
+    EXPECT_FALSE(RunCatalogueCommand(20162, host));
+}
+
+TEST(CatalogueCommands, InsertFunctionWorksForUserRows) {
+    KeypadTestHost host;
+    host.display.SetText("2*");
+    InsertFunction({"Area", 2, 2, "a, b", "Rectangle area", "a*b"}, host);
+    EXPECT_EQ(host.Typed(), "2*Area()");
+    EXPECT_EQ(host.display.CaretPosition(), 7);
+    EXPECT_EQ(host.helpLine, "  Syntax: Area(a, b)");
+}
+
+}  // namespace
+}  // namespace quorvix
