@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/MemorySettingsStore.h"
+#include "platform/qt/QtSettingsStore.h"
+
+namespace quorvix {
+namespace {
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qvxset-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) path = pattern;
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(MemorySettingsStore, TypesAreKeptApart) {
+    MemorySettingsStore store;
+    store.WriteInt("Options", "Mode", 2);
+    store.WriteString("Options", "DisplayFile", "a.qws");
+    EXPECT_EQ(store.ReadInt("Options", "Mode"), 2);
+    EXPECT_FALSE(store.ReadString("Options", "Mode"));
+    EXPECT_FALSE(store.ReadInt("Options", "DisplayFile"));
+    EXPECT_FALSE(store.ReadInt("Keypad", "Mode"));  // keys are separate
+    store.Remove("Options", "Mode");
+    EXPECT_FALSE(store.Has("Options", "Mode"));
+    EXPECT_EQ(store.writeLog.size(), 3u);
+}
+
+TEST(QtSettingsStore, ValuesLiveInQuorvixIniInsideTheDataDirectory) {
+    TempDir dir;
+    {
+        QtSettingsStore store(dir.path);
+        EXPECT_EQ(store.FileName(), dir.path + "/Quorvix.ini");
+        store.WriteInt("Options", "Mode", 1);
+        store.WriteInt("Display", "ForeColor", static_cast<std::int32_t>(0xF2FFFFFFu));
+        store.WriteString("Options", "DisplayFile", "/x/y, z.qws");
+        store.WriteString("CustomKeys", "Key3", "=");
+    }
+    const std::string ini = ReadText(dir.path + "/Quorvix.ini");
+    EXPECT_NE(ini.find("[Options]"), std::string::npos);
+    EXPECT_NE(ini.find("[Display]"), std::string::npos);
+    EXPECT_NE(ini.find("[CustomKeys]"), std::string::npos);
+    EXPECT_NE(ini.find("Mode=1"), std::string::npos);
+
+    QtSettingsStore again(dir.path);
+    EXPECT_EQ(again.ReadInt("Options", "Mode"), 1);
+    EXPECT_EQ(again.ReadInt("Display", "ForeColor"), static_cast<std::int32_t>(0xF2FFFFFFu));
+    EXPECT_EQ(again.ReadString("Options", "DisplayFile"), "/x/y, z.qws");
+    EXPECT_EQ(again.ReadString("CustomKeys", "Key3"), "=");
+    EXPECT_FALSE(again.ReadInt("Options", "Missing"));
+    again.Remove("Options", "Mode");
+    EXPECT_FALSE(again.ReadInt("Options", "Mode"));
+}
+
+TEST(QtSettingsStore, HandEditedValuesOutsideTheRangeAreUnreadable) {
+    TempDir dir;
+    {
+        std::ofstream ini(dir.path + "/Quorvix.ini");
+        ini << "[Options]\nMode=abc\nAngleUnit=0x2\nWidth=99999999999\nHeight=4294967295\n"
+               "DisplayFile=a, b\n";
+    }
+    QtSettingsStore store(dir.path);
+    EXPECT_FALSE(store.ReadInt("Options", "Mode"));
+    EXPECT_EQ(store.ReadInt("Options", "AngleUnit"), 2);
+    EXPECT_FALSE(store.ReadInt("Options", "Width"));
+    EXPECT_EQ(store.ReadInt("Options", "Height"), -1);
+    EXPECT_EQ(store.ReadString("Options", "DisplayFile"), "a, b");
+}
+
+}  // namespace
+}  // namespace quorvix
