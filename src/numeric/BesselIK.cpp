@@ -94,7 +94,7 @@ double bessi(int n, double x) {
     // so does the result, so larger |x| need no higher start.
     const double ax = std::fabs(x);
     const long long base =
-        ax > n ? static_cast<long long>(std::ceil(std::min(ax, kLargestUsefulX))) : n;
+        std::max<long long>(n, static_cast<long long>(std::ceil(std::min(ax, kLargestUsefulX))));
     const long long m = 2 * (base + static_cast<long long>(std::sqrt(kMillerAccuracy * base)));
     if (m > 2 * kMaxRecurrenceSteps) {
         numerror("Index n too large in bessi");
