@@ -64,6 +64,24 @@ bool QuotesPairUp(std::string_view t) {
     return any && n % 2 == 0;
 }
 
+// Tells, character by character in scanning order, whether a character
+// stands outside the quoted parts of a text (see QuotesPairUp).
+class QuoteFilter {
+public:
+    explicit QuoteFilter(std::string_view text) : active_(QuotesPairUp(text)) {}
+    bool Outside(char c) {
+        if (active_ && c == '"') {
+            inside_ = !inside_;
+            return false;
+        }
+        return !inside_;
+    }
+
+private:
+    bool active_;
+    bool inside_ = false;
+};
+
 struct Context {
     Evaluator& owner;
     int errorLength = 1;
@@ -127,20 +145,15 @@ bool HasNonBlankBefore(std::string_view t, std::size_t i) {
 EvalError SplitOperators(ExprNode& node, Context& ctx, int depth, std::string_view ops,
                          bool& found) {
     const std::string_view t = node.text;
-    const bool skipQuotes = QuotesPairUp(t);
+    QuoteFilter quotes(t);
     const bool plusMinus = ops[0] == '+';
     std::vector<int> splits;  // right to left
     std::size_t segmentEnd = t.size();
     int parenDepth = 0;
     int firstClose = -1;
-    bool inQuote = false;
     for (std::size_t i = t.size(); i-- > 0;) {
         const char c = t[i];
-        if (skipQuotes && c == '"') {
-            inQuote = !inQuote;
-            continue;
-        }
-        if (inQuote) continue;
+        if (!quotes.Outside(c)) continue;
         if (c == ')') {
             if (firstClose < 0) firstClose = static_cast<int>(i);
             ++parenDepth;
@@ -195,18 +208,13 @@ EvalError SplitOperators(ExprNode& node, Context& ctx, int depth, std::string_vi
 EvalError FindSeparator(ExprNode& node, Context& ctx, int& where) {
     const std::string_view t = node.text;
     const char sep = ArgumentSeparator();
-    const bool skipQuotes = QuotesPairUp(t);
-    bool inQuote = false;
+    QuoteFilter quotes(t);
     int parenDepth = 0;
     int firstOpen = -1;
     where = -1;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const char c = t[i];
-        if (skipQuotes && c == '"') {
-            inQuote = !inQuote;
-            continue;
-        }
-        if (inQuote) continue;
+        if (!quotes.Outside(c)) continue;
         if (c == '(') {
             if (firstOpen < 0) firstOpen = static_cast<int>(i);
             ++parenDepth;
@@ -242,16 +250,11 @@ EvalError SplitList(ExprNode& node, Context& ctx, int depth, int k) {
 // Separators at parenthesis depth 0 (outside quotes).
 int CountSeparators(std::string_view t) {
     const char sep = ArgumentSeparator();
-    const bool skipQuotes = QuotesPairUp(t);
-    bool inQuote = false;
+    QuoteFilter quotes(t);
     int parenDepth = 0;
     int count = 0;
     for (char c : t) {
-        if (skipQuotes && c == '"') {
-            inQuote = !inQuote;
-            continue;
-        }
-        if (inQuote) continue;
+        if (!quotes.Outside(c)) continue;
         if (c == '(') ++parenDepth;
         else if (c == ')') --parenDepth;
         else if (c == sep && parenDepth == 0) ++count;
@@ -531,17 +534,12 @@ EvalError ParseOnce(ExprNode& node, Context& ctx, int depth, std::string_view& g
     }
     const char c = node.current;
     if (c == '(') {
-        const bool skipQuotes = QuotesPairUp(t);
-        bool inQuote = false;
+        QuoteFilter quotes(t);
         int parenDepth = 0;
         std::size_t lastOpen = pos;
         for (std::size_t i = pos; i < t.size(); ++i) {
             const char d = t[i];
-            if (skipQuotes && d == '"') {
-                inQuote = !inQuote;
-                continue;
-            }
-            if (inQuote) continue;
+            if (!quotes.Outside(d)) continue;
             if (d == '(') {
                 ++parenDepth;
                 lastOpen = i;
