@@ -4,6 +4,7 @@
 
 #include "units/ConversionList.h"
 #include "units/UnitCatalogue.h"
+#include "UnitTestSupport.h"
 
 namespace quorvix {
 namespace {
@@ -51,7 +52,7 @@ TEST(ConversionList, UserConversionsFollowTheCatalogue) {
 
 TEST(ConversionList, TruncateKeepsCompleteUserRecordsOnly) {
     ConversionList list;
-    for (int i = 0; i < 5; ++i) list.AppendUserConversion("u" + std::to_string(i), "m", i + 1);
+    for (int i = 0; i < 5; ++i) list.AppendUserConversion(unit_test::NumberedUnit("u", i), "m", i + 1);
     list.TruncateUserConversions(2);
     EXPECT_EQ(list.size(), 277);
     EXPECT_EQ(list.at(276).name, "u1");
@@ -68,7 +69,7 @@ TEST(ConversionList, TruncateKeepsCompleteUserRecordsOnly) {
 TEST(ConversionList, HoldsAtMostOneThousandUserConversions) {
     ConversionList list;
     for (int i = 0; i < ConversionList::kMaxUserConversions; ++i) {
-        ASSERT_TRUE(list.AppendUserConversion("x" + std::to_string(i), "m", 1));
+        ASSERT_TRUE(list.AppendUserConversion(unit_test::NumberedUnit("x", i), "m", 1));
     }
     EXPECT_FALSE(list.AppendUserConversion("one too many", "m", 1));
     EXPECT_EQ(list.size(), 1275);

@@ -10,6 +10,7 @@
 #include "units/UnitGraph.h"
 #include "units/UnitText.h"
 #include "units/UnitTree.h"
+#include "UnitTestSupport.h"
 
 namespace quorvix {
 namespace {
@@ -179,13 +180,14 @@ TEST(UnitGraph, BuiltInSearchesStayFarBelowTheBudget) {
 }
 
 TEST(UnitGraph, AgreesWithTheRowByRowWalk) {
-    // Random user rows over a few names, some shared with the catalogue,
-    // give cycles, self-rows and parallel rows.
-    const std::vector<std::string> names{"m", "FT", "a", "b", "c", "d", "e", "kg", "s"};
+    // Random user rows over a few names, some of them units of two small
+    // catalogue groups (angle, data size), give cycles, self-rows and
+    // parallel rows.
+    const std::vector<std::string> names{"Degree", "A", "a", "b", "c", "d", "BIT"};
     std::mt19937 rng(12345);
-    for (int trial = 0; trial < 150; ++trial) {
+    for (int trial = 0; trial < 200; ++trial) {
         ConversionList list;
-        const int rows = 3 + trial % 5;
+        const int rows = 2 + trial % 6;
         for (int i = 0; i < rows; ++i) {
             const auto& n = names[rng() % names.size()];
             const auto& b = names[rng() % names.size()];
@@ -193,8 +195,8 @@ TEST(UnitGraph, AgreesWithTheRowByRowWalk) {
         }
         UnitGraph graph(list);
         for (const auto& from : names) {
-            for (const auto& to : {std::string("m"), std::string("a"), std::string("e"),
-                                   std::string("mi"), std::string("kg"), std::string("zz")}) {
+            for (const auto& to : {std::string("Radian"), std::string("a"), std::string("E"),
+                                   std::string("Kb"), std::string("zz")}) {
                 std::vector<int> path;
                 double expected = 0;
                 const bool found = ReferenceLookup(list, from, to, path, expected);
@@ -215,11 +217,7 @@ TEST(UnitGraph, DenseUserGraphExhaustsTheBudgetInsteadOfRunningForHours) {
     // 40 units, every pair joined: the simple chains out of u0 number
     // beyond counting, and none reaches "m".
     ConversionList list;
-    for (int i = 0; i < 40; ++i) {
-        for (int j = i + 1; j < 40; ++j) {
-            list.AppendUserConversion("u" + std::to_string(i), "u" + std::to_string(j), 2.0);
-        }
-    }
+    unit_test::AddCompleteUserGraph(list, 40, 2.0);
     ASSERT_EQ(list.UserConversionCount(), 780);
     UnitGraph graph(list);
     double f = 0;
