@@ -63,12 +63,16 @@ std::optional<UserMenuInsertion> UserMenuCommandInsertion(
     index = EntryIndex(command, kFirstUserConversionCommand, list.UserConversionCount());
     if (index >= 0) {
         const UnitRecord& r = list.at(ConversionList::kFirstUserIndex + index);
-        return UserMenuInsertion{"*" + FormatInsertionValue(r.factor), 0, {}};
+        std::string text = "*";
+        text += FormatInsertionValue(r.factor);
+        return UserMenuInsertion{text, 0, {}};
     }
     index = EntryIndex(command, kFirstUserFunctionCommand, static_cast<int>(functions.size()));
     if (index >= 0) {
         const UserFunction& f = functions[static_cast<std::size_t>(index)];
-        return UserMenuInsertion{f.name + "()", 1, "Syntax: " + f.name + "(" + f.syntax + ")"};
+        std::string tip = "Syntax: ";
+        tip += f.name + "(" + f.syntax + ")";
+        return UserMenuInsertion{f.name + "()", 1, tip};
     }
     return std::nullopt;
 }

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include <unistd.h>
+
 #include "platform/AtomicFile.h"
 #include "platform/BinaryIO.h"
 #include "platform/MemoryPrompter.h"
@@ -45,9 +47,10 @@ public:
 class TempDir {
 public:
     TempDir() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("quorvix-shell-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::string leaf = "quorvix-shell-";
+        leaf += std::to_string(::getpid());
+        leaf += ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        path_ = std::filesystem::temp_directory_path() / leaf;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -109,21 +112,21 @@ TEST_F(UnitConverterTest, SwitchConvertsBackAndPutsTheNewFromUnitInFront) {
 
 TEST_F(UnitConverterTest, RecordingIgnoresCaseAndKeepsFiftyEntries) {
     RecentUnits recent;
-    for (int i = 0; i < 50; ++i) recent.Record("u" + std::to_string(i));
+    for (int i = 0; i < 50; ++i) recent.Record(std::to_string(i) + "u");
     ASSERT_EQ(recent.size(), 50u);
-    EXPECT_EQ(recent.at(49), "u0");
+    EXPECT_EQ(recent.at(49), "0u");
     recent.Record("new");
     EXPECT_EQ(recent.size(), 50u);
     EXPECT_EQ(recent.at(0), "new");
-    EXPECT_EQ(recent.at(49), "u1");  // u0 dropped
+    EXPECT_EQ(recent.at(49), "1u");  // 0u dropped
     // An existing name moves to the front, in the new spelling, without
     // dropping anything.
-    recent.Record("U25");
+    recent.Record("25U");
     EXPECT_EQ(recent.size(), 50u);
-    EXPECT_EQ(recent.at(0), "U25");
-    EXPECT_EQ(recent.at(49), "u1");
+    EXPECT_EQ(recent.at(0), "25U");
+    EXPECT_EQ(recent.at(49), "1u");
     int copies = 0;
-    for (const std::string& e : recent.entries()) copies += (e == "u25" || e == "U25");
+    for (const std::string& e : recent.entries()) copies += (e == "25u" || e == "25U");
     EXPECT_EQ(copies, 1);
 }
 
@@ -205,12 +208,12 @@ TEST_F(UnitConverterTest, UnreadableValueConvertsThePreviousOne) {
 
 TEST_F(UnitConverterTest, RecentFileIsReadCappedAndWrittenBack) {
     std::vector<std::string> names;
-    for (int i = 0; i < 80; ++i) names.push_back("unit" + std::to_string(i));
+    for (int i = 0; i < 80; ++i) names.push_back(std::to_string(i) + "unit");
     ASSERT_TRUE(WriteFileAtomically(dir.file("Recent.cnv"), RecentFile(names, 80)));
     {
         UnitConverter uc(converter, prompter, dir.str());
         ASSERT_EQ(uc.recent().size(), 50u);
-        EXPECT_EQ(uc.recent().at(49), "unit49");
+        EXPECT_EQ(uc.recent().at(49), "49unit");
         uc.TypeFrom("inch");
         uc.TypeTo("meter");
         uc.Convert();
@@ -223,7 +226,7 @@ TEST_F(UnitConverterTest, RecentFileIsReadCappedAndWrittenBack) {
     ASSERT_EQ(back.size(), 50u);
     EXPECT_EQ(back.at(0), "inch");
     EXPECT_EQ(back.at(1), "meter");
-    EXPECT_EQ(back.at(49), "unit47");
+    EXPECT_EQ(back.at(49), "47unit");
     // Byte layout: count, then length-prefixed names.
     EXPECT_EQ(bytes.substr(0, 10), std::string("\x32\x00\x00\x00\x04inch\x05", 10));
 }

@@ -71,10 +71,10 @@ TEST(UserConstantsFile, CountsOfZeroOrLessReadNothing) {
 TEST(UserConstantsFile, ReadsAtMostOneThousandRecords) {
     Bytes file;
     file.i32(1500);
-    for (int i = 0; i < 1500; ++i) file.raw(ConstantRecord("c" + std::to_string(i), "", i + 1).b);
+    for (int i = 0; i < 1500; ++i) file.raw(ConstantRecord(std::to_string(i) + "c", "", i + 1).b);
     const auto list = DecodeUserConstants(file.b);
     ASSERT_EQ(list.size(), 1000u);
-    EXPECT_EQ(list.back().name, "c999");
+    EXPECT_EQ(list.back().name, "999c");
     EXPECT_EQ(list.back().value, 1000.0);
 }
 
