@@ -69,6 +69,18 @@ MenuItems BuildCatalogueMenuBar() {
     return bar;
 }
 
+void AppendUserSubmenu(MenuItems& menu, const UserSubmenu& submenu) {
+    const auto position = static_cast<std::size_t>(submenu.position);
+    if (submenu.position >= 0 && position < menu.size() &&
+        menu[position].kind == MenuItem::Kind::Submenu)
+        menu.erase(menu.begin() + submenu.position);
+    MenuItems entries;
+    for (const UserMenuEntry& entry : submenu.entries)
+        entries.push_back(entry.separator() ? MenuItem::Separator()
+                                            : MenuItem::Entry(entry.text, entry.command));
+    menu.push_back(MenuItem::Submenu(submenu.caption, std::move(entries)));
+}
+
 std::optional<std::string> CatalogueInsertText(int command) {
     if (command >= kFirstConstantCommand && command < kFirstEnglishToMetricCommand)
         return PhysicalConstantInsertText(command - kFirstConstantCommand);

@@ -8,6 +8,7 @@
 
 #include "platform/MenuModel.h"
 #include "userdefs/FunctionInfo.h"
+#include "userdefs/UserMenus.h"
 
 namespace quorvix {
 
@@ -28,6 +29,11 @@ MenuItems BuildFunctionsMenu();
 // The three menus as the submenus "&Constants", "Con&versions" and
 // "Func&tions" that replace the menu bar's placeholder.
 MenuItems BuildCatalogueMenuBar();
+
+// Puts a user-defined submenu at the end of its catalogue menu, first
+// removing the earlier copy that stands at the submenu's position, so that
+// rebuilding after an edit never shows two.
+void AppendUserSubmenu(MenuItems& menu, const UserSubmenu& submenu);
 
 // The text a constant or conversion command (20000..20062) inserts.
 std::optional<std::string> CatalogueInsertText(int command);

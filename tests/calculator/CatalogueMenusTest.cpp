@@ -114,3 +114,32 @@ TEST(CatalogueCommands, InsertFunctionWorksForUserRows) {
 
 }  // namespace
 }  // namespace quorvix
+
+namespace quorvix {
+namespace {
+
+TEST(CatalogueMenus, UserSubmenuIsReplacedNotDuplicated) {
+    MenuItems menu = BuildFunctionsMenu();
+    UserSubmenu user{"User-defined functions", 15, {{"&Edit...", 130}, {"", 0}, {"Area", 27000}}};
+    AppendUserSubmenu(menu, user);
+    ASSERT_EQ(menu.size(), 16u);
+    const MenuItem& sub = menu[15];
+    EXPECT_EQ(sub.caption, "User-defined functions");
+    ASSERT_EQ(sub.children.size(), 3u);
+    EXPECT_EQ(sub.children[0].caption, "&Edit...");
+    EXPECT_EQ(sub.children[0].command, 130);
+    EXPECT_EQ(sub.children[1].kind, MenuItem::Kind::Separator);
+    EXPECT_EQ(sub.children[2].command, 27000);
+    user.entries.resize(1);
+    AppendUserSubmenu(menu, user);
+    ASSERT_EQ(menu.size(), 16u);
+    EXPECT_EQ(menu[15].children.size(), 1u);
+    // The constants menu: the user submenu sits at 36.
+    MenuItems constants = BuildConstantsMenu();
+    AppendUserSubmenu(constants, {"User-defined constants", 36, {{"&Edit...", 128}}});
+    AppendUserSubmenu(constants, {"User-defined constants", 36, {{"&Edit...", 128}}});
+    EXPECT_EQ(constants.size(), 37u);
+}
+
+}  // namespace
+}  // namespace quorvix
