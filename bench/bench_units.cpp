@@ -1,0 +1,88 @@
+// Speed of the unit conversion: a compound conversion that succeeds, a
+// failing one between two unconnected units, the same with 1000 user
+// conversions loaded, and a failing search that runs into the budget.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "units/ConversionList.h"
+#include "units/UnitCatalogue.h"
+#include "units/UnitConversionEngine.h"
+
+namespace {
+
+using quorvix::ConversionList;
+using quorvix::UnitConversionEngine;
+
+void Convert(benchmark::State& state, const ConversionList& list, const char* from,
+             const char* to, quorvix::EvalError expected) {
+    UnitConversionEngine engine(list);
+    double result = 0;
+    if (engine.ConvertUnits(1.0, from, to, result) != expected) {
+        state.SkipWithError("unexpected conversion result");
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(engine.ConvertUnits(1.0, from, to, result));
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["row_visits"] = static_cast<double>(engine.lastSearchCost());
+}
+
+// 1000 user conversions, each a new unit hung off one catalogue unit, spread
+// over every group of the catalogue.
+void AddUserConversions(ConversionList& list) {
+    for (int i = 0; i < ConversionList::kMaxUserConversions; ++i) {
+        std::string name = "user unit ";
+        name += std::to_string(i);
+        list.AppendUserConversion(name, quorvix::CatalogueRowAt(i % quorvix::kCatalogueRowCount).base,
+                                  1.0 + i);
+    }
+}
+
+void BM_KmPerHourToMetersPerSecond(benchmark::State& state) {
+    ConversionList list;
+    Convert(state, list, "km/h", "m/s", quorvix::kNoError);
+}
+BENCHMARK(BM_KmPerHourToMetersPerSecond);
+
+void BM_UnconnectedUnits(benchmark::State& state) {
+    ConversionList list;
+    Convert(state, list, "m", "kg", quorvix::kBadArgument);
+}
+BENCHMARK(BM_UnconnectedUnits);
+
+void BM_UnconnectedUnitsWith1000UserConversions(benchmark::State& state) {
+    ConversionList list;
+    AddUserConversions(list);
+    Convert(state, list, "m", "kg", quorvix::kBadArgument);
+}
+BENCHMARK(BM_UnconnectedUnitsWith1000UserConversions);
+
+void BM_KmPerHourWith1000UserConversions(benchmark::State& state) {
+    ConversionList list;
+    AddUserConversions(list);
+    Convert(state, list, "km/h", "m/s", quorvix::kNoError);
+}
+BENCHMARK(BM_KmPerHourWith1000UserConversions);
+
+// 45 units joined pairwise (990 user conversions): the failing search is
+// stopped by the budget of row visits.
+void BM_DenseUserGraphHitsTheBudget(benchmark::State& state) {
+    ConversionList list;
+    for (int i = 0; i < 45; ++i) {
+        for (int j = i + 1; j < 45; ++j) {
+            std::string a = "u", b = "u";
+            a += std::to_string(i);
+            b += std::to_string(j);
+            list.AppendUserConversion(a, b, 2.0);
+        }
+    }
+    Convert(state, list, "u0", "m", quorvix::kBadArgument);
+}
+BENCHMARK(BM_DenseUserGraphHitsTheBudget)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
