@@ -110,6 +110,30 @@ std::unique_ptr<ExprNode> MakeChild(const ExprNode& parent, std::string_view tex
     return child;
 }
 
+// Refuses a text whose parentheses nest, or whose postfix operators repeat,
+// too deeply to be parsed and evaluated with bounded recursion. One pass, so
+// that a long hostile line is refused quickly.
+EvalError CheckNesting(ExprNode& node, Context& ctx) {
+    const std::string_view t = node.text;
+    QuoteFilter quotes(t);
+    int parenDepth = 0;
+    int postfixRun = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const char c = t[i];
+        if (!quotes.Outside(c)) continue;
+        if (c == '(' && ++parenDepth > kMaxParenDepth)
+            return Fail(node, ctx, kUnbalancedParenthesis, static_cast<int>(i), 1);
+        if (c == ')') --parenDepth;
+        if (c == '!' || c == '%') {
+            if (++postfixRun > kMaxPostfixRun)
+                return Fail(node, ctx, kUnexpectedCharacter, static_cast<int>(i), 1);
+        } else if (!IsBlank(c)) {
+            postfixRun = 0;
+        }
+    }
+    return kNoError;
+}
+
 // A '+' or '-' at i that belongs to an exponent (1.5E-3): a digit follows,
 // and before it stand an 'E' or 'D' and then a digit or decimal separator.
 bool IsExponentSign(std::string_view t, std::size_t i, std::size_t end) {
@@ -468,7 +492,8 @@ EvalError ParseName(ExprNode& node, Context& ctx, int depth) {
             node.text = node.ownText;
             node.position = -1;
             node.expanding.push_back(static_cast<std::uint16_t>(variable));
-            const EvalError code = ParseNodeAt(node, ctx, depth + 1);
+            EvalError code = CheckNesting(node, ctx);
+            if (code == kNoError) code = ParseNodeAt(node, ctx, depth + 1);
             if (code != kNoError) return Fail(node, ctx, code, static_cast<int>(s), nameLength);
             return kNoError;
         }
@@ -581,7 +606,8 @@ EvalError ParseNodeAt(ExprNode& node, Context& ctx, int depth) {
 
 EvalError ParseTree(Evaluator& owner, ExprNode& node, int& errorLength) {
     Context ctx{owner};
-    const EvalError code = ParseNodeAt(node, ctx, 0);
+    EvalError code = node.parsed ? kNoError : CheckNesting(node, ctx);
+    if (code == kNoError) code = ParseNodeAt(node, ctx, 0);
     errorLength = code == kNoError ? 1 : ctx.errorLength;
     return code;
 }

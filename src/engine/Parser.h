@@ -12,10 +12,16 @@ class Evaluator;
 // errorPosition are set and errorLength tells how many characters to mark.
 EvalError ParseTree(Evaluator& owner, ExprNode& node, int& errorLength);
 
-// Limits that keep hostile input bounded. Deeper nesting fails with
-// "Unbalanced parenthesis"; a tree (for example through variables that use
-// each other repeatedly) that grows past the budgets fails with "Overflow".
-constexpr int kMaxParseDepth = 400;
+// Limits that keep hostile input bounded, checked before the text is
+// parsed: parentheses nested deeper than kMaxParenDepth fail with
+// "Unbalanced parenthesis" at the first parenthesis too deep, a run of more
+// than kMaxPostfixRun postfix operators with "Unexpected character" at the
+// first one too many. kMaxParseDepth is the last line of defence for the
+// recursion (nesting through variables). A tree that grows past the budgets
+// (variables that use each other repeatedly) fails with "Overflow".
+constexpr int kMaxParenDepth = 200;
+constexpr int kMaxPostfixRun = 200;
+constexpr int kMaxParseDepth = 1000;
 constexpr long kMaxParseNodes = 200000;
 constexpr long kMaxExpandedCharacters = 4000000;
 
