@@ -84,13 +84,16 @@ void AppendUserSubmenu(MenuItems& menu, const UserSubmenu& submenu) {
 std::optional<std::string> CatalogueInsertText(int command) {
     if (command >= kFirstConstantCommand && command < kFirstEnglishToMetricCommand)
         return PhysicalConstantInsertText(command - kFirstConstantCommand);
+    double factor = 0.0;
     if (command >= kFirstEnglishToMetricCommand && command < kFirstMetricToEnglishCommand)
-        return "*" + FormatInsertionValue(
-                         ConversionsMenuRowAt(command - kFirstEnglishToMetricCommand).factor);
-    if (command >= kFirstMetricToEnglishCommand && command < kFirstFunctionCommand)
-        return "*" + FormatInsertionValue(
-                         1.0 / ConversionsMenuRowAt(command - kFirstMetricToEnglishCommand).factor);
-    return std::nullopt;
+        factor = ConversionsMenuRowAt(command - kFirstEnglishToMetricCommand).factor;
+    else if (command >= kFirstMetricToEnglishCommand && command < kFirstFunctionCommand)
+        factor = 1.0 / ConversionsMenuRowAt(command - kFirstMetricToEnglishCommand).factor;
+    else
+        return std::nullopt;
+    std::string text = "*";
+    text += FormatInsertionValue(factor);
+    return text;
 }
 
 void InsertFunction(const FunctionInfo& row, KeypadHost& host) {

@@ -1,0 +1,96 @@
+#include "calculator/WorksheetFrontEnd.h"
+
+#include <gtest/gtest.h>
+
+#include "WorksheetTestFiles.h"
+#include "calculator/CalculatorDialog.h"
+#include "calculator/Settings.h"
+#include "calculator/SettingsBinding.h"
+#include "calculator/TextDisplay.h"
+#include "platform/MemoryPrompter.h"
+
+namespace quorvix {
+namespace {
+
+TEST(WorksheetFrontEnd, VariablesAreLoadedAndTheFileIsLeftAlone) {
+    TempDir dir;
+    const std::string path = dir.File("Quorvix.qws");
+    MemoryWorksheetVariables stored;
+    stored.Append("R", "0.05");
+    ASSERT_TRUE(WriteWorksheetFile(path, "old text", stored));
+    const std::string before = ReadBytes(path);
+
+    Evaluator evaluator;
+    evaluator.SetVariable("Gone", "1");
+    EXPECT_EQ(LoadWorksheetVariables(path, evaluator), WorksheetReadResult::Loaded);
+    EXPECT_EQ(evaluator.VariableCount(), 1);
+    EXPECT_EQ(evaluator.FindVariable("R"), "0.05");
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(LoadWorksheetVariables(dir.File("missing.qws"), evaluator),
+              WorksheetReadResult::NotOpened);
+    EXPECT_EQ(evaluator.VariableCount(), 1);
+}
+
+TEST(WorksheetFrontEnd, ContinuedTextStandsOnAFreshLine) {
+    EXPECT_EQ(ContinuedWorksheetText(""), "");
+    EXPECT_EQ(ContinuedWorksheetText("1 =\n1"), "1 =\n1\n");
+    EXPECT_EQ(ContinuedWorksheetText("1 =\n1\n"), "1 =\n1\n");
+}
+
+TEST(WorksheetFrontEnd, RunAppendsItsLinesAndAnswersAndWritesBack) {
+    TempDir dir;
+    const std::string path = dir.File("sheet.qws");
+    MemoryWorksheetVariables stored;
+    stored.Append("A", "20");
+    ASSERT_TRUE(WriteWorksheetFile(path, "A = 20\n20", stored));
+
+    TextDisplay display;
+    MemoryPrompter prompter;
+    CalculatorDialog calculator(display, prompter);
+    Settings settings;
+    ApplySettingsToCalculator(settings, calculator);
+    WorksheetRunFile file(path, calculator.evaluator());
+    display.SetText(file.Open());
+    display.TypeText("A+1");
+    calculator.EvaluateCurrentLine();
+    display.ProcessQueuedInput();
+    display.TypeText("B=2");
+    calculator.EvaluateCurrentLine();
+    display.ProcessQueuedInput();
+    ASSERT_TRUE(file.Save(display.Text()));
+
+    std::string text;
+    MemoryWorksheetVariables saved;
+    ASSERT_EQ(ReadWorksheetFile(path, text, saved), WorksheetReadResult::Loaded);
+    EXPECT_EQ(text, "A = 20\n20\nA+1 =\n21\nB=2 =\n2");
+    ASSERT_EQ(saved.list.size(), 2u);
+    EXPECT_EQ(saved.list[1], (WorksheetVariable{"B", "2"}));
+}
+
+TEST(SettingsBinding, CalculatorTakesAndGivesBackItsOptions) {
+    TextDisplay display;
+    MemoryPrompter prompter;
+    CalculatorDialog calculator(display, prompter);
+    Settings settings;
+    settings.angleUnit = 0;
+    settings.numberBase = 16;
+    settings.numberFormat = 1;
+    settings.decimalPlaces = 4;
+    settings.newLine = false;
+    ApplySettingsToCalculator(settings, calculator);
+    EXPECT_EQ(calculator.evaluator().angleUnit(), 0);
+    EXPECT_EQ(calculator.evaluator().numberBase(), 16);
+    EXPECT_EQ(calculator.numberPattern(), "%.3e");
+    EXPECT_FALSE(calculator.newLineAfterCalculation());
+
+    Settings collected;
+    CollectSettingsFromCalculator(calculator, collected);
+    EXPECT_EQ(collected.angleUnit, 0);
+    EXPECT_EQ(collected.numberBase, 16);
+    EXPECT_EQ(collected.numberFormat, 1);
+    EXPECT_EQ(collected.decimalPlaces, 4);
+    EXPECT_FALSE(collected.newLine);
+}
+
+}  // namespace
+}  // namespace quorvix
