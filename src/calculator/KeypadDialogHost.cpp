@@ -5,7 +5,13 @@
 namespace quorvix {
 
 KeypadDialogHost::KeypadDialogHost(CalculatorDialog& dialog, TipRotation& tips)
-    : dialog_(dialog), tips_(tips) {}
+    : dialog_(dialog), tips_(tips) {
+    // Evaluations and CLR show the next tip from the same rotation as the
+    // menu keys.
+    dialog_.onShowNextTip = [this] { ShowNextTip(); };
+}
+
+KeypadDialogHost::~KeypadDialogHost() { dialog_.onShowNextTip = nullptr; }
 
 void KeypadDialogHost::InsertText(const std::string& text) { dialog_.InsertText(text); }
 CalculatorDisplay& KeypadDialogHost::Display() { return dialog_.display(); }

@@ -15,7 +15,11 @@ class CalculatorDialog;
 
 class KeypadDialogHost : public KeypadHost {
 public:
+    // Also routes the dialog's tips (after evaluations and CLR) to tips.
     KeypadDialogHost(CalculatorDialog& dialog, TipRotation& tips);
+    ~KeypadDialogHost() override;
+    KeypadDialogHost(const KeypadDialogHost&) = delete;
+    KeypadDialogHost& operator=(const KeypadDialogHost&) = delete;
 
     void InsertText(const std::string& text) override;
     CalculatorDisplay& Display() override;
