@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+
+#include "TempDirectory.h"
 
 #include "platform/Locations.h"
 #include "platform/qt/QtLocations.h"
@@ -13,19 +12,9 @@ namespace quorvix {
 namespace {
 
 struct AutostartFixture : ::testing::Test {
-    AutostartFixture() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qvxrun-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) dir = pattern;
-    }
-    ~AutostartFixture() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
-    }
-    std::string Entry() const {
-        std::ifstream in(dir + "/autostart/quorvix.desktop");
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    std::string dir;
+    std::string Entry() const { return ReadTextFile(dir + "/autostart/quorvix.desktop"); }
+    TempDirectory temp;
+    std::string dir = temp.path;
 };
 
 TEST_F(AutostartFixture, DataDirectoryEntryStartsTheProgramHidden) {

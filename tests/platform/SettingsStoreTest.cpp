@@ -1,33 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
+
+#include "TempDirectory.h"
 
 #include "platform/MemorySettingsStore.h"
 #include "platform/qt/QtSettingsStore.h"
 
 namespace quorvix {
 namespace {
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qvxset-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 TEST(MemorySettingsStore, TypesAreKeptApart) {
     MemorySettingsStore store;
@@ -43,7 +24,7 @@ TEST(MemorySettingsStore, TypesAreKeptApart) {
 }
 
 TEST(QtSettingsStore, ValuesLiveInQuorvixIniInsideTheDataDirectory) {
-    TempDir dir;
+    TempDirectory dir;
     {
         QtSettingsStore store(dir.path);
         EXPECT_EQ(store.FileName(), dir.path + "/Quorvix.ini");
@@ -52,7 +33,7 @@ TEST(QtSettingsStore, ValuesLiveInQuorvixIniInsideTheDataDirectory) {
         store.WriteString("Options", "DisplayFile", "/x/y, z.qws");
         store.WriteString("CustomKeys", "Key3", "=");
     }
-    const std::string ini = ReadText(dir.path + "/Quorvix.ini");
+    const std::string ini = ReadTextFile(dir.path + "/Quorvix.ini");
     EXPECT_NE(ini.find("[Options]"), std::string::npos);
     EXPECT_NE(ini.find("[Display]"), std::string::npos);
     EXPECT_NE(ini.find("[CustomKeys]"), std::string::npos);
@@ -69,7 +50,7 @@ TEST(QtSettingsStore, ValuesLiveInQuorvixIniInsideTheDataDirectory) {
 }
 
 TEST(QtSettingsStore, HandEditedValuesOutsideTheRangeAreUnreadable) {
-    TempDir dir;
+    TempDirectory dir;
     {
         std::ofstream ini(dir.path + "/Quorvix.ini");
         ini << "[Options]\nMode=abc\nAngleUnit=0x2\nWidth=99999999999\nHeight=4294967295\n"
