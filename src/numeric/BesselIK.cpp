@@ -84,6 +84,7 @@ double bessi(int n, double x) {
     if (n == 0) return bessi0(x);
     if (n == 1) return bessi1(x);
     if (x == 0.0) return 0.0;
+    if (std::isnan(x)) return x;
     // Below the smallest double whatever the recurrence does; without this
     // a tiny x overflows Miller's recurrence instead of giving 0.
     if (besselIUnderflows(n, x)) return 0.0;
