@@ -89,7 +89,10 @@ public:
     // it is empty or nothing is selected. True when a caption was replaced.
     bool Change();
 
-    // F1 in the dialog opens the help at this keyword.
+    // The dialog's texts; F1 in it opens the help at kHelpKeyword.
+    static constexpr const char* kCaption = "Custom Keys";
+    static constexpr const char* kFieldLabel = "Key Caption:";
+    static constexpr const char* kChangeButton = "&Change";
     static constexpr const char* kHelpKeyword = "Display";
 
 private:

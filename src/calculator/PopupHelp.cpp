@@ -98,6 +98,12 @@ void IdentifierTracker::BeforeBackspace(int caret) {
     if (caret == start_) start_ = -1;
 }
 
+void TrackCharacterForSyntax(IdentifierTracker& tracker, char c,
+                             const CalculatorDisplay& display, KeypadHost& host) {
+    if (const auto identifier = tracker.BeforeCharacter(c, display))
+        ShowSyntaxFor(*identifier, host);
+}
+
 std::string TooltipFor(int controlId, std::string_view caption,
                        std::span<const FunctionInfo> userFunctions) {
     switch (controlId) {

@@ -64,6 +64,12 @@ private:
     int start_ = -1;
 };
 
+// The display's hook for every character it is about to type, whether the
+// user typed it or a key or menu queued it: follows the identifier and
+// shows its syntax when a character ends a function name.
+void TrackCharacterForSyntax(IdentifierTracker& tracker, char c,
+                             const CalculatorDisplay& display, KeypadHost& host);
+
 // Tooltip of a control of the calculator window by id, with the key's
 // caption for the keys that show one. Empty when the control has none.
 // (The help line's tooltip is its own current text.)

@@ -13,8 +13,7 @@ namespace {
 // see each character first as the display does, and showing syntax help.
 void TypeTracked(KeypadTestHost& host, IdentifierTracker& tracker, const std::string& text) {
     for (const char c : text) {
-        if (auto identifier = tracker.BeforeCharacter(c, host.display))
-            ShowSyntaxFor(*identifier, host);
+        TrackCharacterForSyntax(tracker, c, host.display, host);
         host.display.TypeCharacter(c);
     }
 }
