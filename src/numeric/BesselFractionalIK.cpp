@@ -66,18 +66,13 @@ BesselIKValues bessik(double x, double nu) {
     double rkmu, rk1;
     if (x < kSeriesBelow) {
         // Temme's series for K_mu and K_mu+1.
-        const double x2 = 0.5 * x;
-        const double pimu = kPi * xmu;
-        const double factPi = std::fabs(pimu) < kEps ? 1.0 : pimu / std::sin(pimu);
-        d = -std::log(x2);
-        double e = xmu * d;
-        const double fact2 = std::fabs(e) < kEps ? 1.0 : std::sinh(e) / e;
-        const GammaChebValues g = gammacheb(xmu);
-        double ff = factPi * (g.gam1 * std::cosh(e) + g.gam2 * fact2 * d);
+        const TemmeStart t = temmeStart(x, xmu);
+        const double x2 = t.x2;
+        const GammaChebValues& g = t.g;
+        double ff = t.ff;
         double sum = ff;
-        e = std::exp(e);
-        double p = 0.5 * e / g.gampl;
-        double q = 0.5 / (e * g.gammi);
+        double p = 0.5 * t.expE / g.gampl;
+        double q = 0.5 / (t.expE * g.gammi);
         c = 1.0;
         d = x2 * x2;
         double sum1 = p;

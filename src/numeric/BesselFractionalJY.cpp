@@ -76,18 +76,13 @@ BesselJYValues bessjy(double x, double nu) {
     double rjmu, rymu, rymup, ry1;
     if (x < kSeriesBelow) {
         // Temme's series for Y_mu and Y_mu+1.
-        const double x2 = 0.5 * x;
-        const double pimu = kPi * xmu;
-        const double factPi = std::fabs(pimu) < kEps ? 1.0 : pimu / std::sin(pimu);
-        d = -std::log(x2);
-        double e = xmu * d;
-        const double fact2 = std::fabs(e) < kEps ? 1.0 : std::sinh(e) / e;
-        const GammaChebValues g = gammacheb(xmu);
-        double ff = kTwoOverPi * factPi * (g.gam1 * std::cosh(e) + g.gam2 * fact2 * d);
-        e = std::exp(e);
-        double p = e / (g.gampl * kPi);
-        double q = 1.0 / (e * kPi * g.gammi);
-        const double pimu2 = 0.5 * pimu;
+        const TemmeStart t = temmeStart(x, xmu);
+        const double x2 = t.x2;
+        const GammaChebValues& g = t.g;
+        double ff = kTwoOverPi * t.ff;
+        double p = t.expE / (g.gampl * kPi);
+        double q = 1.0 / (t.expE * kPi * g.gammi);
+        const double pimu2 = 0.5 * t.pimu;
         const double fact3 = std::fabs(pimu2) < kEps ? 1.0 : std::sin(pimu2) / pimu2;
         const double r = kPi * pimu2 * fact3 * fact3;
         c = 1.0;

@@ -1,5 +1,8 @@
 #include "numeric/BesselGammaCheb.h"
 
+#include <cmath>
+
+#include "numeric/BesselFractional.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
@@ -23,6 +26,21 @@ GammaChebValues gammacheb(double mu) {
     g.gampl = g.gam2 - mu * g.gam1;
     g.gammi = g.gam2 + mu * g.gam1;
     return g;
+}
+
+TemmeStart temmeStart(double x, double mu) {
+    using detail::kEps;
+    TemmeStart t;
+    t.x2 = 0.5 * x;
+    t.pimu = detail::kPi * mu;
+    const double factPi = std::fabs(t.pimu) < kEps ? 1.0 : t.pimu / std::sin(t.pimu);
+    const double d = -std::log(t.x2);
+    const double e = mu * d;
+    const double fact2 = std::fabs(e) < kEps ? 1.0 : std::sinh(e) / e;
+    t.g = gammacheb(mu);
+    t.ff = factPi * (t.g.gam1 * std::cosh(e) + t.g.gam2 * fact2 * d);
+    t.expE = std::exp(e);
+    return t;
 }
 
 }  // namespace quorvix::numeric

@@ -3,14 +3,15 @@
 #include <cmath>
 #include <complex>
 
+#include "numeric/FresnelContinuedFraction.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
 namespace {
 
-constexpr double kEps = 3.0e-15;
-constexpr int kMaxIterations = 100;
-constexpr double kFpMin = 1.0e-37;
+using fresnelcisi::kEps;
+using fresnelcisi::kFpMin;
+using fresnelcisi::kMaxIterations;
 constexpr double kSeriesUpTo = 1.5;
 constexpr double kPi = 3.141592653589793;
 constexpr double kHalfPi = 1.5707963267948966;
@@ -59,23 +60,13 @@ FresnelValues frenel(double x) {
             out.s = out.c = std::copysign(0.5, x);
             return out;
         }
-        Complex b(1.0, -pix2);
-        Complex cc(1.0 / kFpMin, 0.0);
-        Complex d = 1.0 / b;
-        Complex h = d;
-        double n = -1.0;
-        int k = 2;
-        for (; k <= kMaxIterations; ++k) {
-            n += 2.0;
-            const double a = -n * (n + 1.0);
+        Complex h;
+        const bool converged = fresnelcisi::complexLentz(Complex(1.0, -pix2), [](int k, Complex& b) {
+            const double n = 2.0 * k - 3.0;  // 1, 3, 5, ...
             b += 4.0;
-            d = 1.0 / (a * d + b);
-            cc = b + a / cc;
-            const Complex del = cc * d;
-            h *= del;
-            if (std::fabs(del.real() - 1.0) + std::fabs(del.imag()) < kEps) break;
-        }
-        if (k > kMaxIterations) numerror("cf failed in frenel");
+            return -n * (n + 1.0);
+        }, h);
+        if (!converged) numerror("cf failed in frenel");
         h *= Complex(ax, -ax);
         const Complex cs = Complex(0.5, 0.5) *
                            (1.0 - Complex(std::cos(0.5 * pix2), std::sin(0.5 * pix2)) * h);

@@ -3,14 +3,15 @@
 #include <cmath>
 #include <complex>
 
+#include "numeric/FresnelContinuedFraction.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
 namespace {
 
-constexpr double kEps = 3.0e-15;
-constexpr int kMaxIterations = 100;
-constexpr double kFpMin = 1.0e-37;
+using fresnelcisi::kEps;
+using fresnelcisi::kFpMin;
+using fresnelcisi::kMaxIterations;
 constexpr double kSeriesUpTo = 2.0;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kEuler = 0.5772156649015329;
@@ -27,21 +28,12 @@ CiSiValues cisi(double x) {
         return out;
     }
     if (t > kSeriesUpTo) {
-        Complex b(1.0, t);
-        Complex c(1.0 / kFpMin, 0.0);
-        Complex d = 1.0 / b;
-        Complex h = d;
-        int i = 2;
-        for (; i <= kMaxIterations; ++i) {
-            const double a = -static_cast<double>(i - 1) * (i - 1);
+        Complex h;
+        const bool converged = fresnelcisi::complexLentz(Complex(1.0, t), [](int k, Complex& b) {
             b += 2.0;
-            d = 1.0 / (a * d + b);
-            c = b + a / c;
-            const Complex del = c * d;
-            h *= del;
-            if (std::fabs(del.real() - 1.0) + std::fabs(del.imag()) < kEps) break;
-        }
-        if (i > kMaxIterations) numerror("cf failed in cisi");
+            return -static_cast<double>(k - 1) * (k - 1);
+        }, h);
+        if (!converged) numerror("cf failed in cisi");
         h *= Complex(std::cos(t), -std::sin(t));
         out.ci = -h.real();
         out.si = kHalfPi + h.imag();
