@@ -26,9 +26,9 @@ constexpr std::size_t kMaxRecentFileBytes = std::size_t{4} << 20;
 }  // namespace
 
 void RecentUnits::Record(const std::string& name) {
-    const auto same = std::find_if(entries_.begin(), entries_.end(),
-                                   [&](const std::string& e) { return SameIgnoringCase(e, name); });
-    if (same != entries_.end()) entries_.erase(same);
+    // The list never holds two equal names, but a damaged file might: remove
+    // every copy so the invariant holds again after a recording.
+    std::erase_if(entries_, [&](const std::string& e) { return SameIgnoringCase(e, name); });
     if (entries_.size() >= kMaxEntries) entries_.pop_back();
     entries_.insert(entries_.begin(), name);
 }

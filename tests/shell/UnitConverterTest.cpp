@@ -243,6 +243,10 @@ TEST_F(UnitConverterTest, DamagedRecentFilesKeepWhatWasRead) {
     EXPECT_EQ(recent.entries(), (std::vector<std::string>{"a"}));
     recent.Decode("");
     EXPECT_TRUE(recent.entries().empty());
+    // A damaged file may repeat a name; recording it leaves one copy.
+    recent.Decode(RecentFile({"inch", "cm", "INCH", "Inch"}, 4));
+    recent.Record("inch");
+    EXPECT_EQ(recent.entries(), (std::vector<std::string>{"inch", "cm"}));
 
     // A missing file gives empty lists and nothing selected.
     UnitConverter uc(converter, prompter, dir.str() + "/missing");
