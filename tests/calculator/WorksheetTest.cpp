@@ -70,8 +70,9 @@ TEST(WorksheetDecoding, CountOf7000ReadsOnlyTheFirst5000) {
     writer.WriteText("t");
     writer.WriteInt32(7000);
     for (int i = 0; i < 7000; ++i) {
-        writer.WriteText("v" + std::to_string(i));
-        writer.WriteText(std::to_string(i));
+        const std::string number = std::to_string(i);
+        writer.WriteText(std::string("v").append(number));
+        writer.WriteText(number);
     }
     const DecodedWorksheet decoded = DecodeWorksheet(writer.bytes());
     ASSERT_TRUE(decoded.complete);
