@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/BesselLeadingTerm.h"
 #include "numeric/BesselOrderLimit.h"
 #include "numeric/BesselPolynomial.h"
 #include "numeric/NumericSupport.h"
@@ -85,6 +86,7 @@ double bessi(int n, double x) {
     if (n == 1) return bessi1(x);
     if (x == 0.0) return 0.0;
     if (std::isnan(x)) return x;
+    if (std::fabs(x) < kLeadingTermBelow) return besselLeadingTerm(n, x);
     // Below the smallest double whatever the recurrence does; without this
     // a tiny x overflows Miller's recurrence instead of giving 0.
     if (besselIUnderflows(n, x)) return 0.0;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "numeric/BesselLeadingTerm.h"
 #include "numeric/BesselOrderLimit.h"
 #include "numeric/BesselPolynomial.h"
 #include "numeric/NumericSupport.h"
@@ -113,6 +114,7 @@ double bessj(int n, double x) {
     if (n == 1) return bessj1(x);
     const double ax = std::fabs(x);
     if (ax == 0.0) return 0.0;
+    if (ax < kLeadingTermBelow) return besselLeadingTerm(n, x);
     // Below the smallest double whatever the recurrence does; without this
     // a tiny x overflows Miller's recurrence instead of giving 0.
     if (besselJUnderflows(n, x)) return 0.0;

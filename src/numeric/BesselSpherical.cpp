@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "numeric/BesselFractional.h"
+#include "numeric/BesselLeadingTerm.h"
 #include "numeric/BesselOrderLimit.h"
 #include "numeric/NumericSupport.h"
 
@@ -11,8 +12,6 @@ namespace quorvix::numeric {
 namespace {
 
 constexpr double kRootHalfPi = 1.2533141;  // sqrt(pi/2) to eight digits
-// Below this the second term of the power series is under 2e-17 relative.
-constexpr double kLeadingTermBelow = 1.0e-8;
 
 }  // namespace
 

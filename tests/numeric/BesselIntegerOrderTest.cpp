@@ -127,6 +127,13 @@ TEST(BesselIntegerOrder, TinyArgumentsUnderflowInsteadOfOverflowing) {
     // Miller's recurrence with tox = 2e20 would overflow to NaN.
     EXPECT_FALSE(Fails([] { EXPECT_EQ(bessj(50, 1e-20), 0.0); }));
     EXPECT_FALSE(Fails([] { EXPECT_EQ(bessi(5, 1e-200), 0.0); }));
+    // Representable values that the recurrence cannot reach either.
+    EXPECT_TRUE(RelativelyNear(bessj(2, 1e-150), 1.25e-301, 1e-14));
+    EXPECT_TRUE(RelativelyNear(bessj(3, -1e-100), -(5e-101 * 5e-101 * 5e-101) / 6.0, 1e-14));
+    EXPECT_TRUE(RelativelyNear(bessi(3, -1e-100), -(5e-101 * 5e-101 * 5e-101) / 6.0, 1e-14));
+    EXPECT_TRUE(RelativelyNear(bessi(2, 2e-9), 5e-19, 1e-14));
+    // Just above the leading-term range the recurrence still agrees.
+    EXPECT_TRUE(RelativelyNear(bessj(2, 1.0001e-8), 1.0001e-8 * 1.0001e-8 / 8.0, 1e-6));
 }
 
 TEST(BesselIntegerOrder, KOfLargeArgumentKeepsItsScale) {
