@@ -53,12 +53,13 @@ TEST(QtSettingsStore, HandEditedValuesOutsideTheRangeAreUnreadable) {
     TempDirectory dir;
     {
         std::ofstream ini(dir.path + "/Quorvix.ini");
-        ini << "[Options]\nMode=abc\nAngleUnit=0x2\nWidth=99999999999\nHeight=4294967295\n"
+        ini << "[Options]\nMode=abc\nAngleUnit=0x2\nNumberBase=010\nWidth=99999999999\nHeight=4294967295\n"
                "DisplayFile=a, b\n";
     }
     QtSettingsStore store(dir.path);
     EXPECT_FALSE(store.ReadInt("Options", "Mode"));
     EXPECT_EQ(store.ReadInt("Options", "AngleUnit"), 2);
+    EXPECT_EQ(store.ReadInt("Options", "NumberBase"), 10);  // not octal
     EXPECT_FALSE(store.ReadInt("Options", "Width"));
     EXPECT_EQ(store.ReadInt("Options", "Height"), -1);
     EXPECT_EQ(store.ReadString("Options", "DisplayFile"), "a, b");

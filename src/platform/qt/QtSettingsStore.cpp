@@ -34,8 +34,16 @@ std::optional<std::int32_t> QtSettingsStore::ReadInt(std::string_view key,
                                                      std::string_view name) const {
     const QVariant value = settings_->value(ValueKey(key, name));
     if (!value.isValid()) return std::nullopt;
+    // Decimal as written, or hexadecimal with 0x for hand-edited colours; a
+    // leading zero does not switch to octal.
+    QString text = value.toString().trimmed();
+    int base = 10;
+    if (text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
+        text = text.mid(2);
+        base = 16;
+    }
     bool ok = false;
-    const qlonglong number = value.toString().trimmed().toLongLong(&ok, 0);
+    const qlonglong number = text.toLongLong(&ok, base);
     if (!ok) return std::nullopt;
     // A 32-bit registry number may be written signed or unsigned.
     if (number < std::numeric_limits<std::int32_t>::min() ||
