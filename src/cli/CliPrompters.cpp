@@ -5,26 +5,16 @@
 
 namespace quorvix {
 
-void AnswerYesPrompter::ShowMessage(const std::string& caption, const std::string& text,
-                                    PromptIcon) {
+void CliPrompter::ShowMessage(const std::string& caption, const std::string& text, PromptIcon) {
     messages_ << caption << ": " << text << '\n';
 }
 
-bool AnswerYesPrompter::AskYesNo(const std::string&, const std::string&, PromptIcon) {
-    return true;
-}
-
-void TerminalPrompter::ShowMessage(const std::string& caption, const std::string& text,
-                                   PromptIcon) {
-    messages_ << caption << ": " << text << '\n';
-}
-
-bool TerminalPrompter::AskYesNo(const std::string& caption, const std::string& text,
-                                PromptIcon) {
+bool CliPrompter::AskYesNo(const std::string& caption, const std::string& text, PromptIcon) {
+    if (!reader_) return true;
     messages_ << caption << ": " << text << '\n';
     messages_.flush();
     std::string answer;
-    if (!reader_ || !reader_("(y/n) ", answer)) return false;
+    if (!reader_("(y/n) ", answer)) return false;
     std::string word;
     for (char c : answer)
         if (!std::isspace(static_cast<unsigned char>(c)))

@@ -32,7 +32,7 @@ int StatusOf(const CliSession& session) {
 // no one is there to answer questions.
 int RunBatch(const CliOptions& options) {
     InstallInterruptHandler(false);
-    AnswerYesPrompter prompter(std::cerr);
+    CliPrompter prompter(std::cerr);
     CliSession session(prompter);
     PrepareSession(session, options);
 

@@ -33,7 +33,7 @@ bool HasNonBlank(const std::string& line) {
 
 int RunInteractive(const CliOptions& options) {
     InstallInterruptHandler(true);
-    TerminalPrompter prompter(std::cerr, ReadEditedLine);
+    CliPrompter prompter(std::cerr, ReadEditedLine);
     CliSession session(prompter);
     PrepareSession(session, options);
     using_history();

@@ -1,0 +1,137 @@
+// Drives the interactive prompt through a pseudo-terminal, as a user at a
+// terminal would: typed lines, the Yes/No question, Ctrl+C and Ctrl+D.
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+
+namespace quorvix {
+namespace {
+
+class Terminal {
+public:
+    Terminal() {
+        pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
+        if (pid_ == 0) {
+            setenv("LC_ALL", "C", 1);
+            setenv("TERM", "dumb", 1);
+            execl(QUORVIX_CLI_BINARY, QUORVIX_CLI_BINARY, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    ~Terminal() {
+        if (pid_ > 0 && !exited_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (fd_ >= 0) close(fd_);
+    }
+    bool started() const { return pid_ > 0 && fd_ >= 0; }
+
+    void Type(const std::string& keys) {
+        ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+    }
+
+    // Reads until the output so far contains the text, or a few seconds pass.
+    bool WaitFor(const std::string& text) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (output_.find(text, seen_) == std::string::npos) {
+            if (std::chrono::steady_clock::now() > deadline || !ReadSome()) return false;
+        }
+        seen_ = output_.find(text, seen_) + text.size();
+        return true;
+    }
+
+    // The exit status, waiting at most a few seconds; -1 if still running.
+    int WaitForExit() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            // After the program closes the terminal, reads fail at once.
+            if (!ReadSome(50)) usleep(20000);
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                exited_ = true;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+        }
+        return -1;
+    }
+
+    const std::string& output() const { return output_; }
+
+private:
+    bool ReadSome(int timeoutMs = 200) {
+        pollfd p{fd_, POLLIN, 0};
+        if (poll(&p, 1, timeoutMs) <= 0) return true;
+        char buffer[1024];
+        const ssize_t n = read(fd_, buffer, sizeof buffer);
+        if (n <= 0) return false;
+        output_.append(buffer, static_cast<std::size_t>(n));
+        return true;
+    }
+
+    int fd_ = -1;
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    std::string output_;
+    std::size_t seen_ = 0;
+};
+
+TEST(CliInteractiveTest, PromptAnswersAndEndOfInput) {
+    Terminal t;
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("6*7\r");
+    EXPECT_TRUE(t.WaitFor("42"));
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("-2\r");
+    EXPECT_TRUE(t.WaitFor("40"));
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("1+(\r");
+    EXPECT_TRUE(t.WaitFor("Syntax error: "));
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("\x04");  // Ctrl+D
+    EXPECT_EQ(t.WaitForExit(), 1) << t.output();
+}
+
+TEST(CliInteractiveTest, ClearVariablesAsksAtThePrompt) {
+    Terminal t;
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("A=5\r");
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("CV\r");
+    ASSERT_TRUE(t.WaitFor("This will delete all the variables (if any) defined so far.  Proceed?"));
+    ASSERT_TRUE(t.WaitFor("(y/n) "));
+    t.Type("n\r");
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("SV\r");
+    EXPECT_TRUE(t.WaitFor("A = 5"));
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("CV\r");
+    ASSERT_TRUE(t.WaitFor("(y/n) "));
+    t.Type("y\r");
+    EXPECT_TRUE(t.WaitFor("Variable list cleared"));
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("EXIT\r");
+    EXPECT_EQ(t.WaitForExit(), 0) << t.output();
+}
+
+TEST(CliInteractiveTest, CtrlCAtThePromptQuits) {
+    Terminal t;
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("1+1\r");
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    t.Type("\x03");  // Ctrl+C
+    EXPECT_EQ(t.WaitForExit(), 0) << t.output();
+}
+
+}  // namespace
+}  // namespace quorvix

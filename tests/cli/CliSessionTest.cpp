@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/CliPrompters.h"
+#include "cli/CliSession.h"
+
+namespace quorvix {
+namespace {
+
+class CliSessionTest : public ::testing::Test {
+protected:
+    std::ostringstream messages;
+    CliPrompter prompter{messages};
+    CliSession session{prompter};
+};
+
+TEST_F(CliSessionTest, AnswerIsTheTextUnderTheLine) {
+    const auto r = session.RunLine("2+3");
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.output, "5");
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(session.RunLine("1/3").output, "0.3333333333");
+    EXPECT_EQ(session.transcript(), "2+3 =\n5\n1/3 =\n0.3333333333\n");
+    EXPECT_FALSE(session.anyFailed());
+}
+
+TEST_F(CliSessionTest, LeadingOperatorUsesThePreviousAnswer) {
+    session.RunLine("10");
+    EXPECT_EQ(session.RunLine("-3").output, "7");
+    EXPECT_EQ(session.transcript(), "10 =\n10\nANS-3 =\n7\n");
+}
+
+TEST_F(CliSessionTest, FailuresGiveTheHelpMessageWithoutBlanks) {
+    auto r = session.RunLine("1+(2");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.output, "");
+    EXPECT_EQ(r.error, "Syntax error: Unbalanced parenthesis");
+    r = session.RunLine("ln(-1)");
+    EXPECT_EQ(r.error, "Error: Bad argument");
+    r = session.RunLine("t=4");
+    EXPECT_EQ(r.error, "Invalid variable name");
+    EXPECT_TRUE(session.anyFailed());
+    // The failed lines stay in the worksheet, each on its own line.
+    EXPECT_EQ(session.transcript(), "1+(2\nln(-1)\nt=4\n");
+}
+
+TEST_F(CliSessionTest, CommandsAndListings) {
+    EXPECT_EQ(session.RunLine("SV").output, "Empty variable list");
+    session.RunLine("A=2");
+    session.RunLine("B = A*3");
+    EXPECT_EQ(session.RunLine("showvars").output, "A = 2\nB =  A*3 = 6");
+    // Nobody is asked: the variables are cleared at once.
+    EXPECT_EQ(session.RunLine("CV").output, "Variable list cleared");
+    EXPECT_EQ(session.calculator().evaluator().VariableCount(), 0);
+    EXPECT_EQ(session.RunLine("' a comment").output, "");
+    EXPECT_FALSE(session.exitRequested());
+    EXPECT_EQ(session.RunLine("exit").output, "");
+    EXPECT_TRUE(session.exitRequested());
+    EXPECT_FALSE(session.anyFailed());
+}
+
+TEST_F(CliSessionTest, ClearEmptiesTheWorksheet) {
+    session.RunLine("1+1");
+    EXPECT_TRUE(session.RunLine("CLEAR").ok);
+    EXPECT_EQ(session.transcript(), "");
+    session.RunLine("2");
+    EXPECT_EQ(session.transcript(), "2 =\n2\n");
+}
+
+TEST_F(CliSessionTest, EmptyLinesAreSkippedAndTabsAreBlanks) {
+    session.RunLine("6*7");
+    const auto r = session.RunLine("");
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.output, "");
+    EXPECT_EQ(session.transcript(), "6*7 =\n42\n");
+    EXPECT_EQ(session.RunLine("1\t+\t1").output, "2");
+    EXPECT_EQ(session.RunLine("   ").output, "");
+}
+
+TEST_F(CliSessionTest, OptionsOverrideTheDefaults) {
+    CliOptions options;
+    options.numberBase = 16;
+    options.angleUnit = 0;
+    session.ApplyOptions(options);
+    EXPECT_EQ(session.RunLine("#FF+1").output, "100");
+    options = CliOptions();
+    options.numberBase = 10;
+    options.numberFormat = 1;
+    options.significantDigits = 3;
+    session.ApplyOptions(options);
+    EXPECT_EQ(session.RunLine("1234").output, "1.23E+003");
+    EXPECT_EQ(session.calculator().angleUnit(), 0);
+}
+
+TEST(CliSessionSplitTest, SplitsAtEveryLineBreak) {
+    EXPECT_EQ(CliSession::SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(CliSession::SplitLines(""), (std::vector<std::string>{""}));
+    EXPECT_EQ(CliSession::SplitLines("x\n"), (std::vector<std::string>{"x", ""}));
+}
+
+TEST(CliPrompterTest, AtThePromptOnlyYesAnswersYes) {
+    std::ostringstream out;
+    std::string reply;
+    CliPrompter prompter(out, [&](const std::string&, std::string& line) {
+        line = reply;
+        return true;
+    });
+    for (const char* yes : {"y", "YES", " Yes "}) {
+        reply = yes;
+        EXPECT_TRUE(prompter.AskYesNo("Delete Variables", "Proceed?", PromptIcon::Warning)) << yes;
+    }
+    for (const char* no : {"", "n", "no", "yess"}) {
+        reply = no;
+        EXPECT_FALSE(prompter.AskYesNo("Delete Variables", "Proceed?", PromptIcon::Warning)) << no;
+    }
+    EXPECT_NE(out.str().find("Delete Variables: Proceed?"), std::string::npos);
+
+    CliPrompter closed(out, [](const std::string&, std::string&) { return false; });
+    EXPECT_FALSE(closed.AskYesNo("Delete Variables", "Proceed?", PromptIcon::Warning));
+}
+
+TEST(CliPrompterTest, WithoutAReaderEveryAnswerIsYesAndNothingIsAsked) {
+    std::ostringstream out;
+    CliPrompter prompter(out);
+    EXPECT_TRUE(prompter.AskYesNo("Delete Variables", "Proceed?", PromptIcon::Warning));
+    EXPECT_EQ(out.str(), "");
+    prompter.ShowMessage("Finance Box", "Please enter a number.", PromptIcon::Exclamation);
+    EXPECT_EQ(out.str(), "Finance Box: Please enter a number.\n");
+}
+
+}  // namespace
+}  // namespace quorvix
