@@ -48,6 +48,7 @@ TEST(Carlson, PrincipalValuesForNegativeLastArgument) {
     EXPECT_TRUE(RelativelyNear(rj(0.5, 1, 2, -3), -0.51207440117574798, kPvTol));
     // The order of x, y, z does not matter for the principal value either.
     EXPECT_TRUE(RelativelyNear(rj(2, 0.5, 1, -3), -0.51207440117574798, kPvTol));
+    EXPECT_TRUE(RelativelyNear(rj(1, 1, 1, -1), -0.56516213978965423, kPvTol));
     EXPECT_TRUE(RelativelyNear(rc(1, -2), 0.38017299815047317, kTol));
     EXPECT_TRUE(RelativelyNear(rc(3, -0.5), 0.87036668998919386, kTol));
 }
