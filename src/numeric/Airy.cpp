@@ -15,6 +15,8 @@ constexpr double kOneOverPi = 0.3183098861837907;
 constexpr double kTwoOverRootThree = 1.15470054;
 constexpr double kAiAtZero = 0.35502805;
 constexpr double kBiAtZero = 0.6149266198489869;
+// Below this z (|x| below about 1e-200) the fixed values at 0 are used.
+constexpr double kFlatBelow = 1.0e-300;
 
 }  // namespace
 
@@ -27,21 +29,24 @@ AiryValues airyfn(double x) {
     const double absx = std::fabs(x);
     const double rootx = std::sqrt(absx);
     const double z = kTwoThirds * absx * rootx;
-    if (x > 0.0) {
+    if (z < kFlatBelow) {
+        // Ai and Bi are flat to double precision here (their slopes at 0
+        // are of order 1), and z may have underflowed to 0, which the
+        // Bessel routines refuse: the values at 0 apply.
+        out.ai = kAiAtZero;
+        out.bi = kBiAtZero;
+    } else if (x > 0.0) {
         const BesselIKValues v = bessik(z, kThird);
         out.ai = kOneOverRootThreePi * rootx * v.k;
         out.bi = rootx * (v.k * kOneOverPi + kTwoOverRootThree * v.i);
         // Order 2/3 at the same z (the derivatives' order): its values are
         // not needed, but a failure there fails the call as well.
         (void)bessik(z, kTwoThirds);
-    } else if (x < 0.0) {
+    } else {
         const BesselJYValues v = bessjy(z, kThird);
         out.ai = 0.5 * rootx * (v.j - kOneOverRootThree * v.y);
         out.bi = -0.5 * rootx * (v.y + kOneOverRootThree * v.j);
         (void)bessjy(z, kTwoThirds);
-    } else {
-        out.ai = kAiAtZero;
-        out.bi = kBiAtZero;
     }
     return out;
 }

@@ -9,6 +9,8 @@ struct AiryValues {
     double bi = 0.0;
 };
 
+// At x = 0, and wherever z is below 1e-300 (|x| below about 1e-200, where
+// z may underflow), the fixed values Ai = 0.35502805, Bi = 0.6149266198489869.
 // Fails (through bessik / bessjy) when z is too large for their continued
 // fractions.
 AiryValues airyfn(double x);
