@@ -22,6 +22,7 @@ double FromRadians(double x, AngleUnit unit);
 
 // Elementary, trigonometric, hyperbolic, LOGN, MOD, RAND and statistics.
 bool CallMathFunction(int id, const double* args, int count, ExprNode& call);
+bool ComputeMathFunction(int id, const double* args, int count, AngleUnit unit, double& result);
 // INT, FACT, bitwise operations and base conversions.
 bool CallIntegerFunction(int id, const double* args, int count, ExprNode& call, EvalError& code);
 

@@ -2,13 +2,15 @@
 // the function groups and the common result check.
 
 #include <cerrno>
-#include <cfloat>
 #include <cmath>
 
 #include "engine/BuiltinFunctions.h"
 #include "engine/BuiltinNames.h"
+#include "engine/CompiledProgram.h"
 #include "engine/Evaluator.h"
 #include "engine/FunctionDispatch.h"
+#include "engine/Power.h"
+#include "engine/ResultCheck.h"
 #include "engine/UnitConversionService.h"
 
 namespace quorvix {
@@ -21,29 +23,13 @@ constexpr int kArgumentCapacity = kMaxCallArguments + kPaddingZeros;
 constexpr int kMaxUserFunctionNesting = 8;
 thread_local int userFunctionNesting = 0;
 
-// Turns a non-finite value or a math error into the call's code. A range
-// error with a tiny result is an underflow to 0 or a subnormal: a value.
-inline EvalError CheckResult(double value) {
-    int e = errno;
-    if (!std::isfinite(value)) e = EDOM;
-    if (e == 0) return kNoError;
-    if (e == ERANGE && std::fabs(value) <= DBL_MIN) {
-        errno = 0;
-        return kNoError;
-    }
-    errno = e;
-    if (e == EDOM) return kBadArgument;
-    if (e == ERANGE) return kResultTooLarge;
-    return kUnknownMathError;
-}
-
 inline double ApplyOperator(int id, double a, double b) {
     switch (id) {
         case kAdd: return a + b;
         case kSubtract: return a - b;
         case kMultiply: return a * b;
         case kDivide: return a / b;
-        case kPower: return std::pow(a, b);
+        case kPower: return Power(a, b);
         default: return a * 0.01;  // postfix %
     }
 }
@@ -219,7 +205,10 @@ EvalError EvaluateNode(ExprNode& node) {
             break;
         }
         case kCallNode:
-            if (node.functionId <= kPercent && node.left && node.left->kind != kListNode)
+            if (node.evaluations < 2 && ++node.evaluations == 2) node.program = CompiledProgram::Compile(node);
+            if (node.program)
+                node.error = node.program->Run(node.value);
+            else if (node.functionId <= kPercent && node.left && node.left->kind != kListNode)
                 node.error = EvaluateOperators(node);
             else
                 node.error = EvaluateFunction(node);

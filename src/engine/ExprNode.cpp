@@ -2,7 +2,11 @@
 
 #include <cerrno>
 
+#include "engine/CompiledProgram.h"
+
 namespace quorvix {
+
+ExprNode::ExprNode() = default;
 
 ExprNode::~ExprNode() { FreeChildren(); }
 
@@ -34,6 +38,8 @@ void ExprNode::Reset() {
     error = kNoError;
     hasText = false;
     chainParent = nullptr;
+    program.reset();
+    evaluations = 0;
     errno = 0;
 }
 

@@ -12,6 +12,7 @@
 
 namespace quorvix {
 
+class CompiledProgram;
 class Evaluator;
 struct ValueSlot;
 
@@ -25,7 +26,7 @@ enum NodeKind : std::int32_t {
 
 class ExprNode {
 public:
-    ExprNode() = default;
+    ExprNode();
     ~ExprNode();
     ExprNode(const ExprNode&) = delete;
     ExprNode& operator=(const ExprNode&) = delete;
@@ -67,6 +68,12 @@ public:
     // the node above it here, so the chain is evaluated and freed by a loop
     // instead of by recursion as deep as the chain is long.
     ExprNode* chainParent = nullptr;
+
+    // A subtree evaluated a second time is compiled into a flat program
+    // (when it holds only numbers, slots, operators and plain functions),
+    // which later evaluations run instead of walking the tree.
+    std::unique_ptr<CompiledProgram> program;
+    std::uint8_t evaluations = 0;  // counts up to 2, when compiling is tried
 };
 
 }  // namespace quorvix

@@ -27,9 +27,8 @@ double FromRadians(double x, AngleUnit unit) {
     return x * kRadiansToGradians;
 }
 
-bool CallMathFunction(int id, const double* args, int count, ExprNode& call) {
+bool ComputeMathFunction(int id, const double* args, int count, AngleUnit unit, double& result) {
     const double a = args[0];
-    const AngleUnit unit = call.owner ? call.owner->angleUnit() : 1;
     double r;
     switch (id) {
         case kExp: r = std::exp(a); break;
@@ -92,8 +91,12 @@ bool CallMathFunction(int id, const double* args, int count, ExprNode& call) {
         }
         default: return false;
     }
-    call.value = r;
+    result = r;
     return true;
+}
+
+bool CallMathFunction(int id, const double* args, int count, ExprNode& call) {
+    return ComputeMathFunction(id, args, count, call.owner ? call.owner->angleUnit() : 1, call.value);
 }
 
 }  // namespace quorvix
