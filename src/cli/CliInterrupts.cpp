@@ -1,7 +1,11 @@
 #include "cli/CliInterrupts.h"
 
-#include <csignal>
+#include <poll.h>
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 
 #include "engine/Cancellation.h"
 
@@ -12,7 +16,9 @@ namespace {
 volatile std::sig_atomic_t evaluating = 0;
 volatile std::sig_atomic_t cancelSent = 0;
 volatile std::sig_atomic_t idleInterrupt = 0;
-volatile std::sig_atomic_t loopHandlesIdle = 0;
+volatile std::sig_atomic_t promptHandlesIdle = 0;
+
+sigset_t interruptOnly;
 
 constexpr int kInterruptedStatus = 130;
 
@@ -22,7 +28,7 @@ extern "C" void OnInterrupt(int) {
         RequestEvaluationCancel();
         return;
     }
-    if (!evaluating && loopHandlesIdle) {
+    if (!evaluating && promptHandlesIdle) {
         idleInterrupt = 1;
         return;
     }
@@ -31,25 +37,59 @@ extern "C" void OnInterrupt(int) {
     _exit(kInterruptedStatus);
 }
 
+void SetInterruptBlocked(bool blocked) {
+    if (promptHandlesIdle) sigprocmask(blocked ? SIG_BLOCK : SIG_UNBLOCK, &interruptOnly, nullptr);
+}
+
 }  // namespace
 
-void InstallInterruptHandler(bool interactiveLoop) {
-    loopHandlesIdle = interactiveLoop ? 1 : 0;
+void InstallInterruptHandler(bool interactivePrompt) {
+    promptHandlesIdle = interactivePrompt ? 1 : 0;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;
     sigaction(SIGINT, &action, nullptr);
+
+    sigemptyset(&interruptOnly);
+    sigaddset(&interruptOnly, SIGINT);
+    SetInterruptBlocked(true);
 }
 
 void BeginLineEvaluation() {
     ClearEvaluationCancel();
     cancelSent = 0;
     evaluating = 1;
+    SetInterruptBlocked(false);
 }
 
-void EndLineEvaluation() { evaluating = 0; }
+void EndLineEvaluation() {
+    SetInterruptBlocked(true);
+    evaluating = 0;
+}
 
 bool InterruptedWhileIdle() { return idleInterrupt != 0; }
+
+int ReadInputByte(int fd) {
+    while (true) {
+        if (idleInterrupt || (evaluating && EvaluationCancelRequested())) return -1;
+        // Wait with SIGINT deliverable; a Ctrl+C that came while it was
+        // blocked is delivered here at once.
+        sigset_t waitMask;
+        sigprocmask(SIG_SETMASK, nullptr, &waitMask);
+        sigdelset(&waitMask, SIGINT);
+        pollfd p{fd, POLLIN, 0};
+        const int ready = ppoll(&p, 1, nullptr, &waitMask);
+        if (ready < 0) {
+            if (errno == EINTR) continue;
+            return -1;
+        }
+        unsigned char byte = 0;
+        const ssize_t n = read(fd, &byte, 1);
+        if (n == 1) return byte;
+        if (n < 0 && errno == EINTR) continue;
+        return -1;
+    }
+}
 
 }  // namespace quorvix

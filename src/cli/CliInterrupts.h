@@ -1,20 +1,26 @@
 #pragma once
 // Ctrl+C in the terminal front end. While a line is being evaluated, the
 // first Ctrl+C asks the engine to cancel it; a second one ends the program at
-// once. While waiting for input, Ctrl+C ends the run: the interactive loop
-// sees InterruptedWhileIdle() and leaves cleanly; otherwise the program ends
-// at once.
+// once. While waiting for input, Ctrl+C ends the run: at the interactive
+// prompt the input reader sees it and the loop ends cleanly (SIGINT is
+// blocked there except while waiting for a key, so it cannot slip in between
+// the check and the wait); elsewhere the program ends at once.
 
 namespace quorvix {
 
-// Installs the SIGINT handler (without SA_RESTART, so a blocking read
-// returns). interactiveLoop: the caller checks InterruptedWhileIdle() itself.
-void InstallInterruptHandler(bool interactiveLoop);
+// Installs the SIGINT handler. interactivePrompt: input is read through
+// ReadInputByte, which reports an idle Ctrl+C instead of the program ending.
+void InstallInterruptHandler(bool interactivePrompt);
 
 // Brackets the evaluation of one line.
 void BeginLineEvaluation();
 void EndLineEvaluation();
 
 bool InterruptedWhileIdle();
+
+// One byte from fd, waiting with Ctrl+C deliverable; -1 at end of input, on
+// an error, after an idle Ctrl+C, or when the running line was cancelled
+// (so a question asked during a line is answered No).
+int ReadInputByte(int fd);
 
 }  // namespace quorvix

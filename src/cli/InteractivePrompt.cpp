@@ -3,6 +3,7 @@
 
 #include <editline/readline.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -25,6 +26,12 @@ bool ReadEditedLine(const std::string& prompt, std::string& line) {
     return !InterruptedWhileIdle();
 }
 
+// libedit's key reader: waits so that Ctrl+C can end the wait.
+int ReadKey(FILE* stream) {
+    const int byte = ReadInputByte(fileno(stream));
+    return byte < 0 ? EOF : byte;
+}
+
 bool HasNonBlank(const std::string& line) {
     return line.find_first_not_of(" \t") != std::string::npos;
 }
@@ -36,6 +43,9 @@ int RunInteractive(const CliOptions& options) {
     CliPrompter prompter(std::cerr, ReadEditedLine);
     CliSession session(prompter);
     PrepareSession(session, options);
+    // Before the line editor initialises (using_history does that).
+    rl_catch_signals = 0;
+    rl_getc_function = ReadKey;
     using_history();
 
     std::string line;
