@@ -11,7 +11,14 @@ CalculatorDialog::CalculatorDialog(CalculatorDisplay& display, Prompter& prompte
     evaluator_.SetSlotName(kSlotT, "t");
     evaluator_.SetSlotName(kSlotAns, "ANS");
     evaluator_.setNumberBase(numberBase_);
+    evaluator_.setUnitConversion(&unitConversion_);
+    SetUserFunctions(&userDefinitions_.compiledFunctions());
     BuildNumberPattern();
+}
+
+void CalculatorDialog::LoadUserDefinitions(const std::string& directory) {
+    userDefinitions_.Load(directory);
+    SetUserFunctions(&userDefinitions_.compiledFunctions());
 }
 
 void CalculatorDialog::SetNumberBase(NumberBase base) {

@@ -1,8 +1,10 @@
 #pragma once
 // The calculator window's logic, free of any widget: it owns the main
-// Evaluator, reads expressions from the worksheet display, recognises the
-// display commands and assignments, writes answers back through the
-// display's input queue and reports failures on the help line.
+// Evaluator with the run's conversion list and unit conversion (for CONVERT)
+// and the user definitions (whose compiled functions the Evaluator calls),
+// reads expressions from the worksheet display, recognises the display
+// commands and assignments, writes answers back through the display's input
+// queue and reports failures on the help line.
 
 #include <functional>
 #include <string>
@@ -11,6 +13,9 @@
 
 #include "calculator/CalculatorDisplay.h"
 #include "engine/Evaluator.h"
+#include "units/ConversionList.h"
+#include "units/UnitConversionEngine.h"
+#include "userdefs/UserDefinitions.h"
 
 namespace quorvix {
 
@@ -36,6 +41,13 @@ public:
     Evaluator& evaluator() { return evaluator_; }
     const Evaluator& evaluator() const { return evaluator_; }
     CalculatorDisplay& display() { return display_; }
+    ConversionList& conversions() { return conversions_; }
+    UnitConversionService& unitConversion() { return unitConversion_; }
+    UserDefinitions& userDefinitions() { return userDefinitions_; }
+
+    // Reads the user definition files of the directory and lets the
+    // Evaluator call the compiled user functions.
+    void LoadUserDefinitions(const std::string& directory);
 
     // --- Settings (copied into the Evaluator where it needs them) ----------
     AngleUnit angleUnit() const { return evaluator_.angleUnit(); }
@@ -48,8 +60,9 @@ public:
     void SetSignificantDigits(int digits);
     bool newLineAfterCalculation() const { return newLineAfterCalculation_; }
     void SetNewLineAfterCalculation(bool on) { newLineAfterCalculation_ = on; }
-    // The calculator's compiled user functions (not owned); their names are
-    // refused as variable names. Null for none.
+    // The compiled user functions the Evaluator calls (not owned); their
+    // names are refused as variable names. The user definitions' list is
+    // used from the start; null for none.
     void SetUserFunctions(const std::vector<UserFunctionEntry>* functions);
 
     // --- Formatting ----------------------------------------------------------
@@ -97,6 +110,11 @@ private:
 
     CalculatorDisplay& display_;
     Prompter& prompter_;
+    // The conversion list outlives the unit conversion and the definitions
+    // that refer to it, and the Evaluator that points at both goes first.
+    ConversionList conversions_;
+    UnitConversionEngine unitConversion_{conversions_};
+    UserDefinitions userDefinitions_{conversions_};
     Evaluator evaluator_;
     const std::vector<UserFunctionEntry>* userFunctions_ = nullptr;
 

@@ -308,6 +308,24 @@ TEST_F(CalculatorDialogTest, AnswersFollowTheBaseAndDigitSettings) {
     EXPECT_EQ(display.Text(), "1234 =\n1E+003\n");
 }
 
+TEST_F(CalculatorDialogTest, ConvertUsesTheRunsConversionList) {
+    EXPECT_EQ(Enter("convert(2,\"km\",\"m\")"), Outcome::Answer);
+    EXPECT_EQ(calc.lastResult(), 2000.0);
+    EXPECT_EQ(Enter("convert(1,\"km\",\"nosuchunit\")"), Outcome::Failed);
+    EXPECT_EQ(calc.helpText(), "  Error: Bad argument");
+}
+
+TEST_F(CalculatorDialogTest, UserFunctionsAreCalledAndTheirNamesRefused) {
+    UserDefinitions& defs = calc.userDefinitions();
+    defs.functions().push_back({"Hyp", 2, 2, "a, b", "hypotenuse", "sqrt(a^2+b^2)"});
+    defs.MarkFunctionsChanged();
+    EXPECT_EQ(Enter("hyp(3,4)"), Outcome::Answer);
+    EXPECT_EQ(calc.lastResult(), 5.0);
+    EXPECT_EQ(Enter("HYP = 2"), Outcome::Failed);
+    EXPECT_EQ(calc.helpText(), "  Invalid variable name");
+    EXPECT_EQ(calc.evaluator().VariableCount(), 0);
+}
+
 TEST_F(CalculatorDialogTest, HelpLineHookSeesEveryMessage) {
     std::vector<std::string> seen;
     calc.onHelpText = [&](const std::string& text) { seen.push_back(text); };

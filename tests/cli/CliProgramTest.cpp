@@ -2,6 +2,7 @@
 // and exit status.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -160,6 +161,34 @@ TEST(CliProgramTest, UsageErrorsHelpAndVersion) {
     r = RunCli({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("quorvix-cli ", 0), 0u);
+}
+
+TEST(CliProgramTest, InterruptCancelsTheRunningLineAndTheRunGoesOn) {
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        dup2(out[1], STDERR_FILENO);
+        close(out[0]);
+        execl(QUORVIX_CLI_BINARY, QUORVIX_CLI_BINARY, "-e", "fsum(t,1,1E15)", "-e", "2+2",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    usleep(300000);
+    kill(pid, SIGINT);
+    std::string text;
+    char buffer[256];
+    ssize_t n = 0;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(text, "Error: Evaluation cancelled\n4\n");
 }
 
 TEST(CliProgramTest, DataDirIsAccepted) {
