@@ -64,8 +64,9 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             name = argument.substr(0, equals);
             value = argument.substr(equals + 1);
         }
-        const bool known = name == "-e" || name == "--data-dir" || name == "--angle" ||
-                           name == "--base" || name == "--format" || name == "--digits";
+        const bool known = name == "-e" || name == "--data-dir" || name == "--worksheet" ||
+                           name == "--angle" || name == "--base" || name == "--format" ||
+                           name == "--digits";
         if (!known) {
             if (argument.empty() || argument[0] != '-')
                 return Usage("unexpected argument '" + argument + "' (use -e LINE)");
@@ -82,6 +83,9 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         } else if (name == "--data-dir") {
             if (value->empty()) return Usage("--data-dir needs a directory");
             options.dataDir = *value;
+        } else if (name == "--worksheet") {
+            if (value->empty()) return Usage("--worksheet needs a file");
+            options.worksheet = *value;
         } else if (name == "--angle") {
             options.angleUnit = ParseAngle(*value);
             if (!options.angleUnit) return Usage("--angle must be deg, rad or grad");
@@ -101,8 +105,9 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string CliUsageText() {
-    return "Usage: quorvix-cli [--data-dir DIR] [--angle deg|rad|grad] [--base N]\n"
-           "                   [--format general|scientific] [--digits N] [-e LINE]...\n"
+    return "Usage: quorvix-cli [--data-dir DIR] [--worksheet FILE] [--angle deg|rad|grad]\n"
+           "                   [--base N] [--format general|scientific] [--digits N]\n"
+           "                   [-e LINE]...\n"
            "\n"
            "Evaluates worksheet lines as the Quorvix calculator does: each -e LINE is\n"
            "handled as that line typed into the worksheet followed by Enter. Without -e,\n"
@@ -110,6 +115,7 @@ std::string CliUsageText() {
            "\n"
            "  -e LINE          evaluate LINE (repeatable; LINE may begin with '-')\n"
            "  --data-dir DIR   keep settings, user definitions and the worksheet in DIR\n"
+           "  --worksheet FILE continue FILE and write the run's lines back into it\n"
            "  --angle UNIT     angles in deg, rad (default) or grad\n"
            "  --base N         number base from 2 to 36 (default 10)\n"
            "  --format F       general (default) or scientific\n"
@@ -118,6 +124,8 @@ std::string CliUsageText() {
            "  --version        show the version\n"
            "\n"
            "Commands: CLEAR (CLR), SHOWVARS (SV), CLEARVARS (CV), EXIT (OFF).\n"
+           "Stored settings, user definitions and the current worksheet's variables are\n"
+           "read (never written); the options above override the settings for the run.\n"
            "Answers go to standard output, errors to standard error. The exit status is\n"
            "0 when every line succeeded, 1 when any failed and 2 for a bad command line.\n";
 }

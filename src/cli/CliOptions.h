@@ -11,6 +11,10 @@ struct CliOptions {
     // Where settings, user definitions and the worksheet live; empty for
     // the per-user default.
     std::string dataDir;
+    // A worksheet to continue: its variables are loaded and the run's lines
+    // and answers are appended to it when the run ends. Empty: only the
+    // variables of the current worksheet are loaded, and nothing is written.
+    std::string worksheet;
     // Unset values come from the stored settings (or their defaults).
     std::optional<int> angleUnit;          // 0 degrees, 1 radians, 2 gradians
     std::optional<int> numberBase;         // 2..36

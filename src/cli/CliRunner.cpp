@@ -10,6 +10,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliPrompters.h"
 #include "cli/CliSession.h"
+#include "cli/CliStoredState.h"
 #include "engine/Evaluator.h"
 
 #ifndef QUORVIX_VERSION
@@ -24,10 +25,6 @@ constexpr int kAllSucceeded = 0;
 constexpr int kSomeFailed = 1;
 constexpr int kBadUsage = 2;
 
-int StatusOf(const CliSession& session) {
-    return session.anyFailed() ? kSomeFailed : kAllSucceeded;
-}
-
 // Lines from -e (each may hold several lines) or from a non-terminal stdin;
 // no one is there to answer questions.
 int RunBatch(const CliOptions& options) {
@@ -37,25 +34,33 @@ int RunBatch(const CliOptions& options) {
     PrepareSession(session, options);
 
     if (!options.lines.empty()) {
+        bool running = true;
         for (const std::string& argument : options.lines)
             for (const std::string& line : CliSession::SplitLines(argument))
-                if (!RunAndReport(session, line, std::cout, std::cerr)) return StatusOf(session);
-        return StatusOf(session);
+                if (running) running = RunAndReport(session, line, std::cout, std::cerr);
+        return FinishSession(session, std::cerr);
     }
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!RunAndReport(session, line, std::cout, std::cerr)) break;
     }
-    return StatusOf(session);
+    return FinishSession(session, std::cerr);
 }
 
 }  // namespace
 
 void PrepareSession(CliSession& session, const CliOptions& options) {
-    // Stored settings and the worksheet's variables (from options.dataDir)
-    // are applied here, before the command-line options override them.
+    LoadStoredState(session, options);
     session.ApplyOptions(options);
+}
+
+int FinishSession(const CliSession& session, std::ostream& err) {
+    if (!session.SaveWorksheet()) {
+        err << "quorvix-cli: could not write the worksheet " << session.worksheetPath() << '\n';
+        return kSomeFailed;
+    }
+    return session.anyFailed() ? kSomeFailed : kAllSucceeded;
 }
 
 bool RunAndReport(CliSession& session, const std::string& line, std::ostream& out,

@@ -15,6 +15,10 @@ int RunCli(int argc, char** argv);
 // options given on the command line over it.
 void PrepareSession(CliSession& session, const CliOptions& options);
 
+// Ends a session: writes back a continued worksheet. Returns the exit
+// status of the run (a worksheet that cannot be written is a failure).
+int FinishSession(const CliSession& session, std::ostream& err);
+
 // Runs one line and writes its output or error; false once the session has
 // been asked to exit.
 bool RunAndReport(CliSession& session, const std::string& line, std::ostream& out,

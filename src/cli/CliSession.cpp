@@ -42,6 +42,19 @@ std::vector<std::string> CliSession::SplitLines(std::string_view text) {
     return lines;
 }
 
+void CliSession::ContinueWorksheet(const std::string& path) {
+    worksheetFile_ = std::make_unique<WorksheetRunFile>(path, calculator_.evaluator());
+    transcript_ = worksheetFile_->Open();
+}
+
+bool CliSession::SaveWorksheet() const {
+    return worksheetFile_ == nullptr || worksheetFile_->Save(transcript_);
+}
+
+std::string CliSession::worksheetPath() const {
+    return worksheetFile_ ? worksheetFile_->path() : std::string();
+}
+
 void CliSession::AppendToTranscript(const std::string& text) {
     transcript_ += text;
     if (!transcript_.empty() && transcript_.back() != '\n') transcript_ += '\n';

@@ -3,12 +3,14 @@
 // logic behind it, and what each line wrote. The front end feeds it lines;
 // settings and a worksheet can be applied before the first line.
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calculator/CalculatorDialog.h"
 #include "calculator/TextDisplay.h"
+#include "calculator/WorksheetFrontEnd.h"
 #include "cli/CliOptions.h"
 
 namespace quorvix {
@@ -45,6 +47,13 @@ public:
     const std::string& transcript() const { return transcript_; }
     void SetTranscript(std::string text) { transcript_ = std::move(text); }
 
+    // Continues a worksheet file: its variables replace the current ones and
+    // its text starts the transcript. SaveWorksheet writes the transcript and
+    // the variables back (true when there is no such file to write).
+    void ContinueWorksheet(const std::string& path);
+    bool SaveWorksheet() const;
+    std::string worksheetPath() const;
+
     CalculatorDialog& calculator() { return calculator_; }
     TextDisplay& display() { return display_; }
 
@@ -58,6 +67,7 @@ private:
     CalculatorDialog calculator_;
     std::string transcript_;
     bool anyFailed_ = false;
+    std::unique_ptr<WorksheetRunFile> worksheetFile_;
 };
 
 }  // namespace quorvix

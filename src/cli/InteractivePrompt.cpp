@@ -54,7 +54,7 @@ int RunInteractive(const CliOptions& options) {
         if (!RunAndReport(session, line, std::cout, std::cerr)) break;
     }
     if (InterruptedWhileIdle()) std::cout << '\n';
-    return session.anyFailed() ? 1 : 0;
+    return FinishSession(session, std::cerr);
 }
 
 }  // namespace quorvix

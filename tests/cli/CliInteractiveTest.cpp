@@ -11,6 +11,8 @@
 #include <chrono>
 #include <string>
 
+#include "CliTestSupport.h"
+
 namespace quorvix {
 namespace {
 
@@ -21,7 +23,8 @@ public:
         if (pid_ == 0) {
             setenv("LC_ALL", "C", 1);
             setenv("TERM", "dumb", 1);
-            execl(QUORVIX_CLI_BINARY, QUORVIX_CLI_BINARY, static_cast<char*>(nullptr));
+            execl(QUORVIX_CLI_BINARY, QUORVIX_CLI_BINARY, "--data-dir", dataDir_.path().c_str(),
+                  static_cast<char*>(nullptr));
             _exit(127);
         }
     }
@@ -76,6 +79,7 @@ private:
         return true;
     }
 
+    const TempDir dataDir_;
     int fd_ = -1;
     pid_t pid_ = -1;
     bool exited_ = false;

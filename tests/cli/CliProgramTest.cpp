@@ -6,74 +6,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
+
+#include "CliTestSupport.h"
 
 namespace quorvix {
 namespace {
-
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
-
-// Runs the program with the arguments; stdin is the given text (empty: no
-// input at all).
-ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "") {
-    char errPath[] = "/tmp/quorvix_cli_errXXXXXX";
-    const int errFd = mkstemp(errPath);
-    EXPECT_GE(errFd, 0);
-    close(errFd);
-    char inPath[] = "/tmp/quorvix_cli_inXXXXXX";
-    const int inFd = mkstemp(inPath);
-    EXPECT_GE(inFd, 0);
-    EXPECT_EQ(write(inFd, input.data(), input.size()), static_cast<ssize_t>(input.size()));
-    close(inFd);
-
-    std::string command = "LC_ALL=C ";
-    command += Quote(QUORVIX_CLI_BINARY);
-    for (const std::string& argument : arguments) {
-        command += ' ';
-        command += Quote(argument);
-    }
-    command += " <";
-    command += Quote(inPath);
-    command += " 2>";
-    command += Quote(errPath);
-
-    ProgramRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    EXPECT_NE(pipe, nullptr);
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream errFile(errPath);
-    std::stringstream err;
-    err << errFile.rdbuf();
-    run.err = err.str();
-    unlink(errPath);
-    unlink(inPath);
-    return run;
-}
 
 TEST(CliProgramTest, AnswersOnStdoutWithoutEchoOrEquals) {
     const ProgramRun r = RunCli({"-e", "2+3", "-e", "A=2", "-e", "B=A*3"});
@@ -164,6 +102,7 @@ TEST(CliProgramTest, UsageErrorsHelpAndVersion) {
 }
 
 TEST(CliProgramTest, InterruptCancelsTheRunningLineAndTheRunGoesOn) {
+    const TempDir dataDir;
     int out[2];
     ASSERT_EQ(pipe(out), 0);
     const pid_t pid = fork();
@@ -172,8 +111,8 @@ TEST(CliProgramTest, InterruptCancelsTheRunningLineAndTheRunGoesOn) {
         dup2(out[1], STDOUT_FILENO);
         dup2(out[1], STDERR_FILENO);
         close(out[0]);
-        execl(QUORVIX_CLI_BINARY, QUORVIX_CLI_BINARY, "-e", "fsum(t,1,1E15)", "-e", "2+2",
-              static_cast<char*>(nullptr));
+        execl(QUORVIX_CLI_BINARY, QUORVIX_CLI_BINARY, "--data-dir", dataDir.path().c_str(), "-e",
+              "fsum(t,1,1E15)", "-e", "2+2", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(out[1]);
@@ -189,15 +128,6 @@ TEST(CliProgramTest, InterruptCancelsTheRunningLineAndTheRunGoesOn) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(text, "Error: Evaluation cancelled\n4\n");
-}
-
-TEST(CliProgramTest, DataDirIsAccepted) {
-    char dir[] = "/tmp/quorvix_cli_dataXXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    const ProgramRun r = RunCli({"--data-dir", dir, "-e", "2^10"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "1024\n");
-    std::system(("rm -rf " + Quote(dir)).c_str());
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+#include "cli/CliStoredState.h"
+
+#include "calculator/Settings.h"
+#include "calculator/SettingsBinding.h"
+#include "calculator/WorksheetFrontEnd.h"
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+#include "platform/qt/QtLocations.h"
+#include "platform/qt/QtSettingsStore.h"
+
+namespace quorvix {
+
+void LoadStoredState(CliSession& session, const CliOptions& options) {
+    const QtLocations locations(options.dataDir);
+    const QtSettingsStore store(options.dataDir);
+    SettingsContext context;
+    context.locations = &locations;
+    const Settings settings = ReadSettings(store, context);
+
+    CalculatorDialog& calculator = session.calculator();
+    ApplySettingsToCalculator(settings, calculator);
+    calculator.LoadUserDefinitions(locations.ProgramDirectory());
+    if (options.worksheet.empty())
+        LoadWorksheetVariables(settings.displayFile, calculator.evaluator());
+    else
+        session.ContinueWorksheet(options.worksheet);
+}
+
+}  // namespace quorvix
