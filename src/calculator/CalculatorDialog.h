@@ -21,6 +21,25 @@ namespace quorvix {
 
 class Prompter;
 
+// The entries of the display's context menu.
+enum class DisplayMenuCommand {
+    Cut,
+    Copy,
+    Paste,
+    Undo,
+    SelectAll,
+    Clear,
+    ShowVariables,
+    ClearVariables,
+    DisplayOptions,
+};
+
+struct DisplayMenuEntry {
+    DisplayMenuCommand command;
+    std::string caption;
+    bool enabled;
+};
+
 class CalculatorDialog {
 public:
     // What one EvaluateCurrentLine did.
@@ -81,6 +100,13 @@ public:
     void ConfirmClearVariables();
     void RequestExit();
 
+    // --- The display's context menu -------------------------------------------
+    // The entries in menu order, enabled by the display's current state.
+    std::vector<DisplayMenuEntry> DisplayContextMenu() const;
+    // Runs an entry. The last four are window commands: the view posts them
+    // to run after the menu has closed, then calls this.
+    void RunDisplayMenuCommand(DisplayMenuCommand command);
+
     // --- State -----------------------------------------------------------------
     const std::string& expressionText() const { return expressionText_; }
     int currentLine() const { return currentLine_; }
@@ -99,6 +125,8 @@ public:
     std::function<void()> onExitRequest;
     // Shows the next tip on the help line after an evaluation or ClearEntry.
     std::function<void()> onShowNextTip;
+    // Opens the display options (the context menu's last entry).
+    std::function<void()> onDisplayOptions;
 
 private:
     bool IsRefusedVariableName(const std::string& name) const;
