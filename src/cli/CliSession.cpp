@@ -64,6 +64,16 @@ CliSession::LineResult CliSession::RunLine(std::string_view line) {
     LineResult result;
     const std::string text = TypeableText(line);
     if (text.empty()) return result;
+    if (text.size() > static_cast<std::size_t>(CalculatorDialog::kLineReadLimit)) {
+        // The worksheet reads only the start of such a line and would answer
+        // for a different expression; a script must not get that answer.
+        result.ok = false;
+        anyFailed_ = true;
+        result.error = "Error: Line too long (over " +
+                       std::to_string(CalculatorDialog::kLineReadLimit) + " characters)";
+        AppendToTranscript(text);
+        return result;
+    }
 
     // Each line is typed on a fresh display; the transcript keeps the whole
     // worksheet, so one line's work does not grow with the run's length.

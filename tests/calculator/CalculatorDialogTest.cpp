@@ -79,6 +79,16 @@ TEST_F(CalculatorDialogTest, AnEarlierLineCanBeEvaluatedAgain) {
     EXPECT_EQ(display.Text(), "1+1\n9*9 =\n81\n\nlast");
 }
 
+TEST_F(CalculatorDialogTest, ReadingStopsAtTheLineLimitCountingTheLineBreak) {
+    display.SetText(std::string(1200, '1') + "\n2");
+    display.SetCaret(0);
+    calc.ReadCurrentLine();
+    EXPECT_EQ(calc.expressionText(), std::string(999, '1'));
+    display.SetCaret(display.TextLength());
+    calc.ReadCurrentLine();
+    EXPECT_EQ(calc.expressionText(), "2");
+}
+
 TEST_F(CalculatorDialogTest, CommandsMustBeTheWholeLine) {
     Enter("1+1");
     EXPECT_EQ(Enter("  clear  "), Outcome::Command);

@@ -78,6 +78,19 @@ TEST_F(CliSessionTest, EmptyLinesAreSkippedAndTabsAreBlanks) {
     EXPECT_EQ(session.RunLine("   ").output, "");
 }
 
+TEST_F(CliSessionTest, LinesBeyondTheReadLimitAreRefusedNotCut) {
+    std::string sum = "1";
+    while (sum.size() < 1000) sum += "+1";  // 1001 characters
+    const auto r = session.RunLine(sum);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.output, "");
+    EXPECT_EQ(r.error, "Error: Line too long (over 1000 characters)");
+    EXPECT_TRUE(session.anyFailed());
+
+    sum.resize(999);  // "1+1+...+1", 500 ones
+    EXPECT_EQ(session.RunLine(sum).output, "500");
+}
+
 TEST_F(CliSessionTest, OptionsOverrideTheDefaults) {
     CliOptions options;
     options.numberBase = 16;
