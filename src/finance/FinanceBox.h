@@ -50,6 +50,8 @@ public:
     void CalculateDuration();
     void CalculatePayment();
     void Calculate(FinanceField field);
+    // Enter: the payment row's Calculate is the default button.
+    void Enter() { CalculatePayment(); }
 
     // Field that should receive the focus after the last command, if any.
     std::optional<FinanceField> focus() const { return focus_; }

@@ -109,7 +109,9 @@ void UserFunctionsEditor::Add() {
     if (name.size() > kMaxFunctionName) {
         return Refuse(WithLimit(kNameTooLong, static_cast<int>(kMaxFunctionName)), Field::Name);
     }
-    if (!Evaluator::IsValidName(name)) return RefusePlain(kInvalidName, Field::Name);
+    // Besides the engine's name rule, ANS is refused: a function of that name
+    // could never be called, since the name means the last answer.
+    if (!IsCallableUserFunctionName(name)) return RefusePlain(kInvalidName, Field::Name);
     if (NameInUse(name)) return RefusePlain(kNameUsed, Field::Name);
     if (expression.size() > kMaxFunctionExpression) {
         return Refuse(WithLimit(kExpressionTooLong, static_cast<int>(kMaxFunctionExpression)),

@@ -83,7 +83,7 @@ TEST_F(FinanceBoxTest, PaymentOfALoanRoundsToCentsAndStoresTheShownValue) {
     EXPECT_TRUE(prompter.shown.empty());
 
     box.SetTiming(1);
-    box.CalculatePayment();
+    box.Enter();
     EXPECT_EQ(box.text(FinanceField::Payment), "-87.97");
 }
 

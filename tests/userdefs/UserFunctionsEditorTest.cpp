@@ -66,7 +66,7 @@ TEST_F(FunctionsEditorTest, NameChecksInOrder) {
     EXPECT_EQ(m.text, "The name of the function must be 50 characters or fewer.");
     EXPECT_EQ(m.caption, "Add Functions");
 
-    for (const char* reserved : {"sin", "SIN", "Sin", "2x", "t", "a-b"}) {
+    for (const char* reserved : {"sin", "SIN", "Sin", "2x", "t", "a-b", "ans", "Ans"}) {
         Type(reserved, "1", "a");
         m = AddExpectingMessage();
         EXPECT_EQ(m.text, "The function name is not valid") << reserved;
