@@ -79,11 +79,16 @@ TEST_F(CalculatorDialogTest, AnEarlierLineCanBeEvaluatedAgain) {
     EXPECT_EQ(display.Text(), "1+1\n9*9 =\n81\n\nlast");
 }
 
-TEST_F(CalculatorDialogTest, ReadingStopsAtTheLineLimitCountingTheLineBreak) {
+TEST_F(CalculatorDialogTest, ReadingStopsAtTheLineLimit) {
     display.SetText(std::string(1200, '1') + "\n2");
     display.SetCaret(0);
     calc.ReadCurrentLine();
-    EXPECT_EQ(calc.expressionText(), std::string(999, '1'));
+    EXPECT_EQ(calc.expressionText(), std::string(1000, '1'));
+    // A break that fits within the limit is read and dropped.
+    display.SetText(std::string(999, '2') + "\n2");
+    display.SetCaret(0);
+    calc.ReadCurrentLine();
+    EXPECT_EQ(calc.expressionText(), std::string(999, '2'));
     display.SetCaret(display.TextLength());
     calc.ReadCurrentLine();
     EXPECT_EQ(calc.expressionText(), "2");
