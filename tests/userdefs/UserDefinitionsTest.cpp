@@ -5,12 +5,14 @@
 
 #include <unistd.h>
 
-#include "engine/Evaluator.h"
+#include "UserDefsTestSupport.h"
 #include "platform/AtomicFile.h"
 #include "userdefs/UserDefinitionFormat.h"
 #include "userdefs/UserDefinitions.h"
 
 using namespace quorvix;
+using test::CalcWith;
+using test::Function;
 
 namespace {
 
@@ -38,14 +40,6 @@ protected:
     ConversionList list;
 };
 
-UserFunction Function(const std::string& name, const std::string& expression, int args) {
-    UserFunction f;
-    f.name = name;
-    f.expression = expression;
-    f.minArgs = args;
-    f.maxArgs = args;
-    return f;
-}
 
 }  // namespace
 
@@ -75,11 +69,9 @@ TEST_F(UserDefinitionsTest, LoadReadsAllThreeKindsAndCompilesTheFunctions) {
     EXPECT_EQ(list.at(275).name, "blip");
     ASSERT_EQ(defs.compiledFunctions().size(), 1u);
 
-    Evaluator main;
-    main.setUserFunctions(&defs.compiledFunctions());
-    main.SetExpression("F(3,4)");
-    ASSERT_EQ(main.Parse(), kNoError);
-    EXPECT_EQ(main.Evaluate(), 12.0);
+    const test::Outcome o = CalcWith(defs.compiledFunctions(), "F(3,4)");
+    ASSERT_EQ(o.code, kNoError);
+    EXPECT_EQ(o.value, 12.0);
 
     // Menus and insertions work from the loaded lists.
     EXPECT_EQ(defs.BuildUserConversionsMenu().entries.back().text, "blip -> m");
@@ -141,15 +133,9 @@ TEST_F(UserDefinitionsTest, ForeignFunctionRecordsRoundTripButNeverMatch) {
     UserDefinitions defs(list);
     defs.Load(dir);
     ASSERT_EQ(defs.functions().size(), 3u);
-    Evaluator main;
-    main.SetSlotCount(2);
-    main.SetSlotName(0, "t");
-    main.SetSlotName(1, "ANS");
-    main.SetSlotValue(0, 5);
-    main.setUserFunctions(&defs.compiledFunctions());
-    main.SetExpression("t+Good(1)");
-    ASSERT_EQ(main.Parse(), kNoError);
-    EXPECT_EQ(main.Evaluate(), 7.0);
+    const test::Outcome o = CalcWith(defs.compiledFunctions(), "t+ans+Good(1)", 5.0, 10.0);
+    ASSERT_EQ(o.code, kNoError);
+    EXPECT_EQ(o.value, 17.0);
     defs.MarkFunctionsChanged();
     defs.Save(dir);
     EXPECT_EQ(Read("user.fct"), bytes);

@@ -1,39 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/Evaluator.h"
+#include "UserDefsTestSupport.h"
 #include "userdefs/UserFunctionCompiler.h"
 
 using namespace quorvix;
 
-namespace {
-
-UserFunction Function(const std::string& name, const std::string& expression, int args) {
-    UserFunction f;
-    f.name = name;
-    f.expression = expression;
-    f.minArgs = args;
-    f.maxArgs = args;
-    return f;
-}
-
-// Evaluates text on an evaluator that knows the compiled functions; returns
-// the error code and leaves the value in value.
-EvalError EvaluateWith(const std::vector<UserFunctionEntry>& compiled, const std::string& text,
-              double& value) {
-    Evaluator main;
-    main.SetSlotCount(2);
-    main.SetSlotName(0, "t");
-    main.SetSlotName(1, "ANS");
-    main.SetSlotValue(1, 42);
-    main.setUserFunctions(&compiled);
-    main.SetExpression(text);
-    const EvalError parse = main.Parse();
-    if (parse != kNoError) return parse;
-    value = main.Evaluate();
-    return main.LastError();
-}
-
-}  // namespace
+using test::CalcWith;
+using test::Function;
 
 TEST(CompiledUserFunctions, SlotsAreTThenTheArgumentLetters) {
     std::vector<UserFunctionEntry> compiled;
@@ -54,17 +28,18 @@ TEST(CompiledUserFunctions, CallsAssignArgumentsToABAndLeaveT) {
     CompileUserFunctions({Function("f", "a*b+t", 2), Function("Hyp", "sqrt(a*a+b*b)", 2),
                           Function("Twice", "2*a", 1)},
                          compiled);
-    double v = 0;
-    ASSERT_EQ(EvaluateWith(compiled, "F(3,4)", v), kNoError);
-    EXPECT_EQ(v, 12.0);
-    ASSERT_EQ(EvaluateWith(compiled, "hyp(3,4)+twice(5)", v), kNoError);
-    EXPECT_EQ(v, 15.0);
+    test::Outcome o = CalcWith(compiled, "F(3,4)", 100.0);
+    ASSERT_EQ(o.code, kNoError);
+    EXPECT_EQ(o.value, 12.0);  // the caller's t is not the function's t
+    o = CalcWith(compiled, "hyp(3,4)+twice(5)");
+    ASSERT_EQ(o.code, kNoError);
+    EXPECT_EQ(o.value, 15.0);
     // The function's argument count is exact.
-    EXPECT_EQ(EvaluateWith(compiled, "F(3)", v), kWrongArgumentCount);
+    EXPECT_EQ(CalcWith(compiled, "F(3)").code, kWrongArgumentCount);
     // A function body cannot see the caller's ANS.
     std::vector<UserFunctionEntry> usesAns;
     CompileUserFunctions({Function("G", "ans", 0)}, usesAns);
-    EXPECT_NE(EvaluateWith(usesAns, "G()", v), kNoError);
+    EXPECT_NE(CalcWith(usesAns, "G()").code, kNoError);
 }
 
 TEST(CompiledUserFunctions, NamesThatCannotBeCalledNeverMatch) {
@@ -77,11 +52,12 @@ TEST(CompiledUserFunctions, NamesThatCannotBeCalledNeverMatch) {
                          compiled);
     ASSERT_EQ(compiled.size(), 6u);  // indexes stay parallel to the records
     for (const UserFunctionEntry& e : compiled) EXPECT_EQ(e.upperName, "");
-    double v = -1;
-    ASSERT_EQ(EvaluateWith(compiled, "t+ans", v), kNoError);
-    EXPECT_EQ(v, 42.0);  // t = 0, ANS = 42
-    ASSERT_EQ(EvaluateWith(compiled, "sin(0)", v), kNoError);
-    EXPECT_EQ(v, 0.0);
+    test::Outcome o = CalcWith(compiled, "t+ans", 1.0, 42.0);
+    ASSERT_EQ(o.code, kNoError);
+    EXPECT_EQ(o.value, 43.0);
+    o = CalcWith(compiled, "sin(0)");
+    ASSERT_EQ(o.code, kNoError);
+    EXPECT_EQ(o.value, 0.0);
     EXPECT_FALSE(IsCallableUserFunctionName("ans"));
     EXPECT_FALSE(IsCallableUserFunctionName("t"));
     EXPECT_TRUE(IsCallableUserFunctionName("_x1"));
@@ -95,10 +71,10 @@ TEST(CompiledUserFunctions, RecompilingKeepsTheListObject) {
     EXPECT_EQ(&compiled, address);
     ASSERT_EQ(compiled.size(), 2u);
     EXPECT_EQ(compiled[1].upperName, "H");
-    double v = 0;
-    EXPECT_EQ(EvaluateWith(compiled, "F(1)", v), kUnrecognizedFunction);
-    ASSERT_EQ(EvaluateWith(compiled, "H(1)", v), kNoError);
-    EXPECT_EQ(v, 3.0);
+    EXPECT_EQ(CalcWith(compiled, "F(1)").code, kUnrecognizedFunction);
+    const test::Outcome o = CalcWith(compiled, "H(1)");
+    ASSERT_EQ(o.code, kNoError);
+    EXPECT_EQ(o.value, 3.0);
 }
 
 TEST(CompiledUserFunctions, ArgumentCountsFromFilesAreBounded) {
