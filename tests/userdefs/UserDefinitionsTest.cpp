@@ -40,7 +40,6 @@ protected:
     ConversionList list;
 };
 
-
 }  // namespace
 
 TEST_F(UserDefinitionsTest, MissingFilesLeaveEverythingEmpty) {
