@@ -68,11 +68,11 @@ TEST_F(FinanceBoxTest, StartsWithZerosMonthlyAtEndOfPeriod) {
     EXPECT_FALSE(box.visible());
 }
 
-TEST_F(FinanceBoxTest, FrequencyTableAndDefault) {
-    const int expected[] = {1, 2, 4, 6, 12, 24, 365};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(PeriodsPerYear(i), expected[i]);
-    EXPECT_EQ(PeriodsPerYear(-1), 12);
-    EXPECT_EQ(PeriodsPerYear(7), 12);
+TEST_F(FinanceBoxTest, NoFrequencySelectedCountsAsMonthly) {
+    box.SetFrequency(-1);
+    Fill("1000", "0", "12", "1", "0");
+    box.CalculatePayment();
+    EXPECT_EQ(box.text(FinanceField::Payment), "-88.85");
 }
 
 TEST_F(FinanceBoxTest, PaymentOfALoanRoundsToCentsAndStoresTheShownValue) {
