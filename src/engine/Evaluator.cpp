@@ -70,7 +70,9 @@ EvalError Evaluator::Parse() {
 
 double Evaluator::Evaluate() {
     if (!root_.parsed) {
-        if (root_.error == kNoError) root_.error = Parse();
+        // Not parsed yet: parse now. After a failed parse the tree is
+        // incomplete and is never evaluated.
+        if (root_.error == kNoError) Parse();
         if (!root_.parsed) return 0.0;
     }
     if (EvaluateNode(root_) != kNoError) return 0.0;
