@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "calculator/TextDisplay.h"
 
 namespace quorvix {
@@ -102,6 +105,25 @@ TEST(TextDisplayTest, QueuedInputWaitsAndRunsInOrder) {
     EXPECT_EQ(d.ProcessQueuedInput(), 6);
     EXPECT_EQ(d.Text(), "ANS-3=");
     EXPECT_EQ(d.PendingInputCount(), 0);
+}
+
+TEST(TextDisplayTest, HooksSeeTypedAndQueuedCharactersBeforeInsertion) {
+    TextDisplay d;
+    std::string seen;
+    std::vector<int> backspaces;
+    d.beforeCharacter = [&](char c) {
+        seen += c;
+        seen += std::to_string(d.CaretPosition());  // not yet moved by c
+    };
+    d.beforeBackspace = [&](int caret) { backspaces.push_back(caret); };
+    d.TypeCharacter('s');
+    d.QueueCharacter('i');
+    d.QueueCharacter('\x01');  // not typeable: not seen
+    d.ProcessQueuedInput();
+    d.PressKey(DisplayKey::Backspace);
+    EXPECT_EQ(seen, "s0i1");
+    EXPECT_EQ(backspaces, std::vector<int>{2});
+    EXPECT_EQ(d.Text(), "s");
 }
 
 TEST(TextDisplayTest, StartNewLineAndMoveToLineEnd) {
