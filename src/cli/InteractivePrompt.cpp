@@ -2,6 +2,7 @@
 // stdout, errors on stderr, Yes/No questions asked at the prompt.
 
 #include <editline/readline.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,6 +47,9 @@ int RunInteractive(const CliOptions& options) {
     // Before the line editor initialises (using_history does that).
     rl_catch_signals = 0;
     rl_getc_function = ReadKey;
+    // With answers redirected to a file, the prompt and editing stay on the
+    // terminal.
+    if (!isatty(STDOUT_FILENO)) rl_outstream = stderr;
     using_history();
 
     std::string line;
