@@ -2,6 +2,8 @@
 // Helpers shared by the engine tests: one evaluator set up like the
 // calculator's main one (slots t and ANS), and one-call evaluation.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
 
@@ -41,5 +43,22 @@ inline Outcome Calc(Evaluator& e, std::string_view expression) {
     o.text = e.ResultText();
     return o;
 }
+
+// A fixture with a main evaluator and the default separators.
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetSeparators('.', ',');
+        MakeMainEvaluator(e);
+    }
+    // The value of a text that must evaluate without error.
+    double Value(std::string_view text) {
+        const Outcome o = Calc(e, text);
+        EXPECT_EQ(o.code, kNoError) << text;
+        return o.value;
+    }
+    EvalError Code(std::string_view text) { return Calc(e, text).code; }
+    Evaluator e;
+};
 
 }  // namespace quorvix::test

@@ -10,20 +10,7 @@ namespace {
 
 using test::Calc;
 
-class FunctionTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetSeparators('.', ',');
-        test::MakeMainEvaluator(e);
-    }
-    double Value(std::string_view text) {
-        const test::Outcome o = Calc(e, text);
-        EXPECT_EQ(o.code, kNoError) << text;
-        return o.value;
-    }
-    EvalError Code(std::string_view text) { return Calc(e, text).code; }
-    Evaluator e;
-};
+class FunctionTest : public test::EngineTest {};
 
 TEST_F(FunctionTest, Elementary) {
     EXPECT_EQ(Value("LOGN(2, 8)"), 3);

@@ -11,19 +11,7 @@ namespace {
 
 using test::Calc;
 
-class NamesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetSeparators('.', ',');
-        test::MakeMainEvaluator(e);
-    }
-    double Value(std::string_view text) {
-        const test::Outcome o = Calc(e, text);
-        EXPECT_EQ(o.code, kNoError) << text;
-        return o.value;
-    }
-    Evaluator e;
-};
+class NamesTest : public test::EngineTest {};
 
 TEST_F(NamesTest, VariablesAreFormulasParsedAtEachUse) {
     e.SetVariable("A", "2");

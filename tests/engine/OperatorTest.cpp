@@ -9,19 +9,7 @@ namespace {
 
 using test::Calc;
 
-class OperatorTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetSeparators('.', ',');
-        test::MakeMainEvaluator(e);
-    }
-    double Value(std::string_view text) {
-        const test::Outcome o = Calc(e, text);
-        EXPECT_EQ(o.code, kNoError) << text;
-        return o.value;
-    }
-    Evaluator e;
-};
+class OperatorTest : public test::EngineTest {};
 
 TEST_F(OperatorTest, PrecedenceAndLeftGrouping) {
     EXPECT_EQ(Value("1+2*3"), 7);

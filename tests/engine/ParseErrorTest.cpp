@@ -62,14 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"\"abc", kUnclosedString, 0, 4},
         ErrorCase{"1+\"ab", kUnclosedString, 2, 3}));
 
-class ParserTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetSeparators('.', ',');
-        test::MakeMainEvaluator(e);
-    }
-    Evaluator e;
-};
+class ParserTest : public test::EngineTest {};
 
 TEST_F(ParserTest, BlankBeforeParenthesisIsAllowed) {
     e.setAngleUnit(0);

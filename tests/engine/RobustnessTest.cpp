@@ -12,14 +12,7 @@ namespace {
 
 using test::Calc;
 
-class RobustnessTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetSeparators('.', ',');
-        test::MakeMainEvaluator(e);
-    }
-    Evaluator e;
-};
+class RobustnessTest : public test::EngineTest {};
 
 // Built by appending: GCC 12 warns falsely about operator+ on long strings.
 std::string Join(std::initializer_list<std::string_view> parts) {
