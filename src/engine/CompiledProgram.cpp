@@ -179,7 +179,6 @@ __attribute__((target_clones("fma", "default")))
 #endif
 EvalError CompiledProgram::Run(double& result) {
     double* sp = stack_.data();
-    const AngleUnit unit = owner_->angleUnit();
     const std::vector<ValueSlot>& slots = *slots_;
     const std::size_t slotCount = slots.size();
     int& err = errno;
@@ -204,7 +203,7 @@ EvalError CompiledProgram::Run(double& result) {
                     args[0] = *--sp;
                 }
                 err = 0;
-                ComputeMathFunction(in.argument, args, op == kFunction2 ? 2 : 1, unit, acc);
+                ComputeMathFunction(in.argument, args, op == kFunction2 ? 2 : 1, owner_->angleUnit(), acc);
                 if (err != 0) {
                     const EvalError code = CheckResult(acc);
                     if (code != kNoError) return code;
