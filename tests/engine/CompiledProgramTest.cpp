@@ -86,6 +86,24 @@ TEST(CompiledProgram, AngleUnitIsReadAtEachEvaluation) {
     EXPECT_DOUBLE_EQ(e.Evaluate(), std::sin(90.0));
 }
 
+TEST(CompiledProgram, CompiledPartsUnderATextFunctionKeepItsText) {
+    SetSeparators('.', ',');
+    Evaluator e;
+    test::MakeMainEvaluator(e);
+    e.SetExpression("HEX(t*2+1)");
+    ASSERT_EQ(e.Parse(), kNoError);
+    const char* expected[] = {"1", "3", "5", "7", "9"};
+    for (int t = 0; t < 5; ++t) {
+        e.SetSlotValue(0, t);
+        EXPECT_EQ(e.Evaluate(), 2 * t + 1);
+        EXPECT_TRUE(e.HasTextResult());
+        EXPECT_EQ(e.ResultText(), expected[t]);
+    }
+    e.SetSlotValue(0, 1e308);
+    e.Evaluate();
+    EXPECT_EQ(e.LastError(), kBadArgument);
+}
+
 TEST(PowerTest, SmallIntegerPowersMatchPow) {
     std::mt19937_64 random(12345);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
