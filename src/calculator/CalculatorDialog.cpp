@@ -1,11 +1,27 @@
 #include "calculator/CalculatorDialog.h"
 
+#include <cstdlib>
+#include <ctime>
+
 #include "calculator/ResultFormat.h"
 
 namespace quorvix {
 
+namespace {
+// RAND draws from the standard generator, seeded once per run from the clock
+// when the first calculator window starts.
+void SeedRandomGeneratorOnce() {
+    static const bool seeded = [] {
+        std::srand(static_cast<unsigned>(std::time(nullptr)));
+        return true;
+    }();
+    (void)seeded;
+}
+}  // namespace
+
 CalculatorDialog::CalculatorDialog(CalculatorDisplay& display, Prompter& prompter)
     : display_(display), prompter_(prompter) {
+    SeedRandomGeneratorOnce();
     // The main engine's slots: t for the solver operators, ANS for answers.
     evaluator_.SetSlotCount(2);
     evaluator_.SetSlotName(kSlotT, "t");
