@@ -6,7 +6,8 @@
 
 namespace quorvix {
 
-enum class PromptIcon { Information, Exclamation, Warning, Error, Question };
+// None is a plain message box without an icon.
+enum class PromptIcon { None, Information, Exclamation, Warning, Error, Question };
 
 class Prompter {
 public:

@@ -63,7 +63,7 @@ void UserConversionsEditor::Add() {
     }
     double converted = 0.0;
     if (converter_.ConvertUnits(1.0, from_, to_, converted) == kNoError) {
-        prompter_.ShowMessage(kApplicationTitle, kAlreadyExists, PromptIcon::Information);
+        prompter_.ShowMessage(kApplicationTitle, kAlreadyExists, PromptIcon::None);
         return;
     }
     if (!list_.AppendUserConversion(from_, to_, factor_)) return;

@@ -62,7 +62,7 @@ void UserFunctionsEditor::Refuse(const std::string& text, Field focus) {
 }
 
 void UserFunctionsEditor::RefusePlain(const std::string& text, Field focus) {
-    prompter_.ShowMessage(kApplicationTitle, text, PromptIcon::Information);
+    prompter_.ShowMessage(kApplicationTitle, text, PromptIcon::None);
     focus_ = focus;
 }
 

@@ -46,6 +46,7 @@ TEST_F(ConversionsEditorTest, AddsNewConversionsAfterTheBuiltInRows) {
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "The specified conversion already exists.");
     EXPECT_EQ(prompter.shown[0].caption, "Quorvix");
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::None);
     EXPECT_EQ(list.size(), 276);
 }
 

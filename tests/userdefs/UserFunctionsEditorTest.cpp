@@ -71,6 +71,7 @@ TEST_F(FunctionsEditorTest, NameChecksInOrder) {
         m = AddExpectingMessage();
         EXPECT_EQ(m.text, "The function name is not valid") << reserved;
         EXPECT_EQ(m.caption, "Quorvix");
+        EXPECT_EQ(m.icon, PromptIcon::None);
         EXPECT_EQ(editor.focus(), UserFunctionsEditor::Field::Name);
     }
     EXPECT_TRUE(list.empty());
