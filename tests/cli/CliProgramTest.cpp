@@ -2,6 +2,8 @@
 // and exit status.
 
 #include <gtest/gtest.h>
+
+#include <clocale>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -130,4 +132,14 @@ TEST(CliProgramTest, InterruptCancelsTheRunningLineAndTheRunGoesOn) {
 }
 
 }  // namespace
+
+TEST(CliProgramTest, ADecimalCommaLocaleSwitchesBothSeparators) {
+    const char* const locale = "de_DE.UTF-8";
+    if (std::setlocale(LC_NUMERIC, locale) == nullptr) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    std::setlocale(LC_NUMERIC, "C");
+    const ProgramRun run = RunCli({"-e", "SUM(1,5;2)", "-e", "A=2,5", "-e", "SV"}, "", locale);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "3,5\n2,5\nA = 2,5\n");
+}
+
 }  // namespace quorvix

@@ -52,13 +52,14 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
     file << bytes;
 }
 
-ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input) {
+ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input,
+                  const std::string& locale) {
     const TempDir scratch;
     const std::string errPath = scratch.File("stderr");
     const std::string inPath = scratch.File("stdin");
     WriteWholeFile(inPath, input);
 
-    std::string command = "LC_ALL=C ";
+    std::string command = "LC_ALL=" + Quote(locale) + " ";
     command += Quote(QUORVIX_CLI_BINARY);
     if (std::find(arguments.begin(), arguments.end(), "--data-dir") == arguments.end()) {
         command += " --data-dir ";

@@ -27,9 +27,10 @@ struct ProgramRun {
     std::string err;
 };
 
-// Runs the program with the arguments under the C locale; stdin is the
-// given text.
-ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "");
+// Runs the program with the arguments under the given locale (C unless
+// told); stdin is the given text.
+ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
+                  const std::string& locale = "C");
 
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
