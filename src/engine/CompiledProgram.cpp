@@ -35,6 +35,11 @@ enum Op : int {
     kPowerConstantLeft, kPercentConstantLeft,
     kAddSlotLeft, kSubtractSlotLeft, kMultiplySlotLeft, kDivideSlotLeft, kPowerSlotLeft,
     kPercentSlotLeft,
+    // Fused pairs (see Push): a slot pushed and raised to a small power, and
+    // a constant pushed and combined with a slot, as in 7*t.
+    kPushSlotSquare, kPushSlotCube, kPushSlotFourth,
+    kPushConstantAddSlot, kPushConstantSubtractSlot, kPushConstantMultiplySlot,
+    kPushConstantDivideSlot, kPushConstantPowerSlot, kPushConstantPercentSlot,
 };
 
 // Nesting beyond this is left to the tree walk.
@@ -60,6 +65,20 @@ std::unique_ptr<CompiledProgram> CompiledProgram::Compile(const ExprNode& root) 
 }
 
 void CompiledProgram::Push(int op, int argument, double value, int stackChange) {
+    // Two instructions that always run together become one: the pair does
+    // the same operations in the same order, with one dispatch less.
+    if (!code_.empty()) {
+        Instruction& last = code_.back();
+        if (last.op == kPushSlot && (op == kSquare || op == kCube || op == kFourth)) {
+            last.op = kPushSlotSquare + (op - kSquare);
+            return;
+        }
+        if (last.op == kPushConstant && op >= kAddSlot && op <= kPercentSlot) {
+            last.op = kPushConstantAddSlot + (op - kAddSlot);
+            last.argument = argument;
+            return;
+        }
+    }
     code_.push_back(Instruction{op, argument, value});
     stackDepth_ += stackChange;
     if (stackDepth_ > maxStackDepth_) maxStackDepth_ = stackDepth_;
@@ -210,6 +229,22 @@ EvalError CompiledProgram::Run(double& result) {
                 }
                 break;
             }
+            case kPushSlotSquare: case kPushSlotCube: case kPushSlotFourth: {
+                if (static_cast<std::size_t>(in.argument) >= slotCount) return kBadArgument;
+                *sp++ = acc;
+                const double x = slots[static_cast<std::size_t>(in.argument)].value;
+                acc = op == kPushSlotSquare ? Square(x) : op == kPushSlotCube ? Cube(x) : Fourth(x);
+                break;
+            }
+            case kPushConstantAddSlot: case kPushConstantSubtractSlot:
+            case kPushConstantMultiplySlot: case kPushConstantDivideSlot:
+            case kPushConstantPowerSlot: case kPushConstantPercentSlot: {
+                if (static_cast<std::size_t>(in.argument) >= slotCount) return kBadArgument;
+                *sp++ = acc;
+                const double b = slots[static_cast<std::size_t>(in.argument)].value;
+                QUORVIX_BINARY(op - kPushConstantAddSlot, in.value, b);
+                break;
+            }
             case kSquare: acc = Square(acc); break;
             case kCube: acc = Cube(acc); break;
             case kFourth: acc = Fourth(acc); break;
@@ -234,7 +269,8 @@ EvalError CompiledProgram::Run(double& result) {
             case kDivideConstantLeft: case kPowerConstantLeft: case kPercentConstantLeft:
                 QUORVIX_BINARY(op - kAddConstantLeft, in.value, acc);
                 break;
-            default: {  // slot on the left
+            case kAddSlotLeft: case kSubtractSlotLeft: case kMultiplySlotLeft:
+            case kDivideSlotLeft: case kPowerSlotLeft: case kPercentSlotLeft: {
                 if (static_cast<std::size_t>(in.argument) >= slotCount) return kBadArgument;
                 const double a = slots[static_cast<std::size_t>(in.argument)].value;
                 QUORVIX_BINARY(op - kAddSlotLeft, a, acc);
