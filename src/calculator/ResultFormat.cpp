@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "units/InsertionFormat.h"
+
 namespace quorvix {
 
 namespace {
@@ -27,22 +29,6 @@ bool IsSingleFloatPattern(const std::string& pattern) {
     const char letter = pattern[i];
     return letter == 'g' || letter == 'G' || letter == 'e' || letter == 'E' || letter == 'f' ||
            letter == 'F';
-}
-
-// Upper-cases and gives the exponent (after 'E' and its sign) three digits.
-std::string NormaliseExponent(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    const std::size_t e = text.find('E');
-    if (e == std::string::npos || e + 1 >= text.size()) return text;
-    const char sign = text[e + 1];
-    if (sign != '+' && sign != '-') return text;
-    const std::size_t digitsStart = e + 2;
-    std::size_t digitsEnd = digitsStart;
-    while (digitsEnd < text.size() && std::isdigit(static_cast<unsigned char>(text[digitsEnd])))
-        ++digitsEnd;
-    const std::size_t count = digitsEnd - digitsStart;
-    if (count > 0 && count < 3) text.insert(digitsStart, 3 - count, '0');
-    return text;
 }
 
 // Truncates toward zero to 64 bits; values outside that range (and NaN)
@@ -79,7 +65,7 @@ std::string FormatWithPattern(const std::string& pattern, double value) {
         std::snprintf(text.data(), text.size(), safe.c_str(), value);
         text.resize(static_cast<std::size_t>(needed));
     }
-    return NormaliseExponent(std::move(text));
+    return WithThreeDigitExponent(std::move(text));
 }
 
 std::string UnsignedToBase(unsigned int value, int base) {
