@@ -19,6 +19,18 @@ namespace quorvix {
 // Key presses the display understands, as the keys on a keyboard do them.
 enum class DisplayKey { Home, End, Up, Down, Left, Right, Backspace, Delete };
 
+// Told about typing before it changes the text, whether the user typed it or
+// a key or menu queued it: the pop-up syntax help follows the identifier
+// being typed through it.
+class TypingObserver {
+public:
+    virtual ~TypingObserver() = default;
+    // c is about to be inserted at the caret.
+    virtual void BeforeCharacter(char c) = 0;
+    // Backspace is about to be applied with the caret at caret.
+    virtual void BeforeBackspace(int caret) = 0;
+};
+
 class CalculatorDisplay {
 public:
     virtual ~CalculatorDisplay() = default;
@@ -71,6 +83,11 @@ public:
     virtual void SetModified(bool modified) = 0;
     virtual void SetFocus() = 0;
 
+    // The one observer of typing (null for none); every implementation calls
+    // it from TypeCharacter and from Backspace in PressKey.
+    void SetTypingObserver(TypingObserver* observer) { typingObserver_ = observer; }
+    TypingObserver* typingObserver() const { return typingObserver_; }
+
     // --- Worksheet helpers built on the above ------------------------------
     int CaretLine() const { return LineFromChar(CaretPosition()); }
 
@@ -92,6 +109,9 @@ public:
         if (length > 0 && CaretPosition() < LineStart(line) + length)
             QueueKey(DisplayKey::End);
     }
+
+private:
+    TypingObserver* typingObserver_ = nullptr;
 };
 
 }  // namespace quorvix

@@ -9,9 +9,24 @@ KeypadDialogHost::KeypadDialogHost(CalculatorDialog& dialog, TipRotation& tips)
     // Evaluations and CLR show the next tip from the same rotation as the
     // menu keys.
     dialog_.onShowNextTip = [this] { ShowNextTip(); };
+    dialog_.display().SetTypingObserver(this);
 }
 
-KeypadDialogHost::~KeypadDialogHost() { dialog_.onShowNextTip = nullptr; }
+KeypadDialogHost::~KeypadDialogHost() {
+    dialog_.onShowNextTip = nullptr;
+    if (dialog_.display().typingObserver() == this) dialog_.display().SetTypingObserver(nullptr);
+}
+
+void KeypadDialogHost::BeforeCharacter(char c) {
+    TrackCharacterForSyntax(tracker_, c, dialog_.display(), *this);
+}
+
+void KeypadDialogHost::BeforeBackspace(int caret) { tracker_.BeforeBackspace(caret); }
+
+void KeypadDialogHost::EnterPressed() {
+    tracker_.OnEnter();
+    dialog_.EvaluateCurrentLine();
+}
 
 void KeypadDialogHost::InsertText(const std::string& text) { dialog_.InsertText(text); }
 CalculatorDisplay& KeypadDialogHost::Display() { return dialog_.display(); }

@@ -1,7 +1,9 @@
 #pragma once
 // Connects the keypad, the catalogue menus and the pop-up help to the
 // calculator window's logic: a KeypadHost over a CalculatorDialog, with the
-// run's tip rotation and the window's way of opening a menu.
+// run's tip rotation and the window's way of opening a menu. It also follows
+// what is typed into the dialog's display, to show the syntax of a function
+// name as soon as a character that cannot continue the name is typed.
 
 #include <functional>
 #include <span>
@@ -13,7 +15,7 @@ namespace quorvix {
 
 class CalculatorDialog;
 
-class KeypadDialogHost : public KeypadHost {
+class KeypadDialogHost : public KeypadHost, private TypingObserver {
 public:
     // Also routes the dialog's tips (after evaluations and CLR) to tips.
     KeypadDialogHost(CalculatorDialog& dialog, TipRotation& tips);
@@ -31,14 +33,22 @@ public:
     void OpenCatalogueMenu(CatalogueMenuKind kind) override;
     std::span<const FunctionInfo> UserFunctions() const override { return userFunctions; }
 
+    // Enter typed in the display: ends the tracked identifier without a
+    // lookup and evaluates the caret's line.
+    void EnterPressed();
+
     // Opens a catalogue menu at the mouse position (the window sets it).
     std::function<void(CatalogueMenuKind)> onOpenMenu;
     // The user-defined function rows, searched after the catalogue.
     std::span<const FunctionInfo> userFunctions;
 
 private:
+    void BeforeCharacter(char c) override;
+    void BeforeBackspace(int caret) override;
+
     CalculatorDialog& dialog_;
     TipRotation& tips_;
+    IdentifierTracker tracker_;
 };
 
 }  // namespace quorvix

@@ -100,7 +100,7 @@ void TextDisplay::DeleteSelection() { ReplaceSelection(std::string(), false); }
 
 void TextDisplay::TypeCharacter(char c) {
     if (c != '\n' && !IsTypeable(c)) return;
-    if (beforeCharacter) beforeCharacter(c);
+    if (TypingObserver* observer = typingObserver()) observer->BeforeCharacter(c);
     ReplaceSelection(std::string(1, c), true);
 }
 
@@ -142,7 +142,7 @@ void TextDisplay::PressKey(DisplayKey key) {
                 MoveCaret(caret_ + 1);
             break;
         case DisplayKey::Backspace:
-            if (beforeBackspace) beforeBackspace(caret_);
+            if (TypingObserver* observer = typingObserver()) observer->BeforeBackspace(caret_);
             if (anchor_ == caret_) {
                 if (caret_ == 0) return;
                 anchor_ = caret_ - 1;

@@ -4,7 +4,6 @@
 // it, which stands in for the event loop of a real window.
 
 #include <deque>
-#include <functional>
 #include <string>
 
 #include "calculator/CalculatorDisplay.h"
@@ -56,11 +55,6 @@ public:
     void SetClipboard(const std::string& text) { clipboard_ = text; }
     int FocusRequests() const { return focusRequests_; }
 
-    // Called for every character about to be typed, by the user or from the
-    // queue (the pop-up syntax help follows identifiers through it), and
-    // for Backspace with the caret where it is pressed.
-    std::function<void(char)> beforeCharacter;
-    std::function<void(int caret)> beforeBackspace;
 
 private:
     struct QueuedInput {

@@ -65,5 +65,23 @@ TEST_F(DialogKeypadFixture, MenuEntryWithTheDialog) {
     EXPECT_EQ(opened, CatalogueMenuKind::Functions);
 }
 
+TEST_F(DialogKeypadFixture, TypingAFunctionNameShowsItsSyntax) {
+    display.TypeText("2+erfc");
+    EXPECT_EQ(dialog.helpKeyword(), "");  // the name may still go on
+    display.TypeCharacter('(');
+    EXPECT_EQ(dialog.helpText(), "  Syntax: erfc(x)");
+    EXPECT_EQ(dialog.helpKeyword(), "erfc");
+
+    // Enter ends the name without a lookup; the line is evaluated (and
+    // fails, since sin needs its parentheses).
+    display.TypeText("1)+sin");
+    host.EnterPressed();
+    EXPECT_EQ(dialog.helpText(), "  Syntax error: Missing parenthesis");
+    EXPECT_EQ(dialog.helpKeyword(), "erfc");
+    // The next character starts a new name instead of ending "sin".
+    display.TypeCharacter(' ');
+    EXPECT_EQ(dialog.helpText(), "  Syntax error: Missing parenthesis");
+}
+
 }  // namespace
 }  // namespace quorvix

@@ -107,15 +107,24 @@ TEST(TextDisplayTest, QueuedInputWaitsAndRunsInOrder) {
     EXPECT_EQ(d.PendingInputCount(), 0);
 }
 
-TEST(TextDisplayTest, HooksSeeTypedAndQueuedCharactersBeforeInsertion) {
+TEST(TextDisplayTest, ObserverSeesTypedAndQueuedCharactersBeforeInsertion) {
     TextDisplay d;
     std::string seen;
     std::vector<int> backspaces;
-    d.beforeCharacter = [&](char c) {
-        seen += c;
-        seen += std::to_string(d.CaretPosition());  // not yet moved by c
-    };
-    d.beforeBackspace = [&](int caret) { backspaces.push_back(caret); };
+    struct Recorder : TypingObserver {
+        TextDisplay* display;
+        std::string* seen;
+        std::vector<int>* backspaces;
+        void BeforeCharacter(char c) override {
+            *seen += c;
+            *seen += std::to_string(display->CaretPosition());  // not yet moved by c
+        }
+        void BeforeBackspace(int caret) override { backspaces->push_back(caret); }
+    } recorder;
+    recorder.display = &d;
+    recorder.seen = &seen;
+    recorder.backspaces = &backspaces;
+    d.SetTypingObserver(&recorder);
     d.TypeCharacter('s');
     d.QueueCharacter('i');
     d.QueueCharacter('\x01');  // not typeable: not seen
