@@ -18,6 +18,7 @@ const char* ErrorMessage(EvalError code) {
         case kBadArgument: return "Bad argument";
         case kInvalidArgument: return "Invalid argument";
         case kResultTooLarge: return "Result too large";
+        case kCircularReference: return "Circular reference";
         case kEvaluationCancelled: return "Evaluation cancelled";
         default: return "Unknown error";  // includes 14 and 16
     }

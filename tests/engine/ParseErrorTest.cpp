@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "EngineTestSupport.h"
 
 namespace quorvix {
@@ -153,6 +155,16 @@ TEST_F(ParserTest, UnitModeParsesEveryNameAsALeaf) {
 }
 
 TEST_F(ParserTest, MessagesOfTheCodes) {
+    const char* const kMessages[] = {
+        "No error occurred", "Unbalanced parenthesis", "Invalid character",
+        "Unexpected character", "Dangling operator", "Wrong number of arguments",
+        "Unrecognized function", "Missing parenthesis", "Invalid number", "Overflow",
+        "Division by zero", "Bad argument", "Invalid argument", "Result too large",
+        "Unknown error", "Circular reference", "Unknown error",
+    };
+    for (int code = 1; code < static_cast<int>(std::size(kMessages)); ++code)
+        EXPECT_EQ(e.Message(code), kMessages[code]) << "code " << code;
+    EXPECT_EQ(ErrorMessage(kNoError), kMessages[0]);
     EXPECT_EQ(e.Message(kUnclosedString), "Unknown error");
     EXPECT_EQ(e.Message(kUnknownMathError), "Unknown error");
     EXPECT_EQ(e.Message(99), "Unknown error");
