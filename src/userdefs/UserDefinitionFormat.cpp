@@ -17,8 +17,9 @@ std::vector<Record> DecodeRecords(std::string_view bytes, ReadOne readOne) {
     ByteReader in(bytes);
     std::int32_t count = 0;
     if (!in.ReadInt32(count) || count <= 0) return records;
+    // Nothing is reserved for the count: it is only a claim, and the records
+    // that really follow are few when the file is damaged.
     const int wanted = std::min<std::int32_t>(count, kMaxUserRecords);
-    records.reserve(static_cast<std::size_t>(wanted));
     for (int i = 0; i < wanted; ++i) {
         Record record;
         if (!readOne(in, record)) break;

@@ -117,6 +117,25 @@ TEST(UserConstantsFile, LengthsBeyondTheFileAreRefused) {
     EXPECT_EQ(list[0].name, "a");
 }
 
+TEST(UserDefinitionFiles, ACountTheBytesCannotHoldAllocatesNothingForIt) {
+    // A 4-byte file claiming 1000 records holds none; one that claims 1000
+    // and holds 1 keeps that one. Room for the claimed 1000 is never made.
+    const std::string bare = Bytes().i32(1000).b;
+    const std::string one = Bytes().i32(1000).raw(ConstantRecord("a", "", 1).b).b;
+    const auto none = DecodeUserConstants(bare);
+    EXPECT_TRUE(none.empty());
+    EXPECT_LT(none.capacity(), 16u);
+    const auto single = DecodeUserConstants(one);
+    ASSERT_EQ(single.size(), 1u);
+    EXPECT_LT(single.capacity(), 16u);
+    const auto conversions = DecodeUserConversions(one);
+    ASSERT_EQ(conversions.size(), 1u);
+    EXPECT_LT(conversions.capacity(), 16u);
+    const auto functions = DecodeUserFunctions(bare);
+    EXPECT_TRUE(functions.empty());
+    EXPECT_LT(functions.capacity(), 16u);
+}
+
 TEST(UserConstantsFile, AcceptsTheLongLengthForms) {
     // 16-bit form for a 300-character name (over the limit: read as empty),
     // 32-bit form for a short unit, which the format also allows.
