@@ -1,5 +1,7 @@
 #include "shell/UnitConverter.h"
 
+#include <cmath>
+
 #include "platform/NumberField.h"
 #include "userdefs/EditorList.h"
 
@@ -34,6 +36,15 @@ void UnitConverter::ShowWithValue(double value) {
     visible_ = true;
 }
 
+bool UnitConverter::ConvertValue(const std::string& from, const std::string& to,
+                                 double& converted) {
+    // A result that overflowed (1E308 km in m) or came from a user factor of
+    // 0 is no conversion: shown, it would be a result field that the next
+    // Convert could not read back.
+    return converter_.ConvertUnits(value_, from, to, converted) == kNoError &&
+           std::isfinite(converted);
+}
+
 void UnitConverter::Convert() {
     const std::string from = UnitText(from_);
     const std::string to = UnitText(to_);
@@ -51,7 +62,7 @@ void UnitConverter::Convert() {
     // uses the value as it stood.
     if (ReadNumberField(valueText, value_, prompter_)) ReadNumberField(resultText, result_, prompter_);
     double converted = 0.0;
-    if (converter_.ConvertUnits(value_, from, to, converted) != kNoError) {
+    if (!ConvertValue(from, to, converted)) {
         prompter_.ShowMessage(kCaption, kCannotConvert, PromptIcon::Exclamation);
         focus_ = Field::From;
         return;
@@ -93,7 +104,7 @@ void UnitConverter::Choose(UnitBox& box, int index) {
     // keeps the previous one, a failed conversion leaves the result.
     ParseNumberField(valueText, value_);
     double converted = 0.0;
-    if (converter_.ConvertUnits(value_, from, to, converted) != kNoError) return;
+    if (!ConvertValue(from, to, converted)) return;
     result_ = converted;
     ShowFields();
 }

@@ -72,6 +72,9 @@ public:
 
 private:
     std::string UnitText(const UnitBox& box) const;
+    // Converts value() between the two unit texts; false when the engine
+    // fails or the result is not finite.
+    bool ConvertValue(const std::string& from, const std::string& to, double& converted);
     void Choose(UnitBox& box, int index);
     void ShowFields();
     // After the recent list changed: a selected entry follows its text.

@@ -206,6 +206,41 @@ TEST_F(UnitConverterTest, UnreadableValueConvertsThePreviousOne) {
     EXPECT_EQ(uc.resultText, "300");
 }
 
+TEST_F(UnitConverterTest, ResultsThatOverflowAreNoConversion) {
+    UnitConverter uc(converter, prompter, dir.str());
+    uc.TypeFrom("meter");
+    uc.TypeTo("centimeter");
+    uc.valueText = "3";
+    uc.Convert();
+    ASSERT_EQ(uc.resultText, "300");
+    const std::vector<std::string> recorded = uc.recent().entries();
+
+    // 1E307 meters is more centimeters than a double holds.
+    uc.valueText = "1E307";
+    uc.TypeFrom("meter");
+    uc.Convert();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Unable to make the conversion. The units are invalid or are incompatible.");
+    EXPECT_EQ(uc.focus(), UnitConverter::Field::From);
+    EXPECT_EQ(uc.resultText, "300");
+    EXPECT_EQ(uc.result(), 300.0);
+    EXPECT_EQ(uc.recent().entries(), recorded);
+
+    // Choosing entries fails silently the same way.
+    ASSERT_EQ(recorded, (std::vector<std::string>{"meter", "centimeter"}));
+    uc.ChooseFrom(0);  // meter
+    uc.ChooseTo(1);    // centimeter
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(uc.resultText, "300");
+
+    // The result field stays readable: the next conversion asks nothing.
+    uc.valueText = "2";
+    uc.Convert();
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(uc.resultText, "200");
+}
+
 TEST_F(UnitConverterTest, RecentFileIsReadCappedAndWrittenBack) {
     std::vector<std::string> names;
     for (int i = 0; i < 80; ++i) names.push_back(std::to_string(i) + "unit");
