@@ -67,9 +67,12 @@ void ReadOptions(const SettingsStore& store, const SettingsContext& context, Set
 void ReadFont(const SettingsStore& store, const char* key, int dotsPerInchY, FontRecord& font) {
     ReadString(store, key, "FontFaceName", font.faceName);
     if (font.faceName.size() > kMaxFaceNameLength) font.faceName = "MS Sans Serif";
-    ReadInt(store, key, "FontHeight", font.height);
-    if (font.height == 0)
-        font.height = -static_cast<std::int32_t>(dotsPerInchY * 0.1111111111111111);
+    // A missing or unreadable height reads as 0, which stands for the
+    // default character height (-10 at 96 dpi), not the record's initial one.
+    std::int32_t height = 0;
+    ReadInt(store, key, "FontHeight", height);
+    font.height =
+        height != 0 ? height : -static_cast<std::int32_t>(dotsPerInchY * 0.1111111111111111);
     ReadInt(store, key, "FontWeight", font.weight);
     ReadBool(store, key, "FontItalic", font.italic);
     ReadBool(store, key, "FontUnderline", font.underline);

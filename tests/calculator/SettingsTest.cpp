@@ -44,6 +44,8 @@ TEST_F(SettingsFixture, FreshUserGetsTheDefaultsAndARunEntry) {
     EXPECT_EQ(s.displayFont.faceName, "MS Sans Serif");
     EXPECT_EQ(s.displayFont.weight, 400);
     EXPECT_EQ(s.keypadFont.faceName, "MS Sans Serif");
+    EXPECT_EQ(s.displayFont.height, -10);
+    EXPECT_EQ(s.keypadFont.height, -10);
 
     EXPECT_TRUE(runAtLogon.registered);
     EXPECT_EQ(runAtLogon.program, "/opt/quorvix/bin/quorvix");
@@ -111,10 +113,15 @@ TEST_F(SettingsFixture, FontHeightZeroDependsOnResolution) {
     EXPECT_EQ(ReadSettings(store, context).keypadFont.height, -15);
     SettingsContext hiDpi{&locations, 144};
     EXPECT_EQ(ReadSettings(store, hiDpi).displayFont.height, -16);
-    // A missing height keeps the initial 8-point record height.
+    // A missing height is the default 0: the same resolution-dependent
+    // height, not the initial 8-point record height (-11 at 96 dpi).
     store.Remove("Display", "FontHeight");
+    EXPECT_EQ(ReadSettings(store, context).displayFont.height, -10);
     EXPECT_EQ(ReadSettings(store, hiDpi).displayFont.height, -16);
     EXPECT_EQ(InitialFontRecord(96).height, -11);
+    // Text where a number belongs is unreadable and also counts as 0.
+    store.WriteString("Display", "FontHeight", "big");
+    EXPECT_EQ(ReadSettings(store, context).displayFont.height, -10);
 }
 
 TEST_F(SettingsFixture, UnreadableValuesKeepTheirDefaults) {
