@@ -1,6 +1,8 @@
 #include "calculator/FontRecord.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quorvix {
 
@@ -11,9 +13,13 @@ FontRecord InitialFontRecord(int dotsPerInchY) {
 }
 
 std::int32_t FontHeightForPoints(int dotsPerInchY, int points) {
-    // Points to pixels: points * 20 twips, 1440 twips per inch.
-    return -static_cast<std::int32_t>(static_cast<double>(dotsPerInchY) * points * 20 *
-                                      0.0006944444444444445);
+    // Points to pixels: points * 20 twips, 1440 twips per inch. A size from a
+    // hand-edited settings file can be far too large for 32 bits; such a
+    // height saturates instead of overflowing the conversion.
+    constexpr double kLimit = std::numeric_limits<std::int32_t>::max();
+    const double pixels = std::clamp(
+        static_cast<double>(dotsPerInchY) * points * 20 * 0.0006944444444444445, -kLimit, kLimit);
+    return -static_cast<std::int32_t>(pixels);
 }
 
 }  // namespace quorvix

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 #include "KeypadTestHost.h"
@@ -206,6 +207,18 @@ TEST(KeypadFontsAndColours, SizesBecomePixelHeights) {
     EXPECT_EQ(KeyCaptionColour(settings, kExeKeyId), 0xFFFFu);
     EXPECT_EQ(KeyCaptionColour(settings, 10003), 0xFFu);
     EXPECT_EQ(KeyCaptionColour(settings, kFuncKeyId), 0xFF0000u);
+}
+
+TEST(KeypadFontsAndColours, HugeStoredSizesSaturateTheHeight) {
+    Settings settings;
+    settings.numberSize = std::numeric_limits<std::int32_t>::max();
+    settings.operatorSize = std::numeric_limits<std::int32_t>::min();
+    settings.functionSize = 0;
+    const KeypadFonts fonts = MakeKeypadFonts(settings, 96);
+    EXPECT_EQ(fonts.number.height, -std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(fonts.operators.height, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(fonts.function.height, 0);
+    EXPECT_EQ(FontHeightForPoints(96, 1000000), -1333333);
 }
 
 TEST(KeypadDrawing, CaptionCentredAndShiftedWhenPressed) {
