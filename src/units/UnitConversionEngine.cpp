@@ -99,26 +99,11 @@ EvalError UnitConversionEngine::ConvertUnits(double value, std::string_view from
         return kNoError;
     }
 
-    // The parsers are members; a conversion started while one is running
-    // (not possible through unit texts, which never evaluate anything)
-    // would get parsers of its own rather than overwrite their trees.
-    std::unique_ptr<Evaluator> ownFrom, ownTo;
-    Evaluator* fromParser = fromParser_.get();
-    Evaluator* toParser = toParser_.get();
-    if (activeCalls_ > 0) {
-        ownFrom = MakeUnitParser();
-        ownTo = MakeUnitParser();
-        fromParser = ownFrom.get();
-        toParser = ownTo.get();
-    }
-    struct ActiveCall {
-        int& count;
-        explicit ActiveCall(int& c) : count(c) { ++count; }
-        ~ActiveCall() { --count; }
-    } active(activeCalls_);
-
+    // Parsing only builds trees (the unit parsers evaluate nothing and have no
+    // conversion service), so no conversion can start inside another one and
+    // the two member parsers serve every call.
     UnitTree fromTree, toTree;
-    if (!ParseUnit(*fromParser, from, fromTree) || !ParseUnit(*toParser, to, toTree)) {
+    if (!ParseUnit(*fromParser_, from, fromTree) || !ParseUnit(*toParser_, to, toTree)) {
         return kBadArgument;
     }
     if (!SameUnitShape(fromTree, toTree)) return kBadArgument;

@@ -54,7 +54,6 @@ private:
     std::uint64_t graphRevision_ = 0;
     std::unique_ptr<Evaluator> fromParser_;
     std::unique_ptr<Evaluator> toParser_;
-    int activeCalls_ = 0;
     std::int64_t searchBudget_ = kDefaultUnitSearchBudget;
     std::int64_t lastSearchCost_ = 0;
 };
