@@ -59,7 +59,6 @@ const std::string& Evaluator::Expression() const { return expression_; }
 
 EvalError Evaluator::Parse() {
     if (root_.parsed) return kNoError;
-    root_.expanding.clear();
     root_.listMode = false;
     // A root that expanded a variable during an earlier, failed parse views
     // the variable's text: start again from the expression.

@@ -32,7 +32,7 @@ public:
     ExprNode& operator=(const ExprNode&) = delete;
 
     // Back to an unparsed number 0: frees the children and clears the parse
-    // state and errno. listMode and expanding are kept.
+    // state and errno. listMode is kept.
     void Reset();
     // Frees both subtrees without recursing down long left spines.
     void FreeChildren();
@@ -61,7 +61,6 @@ public:
     Evaluator* owner = nullptr;
     bool listMode = false;
     bool hasText = false;
-    std::vector<std::uint16_t> expanding;  // variables being expanded above this node
 
     // A run of operators of one precedence level ("1+2-3+4") is a left-deep
     // chain of binary nodes. Each node of the chain below the top points to

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -83,10 +84,16 @@ private:
 };
 
 struct Context {
+    explicit Context(Evaluator& evaluator) : owner(evaluator) {}
     Evaluator& owner;
     int errorLength = 1;
     long nodesLeft = kMaxParseNodes;
     long charsLeft = kMaxExpandedCharacters;
+    // The variables being expanded on the path from the root to the node
+    // being parsed. The tree is parsed depth first, so this one stack serves
+    // every node; a copy per node would cost the depth of the expansion for
+    // each of up to kMaxParseNodes nodes.
+    std::vector<std::uint16_t> expanding;
 };
 
 EvalError ParseNodeAt(ExprNode& node, Context& ctx, int depth);
@@ -106,7 +113,6 @@ std::unique_ptr<ExprNode> MakeChild(const ExprNode& parent, std::string_view tex
     child->slots = parent.slots;
     child->text = text;
     child->listMode = listMode;
-    child->expanding = parent.expanding;
     return child;
 }
 
@@ -479,7 +485,7 @@ EvalError ParseName(ExprNode& node, Context& ctx, int depth) {
         }
         const int variable = owner.FindVariableIndex(name);
         if (variable >= 0) {
-            for (std::uint16_t expanding : node.expanding) {
+            for (std::uint16_t expanding : ctx.expanding) {
                 if (expanding == variable)
                     return Fail(node, ctx, kCircularReference, static_cast<int>(s), nameLength);
             }
@@ -491,9 +497,10 @@ EvalError ParseName(ExprNode& node, Context& ctx, int depth) {
             for (char& c : node.ownText) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
             node.text = node.ownText;
             node.position = -1;
-            node.expanding.push_back(static_cast<std::uint16_t>(variable));
+            ctx.expanding.push_back(static_cast<std::uint16_t>(variable));
             EvalError code = CheckNesting(node, ctx);
             if (code == kNoError) code = ParseNodeAt(node, ctx, depth + 1);
+            ctx.expanding.pop_back();
             if (code != kNoError) return Fail(node, ctx, code, static_cast<int>(s), nameLength);
             return kNoError;
         }
@@ -605,7 +612,7 @@ EvalError ParseNodeAt(ExprNode& node, Context& ctx, int depth) {
 }  // namespace
 
 EvalError ParseTree(Evaluator& owner, ExprNode& node, int& errorLength) {
-    Context ctx{owner};
+    Context ctx(owner);
     EvalError code = node.parsed ? kNoError : CheckNesting(node, ctx);
     if (code == kNoError) code = ParseNodeAt(node, ctx, 0);
     errorLength = code == kNoError ? 1 : ctx.errorLength;

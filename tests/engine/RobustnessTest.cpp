@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -95,6 +99,32 @@ TEST_F(RobustnessTest, LongVariableTextsExpandedOftenAreRefused) {
     e.SetVariable("FEW", "BIG+BIG");
     EXPECT_EQ(Calc(e, "FEW").value, 2);
 }
+
+#if defined(__GLIBC__)
+// Memory that the parsed tree holds, measured by the allocator.
+std::size_t HeapInUse() { return mallinfo2().uordblks; }
+
+TEST_F(RobustnessTest, DeepVariableChainsDoNotMultiplyTheTreesMemory) {
+    // A900 = 1+1+...+1 reached through A1 = A2, A2 = A3, ...: every node of
+    // the long sum lies 900 expansions deep.
+    constexpr int kChain = 900;
+    for (int i = 1; i < kChain; ++i)
+        e.SetVariable(Join({"A", std::to_string(i)}), Join({"A", std::to_string(i + 1)}));
+    e.SetVariable(Join({"A", std::to_string(kChain)}), Join({"1", Repeat("+1", 98999)}));
+    const std::size_t before = HeapInUse();
+    e.SetExpression("A1");
+    ASSERT_EQ(e.Parse(), kNoError);
+    const std::size_t held = HeapInUse() - before;
+    EXPECT_LT(held, std::size_t{150} << 20) << held;
+    EXPECT_EQ(e.Evaluate(), 99000);
+    // A chain that closes on itself is still found, however deep.
+    e.SetVariable(Join({"A", std::to_string(kChain)}), "2+A1");
+    const test::Outcome o = Calc(e, "A1");
+    EXPECT_EQ(o.code, kCircularReference);
+    EXPECT_EQ(o.position, 0);
+    EXPECT_EQ(o.length, 2);
+}
+#endif
 
 TEST_F(RobustnessTest, OddInputsDoNotCrash) {
     for (const char* text : {"(", ")", ")(", "\"", "\"\"\"", ",", ",,", "#", "%", "!", "E", ".",
