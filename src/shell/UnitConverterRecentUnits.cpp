@@ -1,24 +1,16 @@
 #include "shell/UnitConverterRecentUnits.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 
 #include "platform/AtomicFile.h"
 #include "platform/BinaryIO.h"
 #include "platform/Locations.h"
+#include "units/UnitText.h"
 
 namespace quorvix {
 
 namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
 
 // Fifty unit names never come near this; a larger file is not read.
 constexpr std::size_t kMaxRecentFileBytes = std::size_t{4} << 20;
@@ -26,9 +18,10 @@ constexpr std::size_t kMaxRecentFileBytes = std::size_t{4} << 20;
 }  // namespace
 
 void RecentUnits::Record(const std::string& name) {
-    // The list never holds two equal names, but a damaged file might: remove
+    // Equal ignoring case as the conversion engine compares unit names. The
+    // list never holds two equal names, but a damaged file might: remove
     // every copy so the invariant holds again after a recording.
-    std::erase_if(entries_, [&](const std::string& e) { return SameIgnoringCase(e, name); });
+    std::erase_if(entries_, [&](const std::string& e) { return EqualsIgnoringCase(e, name); });
     if (entries_.size() >= kMaxEntries) entries_.pop_back();
     entries_.insert(entries_.begin(), name);
 }

@@ -5,15 +5,11 @@
 
 namespace quorvix {
 
-namespace {
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
+std::string UpperCaseName(std::string_view name) {
+    std::string upper(name);
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return upper;
 }
-
-}  // namespace
 
 std::string UserFunctionSlotName(int k) {
     if (k == 0) return "t";
@@ -21,7 +17,7 @@ std::string UserFunctionSlotName(int k) {
 }
 
 bool IsCallableUserFunctionName(std::string_view name) {
-    return Evaluator::IsValidName(name) && UpperCase(name) != "ANS";
+    return Evaluator::IsValidName(name) && UpperCaseName(name) != "ANS";
 }
 
 void CompileUserFunctions(const std::vector<UserFunction>& functions,
@@ -30,7 +26,7 @@ void CompileUserFunctions(const std::vector<UserFunction>& functions,
     compiled.reserve(functions.size());
     for (const UserFunction& f : functions) {
         UserFunctionEntry entry;
-        if (IsCallableUserFunctionName(f.name)) entry.upperName = UpperCase(f.name);
+        if (IsCallableUserFunctionName(f.name)) entry.upperName = UpperCaseName(f.name);
         entry.evaluator = std::make_unique<Evaluator>();
         entry.evaluator->SetExpression(f.expression);
         const int arguments = std::clamp<int>(f.minArgs, 0, kMaxFunctionArguments);

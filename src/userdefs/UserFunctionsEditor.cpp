@@ -8,21 +8,6 @@
 
 namespace quorvix {
 
-namespace {
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 UserFunctionsEditor::UserFunctionsEditor(std::vector<UserFunction>& functions, Prompter& prompter)
     : functions_(functions), prompter_(prompter) {
     std::vector<std::string> names;
@@ -67,8 +52,9 @@ void UserFunctionsEditor::RefusePlain(const std::string& text, Field focus) {
 }
 
 bool UserFunctionsEditor::NameInUse(const std::string& name) const {
+    const std::string upper = UpperCaseName(name);
     for (const UserFunction& f : functions_) {
-        if (SameIgnoringCase(f.name, name)) return true;
+        if (UpperCaseName(f.name) == upper) return true;
     }
     return false;
 }
