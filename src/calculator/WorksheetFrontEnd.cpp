@@ -1,5 +1,8 @@
 #include "calculator/WorksheetFrontEnd.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "calculator/WorksheetEvaluatorVariables.h"
 
 namespace quorvix {
@@ -18,11 +21,16 @@ std::string ContinuedWorksheetText(const std::string& worksheetText) {
 std::string WorksheetRunFile::Open() {
     WorksheetEvaluatorVariables variables(evaluator_);
     std::string text;
-    ReadWorksheetFile(path_, text, variables);
+    const WorksheetReadResult result = ReadWorksheetFile(path_, text, variables);
+    std::error_code error;
+    const bool absent = result == WorksheetReadResult::NotOpened &&
+                        !std::filesystem::exists(path_, error) && !error;
+    readable_ = result == WorksheetReadResult::Loaded || absent;
     return ContinuedWorksheetText(text);
 }
 
 bool WorksheetRunFile::Save(const std::string& worksheetText) const {
+    if (!readable_) return false;
     WorksheetEvaluatorVariables variables(evaluator_);
     return WriteWorksheetFile(path_, TrimWorksheetText(worksheetText), variables);
 }

@@ -22,19 +22,25 @@ std::string ContinuedWorksheetText(const std::string& worksheetText);
 // A worksheet that a run continues: Open reads it (text and variables) and
 // returns the text to continue from; Save writes the run's whole worksheet
 // text (trailing blanks and line breaks dropped) with the current variables.
+// A file that exists but could not be read completely (unreadable, damaged)
+// is never written over: that would throw away what it still holds.
 class WorksheetRunFile {
 public:
     WorksheetRunFile(std::string path, Evaluator& evaluator)
         : path_(std::move(path)), evaluator_(evaluator) {}
 
     std::string Open();
+    // False, and nothing written, for a file Open could not read completely.
     bool Save(const std::string& worksheetText) const;
 
     const std::string& path() const { return path_; }
+    // True when Open read the whole file or there was no file yet.
+    bool readable() const { return readable_; }
 
 private:
     std::string path_;
     Evaluator& evaluator_;
+    bool readable_ = true;
 };
 
 }  // namespace quorvix

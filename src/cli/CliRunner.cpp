@@ -56,6 +56,11 @@ void PrepareSession(CliSession& session, const CliOptions& options) {
 }
 
 int FinishSession(const CliSession& session, std::ostream& err) {
+    if (!session.worksheetReadable()) {
+        err << "quorvix-cli: the worksheet " << session.worksheetPath()
+            << " could not be read completely and was left unchanged\n";
+        return kSomeFailed;
+    }
     if (!session.SaveWorksheet()) {
         err << "quorvix-cli: could not write the worksheet " << session.worksheetPath() << '\n';
         return kSomeFailed;

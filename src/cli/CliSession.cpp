@@ -51,6 +51,10 @@ bool CliSession::SaveWorksheet() const {
     return worksheetFile_ == nullptr || worksheetFile_->Save(transcript_);
 }
 
+bool CliSession::worksheetReadable() const {
+    return worksheetFile_ == nullptr || worksheetFile_->readable();
+}
+
 std::string CliSession::worksheetPath() const {
     return worksheetFile_ ? worksheetFile_->path() : std::string();
 }

@@ -52,6 +52,9 @@ public:
     // the variables back (true when there is no such file to write).
     void ContinueWorksheet(const std::string& path);
     bool SaveWorksheet() const;
+    // False when the continued worksheet exists but could not be read
+    // completely; it is then left as it is.
+    bool worksheetReadable() const;
     std::string worksheetPath() const;
 
     CalculatorDialog& calculator() { return calculator_; }

@@ -67,6 +67,36 @@ TEST(WorksheetFrontEnd, RunAppendsItsLinesAndAnswersAndWritesBack) {
     EXPECT_EQ(saved.list[1], (WorksheetVariable{"B", "2"}));
 }
 
+TEST(WorksheetFrontEnd, AFileThatCannotBeReadCompletelyIsNeverWrittenOver) {
+    TempDir dir;
+    MemoryWorksheetVariables stored;
+    stored.Append("A", "20");
+    stored.Append("B", "30");
+    const std::string whole = EncodeWorksheet("A = 20\n20", stored);
+    // Cut inside the second variable: the reader keeps no variables.
+    const std::string damagedPath = dir.File("damaged.qws");
+    const std::string damaged = whole.substr(0, whole.size() - 2);
+    WriteBytes(damagedPath, damaged);
+    Evaluator evaluator;
+    WorksheetRunFile file(damagedPath, evaluator);
+    file.Open();
+    EXPECT_FALSE(file.readable());
+    EXPECT_FALSE(file.Save("new text"));
+    EXPECT_EQ(ReadBytes(damagedPath), damaged);
+
+    // A path that is not a file cannot be opened and is left alone too.
+    WorksheetRunFile directory(dir.path(), evaluator);
+    directory.Open();
+    EXPECT_FALSE(directory.readable());
+    EXPECT_FALSE(directory.Save("new text"));
+
+    // No file yet: it is created.
+    WorksheetRunFile fresh(dir.File("fresh.qws"), evaluator);
+    EXPECT_EQ(fresh.Open(), "");
+    EXPECT_TRUE(fresh.readable());
+    EXPECT_TRUE(fresh.Save("1 =\n1"));
+}
+
 TEST(SettingsBinding, CalculatorTakesAndGivesBackItsOptions) {
     TextDisplay display;
     MemoryPrompter prompter;

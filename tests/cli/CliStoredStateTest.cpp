@@ -92,6 +92,24 @@ TEST(CliStoredStateTest, AWorksheetThatCannotBeWrittenIsAFailure) {
     EXPECT_NE(r.err.find("could not write the worksheet"), std::string::npos);
 }
 
+TEST(CliStoredStateTest, ADamagedWorksheetIsLeftUnchanged) {
+    const TempDir dir;
+    const std::string sheet = dir.File("sums.qws");
+    ASSERT_EQ(RunCli({"--data-dir", dir.path(), "--worksheet", sheet, "-e", "B=4"}).status, 0);
+    // Cut off the end of the last variable's formula.
+    std::string bytes = ReadWholeFile(sheet);
+    bytes.pop_back();
+    WriteWholeFile(sheet, bytes);
+
+    const ProgramRun r =
+        RunCli({"--data-dir", dir.path(), "--worksheet", sheet, "-e", "2*3"});
+    EXPECT_EQ(r.out, "6\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("could not be read completely and was left unchanged"),
+              std::string::npos);
+    EXPECT_EQ(ReadWholeFile(sheet), bytes);
+}
+
 TEST(CliStoredStateTest, ANonexistentDataDirectoryStartsFromDefaults) {
     const TempDir dir;
     const ProgramRun r = RunCli({"--data-dir", dir.File("new"), "-e", "1/3", "-e", "SV"});
