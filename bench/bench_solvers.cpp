@@ -13,23 +13,24 @@ using quorvix::Evaluator;
 constexpr double kSumSamples = 1048576.0;  // t = 0 .. 1048575
 constexpr double kRombergSamples = 524289.0;
 
-void PrepareEvaluator(Evaluator& ev) {
+// Sets up ev like the calculator's main evaluator and parses expression;
+// false (the benchmark marked as failed) when it does not parse.
+bool PrepareEvaluator(benchmark::State& state, Evaluator& ev, const char* expression) {
     ev.SetSlotCount(2);
     ev.SetSlotName(0, "t");
     ev.SetSlotName(1, "ANS");
     ev.setAngleUnit(1);
+    ev.SetExpression(expression);
+    if (ev.Parse() == 0) return true;
+    state.SkipWithError("parse failed");
+    return false;
 }
 
 // Setting t and evaluating the parsed tree, once per sample: the baseline.
 // t runs from 0 in steps of `step` and starts again above `last`.
 void RunBare(benchmark::State& state, const char* expression, double step, double last) {
     Evaluator ev;
-    PrepareEvaluator(ev);
-    ev.SetExpression(expression);
-    if (ev.Parse() != 0) {
-        state.SkipWithError("parse failed");
-        return;
-    }
+    if (!PrepareEvaluator(state, ev, expression)) return;
     double t = 0.0;
     for (auto _ : state) {
         ev.SetSlotValue(0, t);
@@ -49,12 +50,7 @@ BENCHMARK(BM_BareReevaluation);
 
 void RunWhole(benchmark::State& state, const char* expression, double samples) {
     Evaluator ev;
-    PrepareEvaluator(ev);
-    ev.SetExpression(expression);
-    if (ev.Parse() != 0) {
-        state.SkipWithError("parse failed");
-        return;
-    }
+    if (!PrepareEvaluator(state, ev, expression)) return;
     for (auto _ : state) benchmark::DoNotOptimize(ev.Evaluate());
     state.counters["ns_per_sample"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * samples,
