@@ -41,7 +41,7 @@ public:
     bool CanUndo() const override { return hasUndo_; }
     bool IsModified() const override { return modified_; }
     void SetModified(bool modified) override { modified_ = modified; }
-    void SetFocus() override { ++focusRequests_; }
+    void SetFocus() override {}  // nothing to focus in memory
 
     // Runs queued characters and keys in order, including any queued while
     // running; returns how many ran.
@@ -53,8 +53,6 @@ public:
     void TypeText(const std::string& text);
     const std::string& Clipboard() const { return clipboard_; }
     void SetClipboard(const std::string& text) { clipboard_ = text; }
-    int FocusRequests() const { return focusRequests_; }
-
 
 private:
     struct QueuedInput {
@@ -84,7 +82,6 @@ private:
 
     std::string clipboard_;
     std::deque<QueuedInput> queue_;
-    int focusRequests_ = 0;
 };
 
 }  // namespace quorvix

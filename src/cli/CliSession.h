@@ -42,10 +42,8 @@ public:
     bool exitRequested() const { return calculator_.exitRequested(); }
     bool anyFailed() const { return anyFailed_; }
 
-    // The worksheet as the window would show it after the lines so far;
-    // SetTranscript starts from a loaded worksheet.
+    // The worksheet as the window would show it after the lines so far.
     const std::string& transcript() const { return transcript_; }
-    void SetTranscript(std::string text) { transcript_ = std::move(text); }
 
     // Continues a worksheet file: its variables replace the current ones and
     // its text starts the transcript. SaveWorksheet writes the transcript and
