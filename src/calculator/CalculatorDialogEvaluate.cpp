@@ -2,9 +2,9 @@
 // prefix, assignments and the answer written under the line.
 
 #include <algorithm>
-#include <cctype>
 
 #include "calculator/CalculatorDialog.h"
+#include "calculator/FunctionCatalogue.h"
 
 namespace quorvix {
 
@@ -21,11 +21,6 @@ std::string TrimLeft(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     return text.substr(i);
-}
-
-std::string ToUpper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 bool StartsWithOperator(const std::string& s) {
@@ -50,11 +45,10 @@ int CalculatorDialog::CurrentLineStart() const {
 
 bool CalculatorDialog::IsRefusedVariableName(const std::string& name) const {
     if (name.empty() || !Evaluator::IsValidName(name)) return true;
-    const std::string upper = ToUpper(name);
-    if (upper == "T" || upper == "ANS") return true;
+    if (NamesEqual(name, "T") || NamesEqual(name, "ANS")) return true;
     if (userFunctions_ != nullptr) {
         for (const UserFunctionEntry& function : *userFunctions_)
-            if (ToUpper(function.upperName) == upper) return true;
+            if (NamesEqual(function.upperName, name)) return true;
     }
     return false;
 }
@@ -85,20 +79,19 @@ CalculatorDialog::LineOutcome CalculatorDialog::EvaluateCurrentLine() {
         return LineOutcome::Comment;
     }
 
-    const std::string word = ToUpper(s);
-    if (word == "CLR" || word == "CLEAR") {
+    if (NamesEqual(s, "CLR") || NamesEqual(s, "CLEAR")) {
         ClearDisplay();
         return LineOutcome::Command;
     }
-    if (word == "EXIT" || word == "OFF") {
+    if (NamesEqual(s, "EXIT") || NamesEqual(s, "OFF")) {
         RequestExit();
         return LineOutcome::Command;
     }
-    if (word == "CLEARVARS" || word == "CV") {
+    if (NamesEqual(s, "CLEARVARS") || NamesEqual(s, "CV")) {
         ConfirmClearVariables();
         return LineOutcome::Command;
     }
-    if (word == "SHOWVARS" || word == "SV") {
+    if (NamesEqual(s, "SHOWVARS") || NamesEqual(s, "SV")) {
         ShowVariables();
         display_.SetFocus();
         return LineOutcome::Command;

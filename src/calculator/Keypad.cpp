@@ -1,7 +1,5 @@
 #include "calculator/Keypad.h"
 
-#include <cctype>
-
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
 
@@ -10,15 +8,9 @@ namespace quorvix {
 namespace {
 std::size_t Slot(int keyId) { return static_cast<std::size_t>(keyId - kFirstKeyId); }
 
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 bool IsTrigonometricName(const std::string& caption) {
-    const std::string upper = Upper(caption);
     for (const char* name : {"SIN", "COS", "TAN", "SEC", "CSC", "COT"})
-        if (upper == name) return true;
+        if (NamesEqual(caption, name)) return true;
     return false;
 }
 
