@@ -34,8 +34,20 @@ class DMatrix {
 public:
     DMatrix(long nrl, long nrh, long ncl, long nch);
     bool ok() const { return ok_; }
-    double* operator[](long row) {
-        return data_.data() + static_cast<std::size_t>(row - nrl_) * columns_ - ncl_;
+
+    // One row, indexed by column. Offsets are taken from the row's first
+    // element, so no pointer ever points before the block.
+    class Row {
+    public:
+        Row(double* first, long ncl) : first_(first), ncl_(ncl) {}
+        double& operator[](long column) const { return first_[column - ncl_]; }
+
+    private:
+        double* first_;
+        long ncl_;
+    };
+    Row operator[](long row) {
+        return Row(data_.data() + static_cast<std::size_t>(row - nrl_) * columns_, ncl_);
     }
 
 private:
