@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -144,12 +143,10 @@ TEST_F(ConvertUnitsTest, LongProductsNeedNoDeepRecursion) {
 
 TEST_F(ConvertUnitsTest, DenseUserConversionsFailWithinTheBudget) {
     unit_test::AddCompleteUserGraph(list, 40, 3.0);
-    const auto start = std::chrono::steady_clock::now();
+    // Without the budget this search would not end within any test run; the
+    // call returns, having spent exactly the budget.
     EXPECT_TRUE(Refused(1, "u0", "m"));
     EXPECT_EQ(engine.lastSearchCost(), engine.searchBudget());
-    // Correctness, not speed: without the budget this search would not end
-    // within any test run; with it the call returns.
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::minutes(1));
     // Chains inside the budget are still found, and the catalogue still works.
     EXPECT_EQ(Convert(1, "u0", "u1"), 3.0);
     EXPECT_EQ(Convert(1, "km/h", "m/s"), 1000.0 / 3600.0);
