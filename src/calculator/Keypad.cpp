@@ -2,6 +2,7 @@
 
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
+#include "userdefs/EditorList.h"
 
 namespace quorvix {
 
@@ -12,13 +13,6 @@ bool IsTrigonometricName(const std::string& caption) {
     for (const char* name : {"SIN", "COS", "TAN", "SEC", "CSC", "COT"})
         if (NamesEqual(caption, name)) return true;
     return false;
-}
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
 }
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "calculator/KeypadHost.h"
 #include "calculator/KeypadKeys.h"
 #include "platform/HelpViewer.h"
+#include "userdefs/EditorList.h"
 
 namespace quorvix {
 
@@ -16,13 +17,6 @@ constexpr int kMaxLineRead = 1000;
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
-
-std::string TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
 
 // The caret's line without its line break.
 std::string CaretLineText(const CalculatorDisplay& display) {
