@@ -22,10 +22,13 @@ std::string WorksheetRunFile::Open() {
     WorksheetEvaluatorVariables variables(evaluator_);
     std::string text;
     const WorksheetReadResult result = ReadWorksheetFile(path_, text, variables);
+    // No file yet, or an empty one, holds nothing that writing could lose.
     std::error_code error;
-    const bool absent = result == WorksheetReadResult::NotOpened &&
-                        !std::filesystem::exists(path_, error) && !error;
-    readable_ = result == WorksheetReadResult::Loaded || absent;
+    const std::filesystem::file_status status = std::filesystem::status(path_, error);
+    const bool absent = status.type() == std::filesystem::file_type::not_found;
+    const bool empty = std::filesystem::is_regular_file(status) &&
+                       std::filesystem::file_size(path_, error) == 0 && !error;
+    readable_ = result == WorksheetReadResult::Loaded || absent || empty;
     return ContinuedWorksheetText(text);
 }
 

@@ -34,7 +34,8 @@ public:
     bool Save(const std::string& worksheetText) const;
 
     const std::string& path() const { return path_; }
-    // True when Open read the whole file or there was no file yet.
+    // True when Open read the whole file, or there was no file yet or an
+    // empty one.
     bool readable() const { return readable_; }
 
 private:

@@ -95,6 +95,15 @@ TEST(WorksheetFrontEnd, AFileThatCannotBeReadCompletelyIsNeverWrittenOver) {
     EXPECT_EQ(fresh.Open(), "");
     EXPECT_TRUE(fresh.readable());
     EXPECT_TRUE(fresh.Save("1 =\n1"));
+
+    // An empty file holds nothing to lose: it is written too.
+    const std::string emptyPath = dir.File("empty.qws");
+    WriteBytes(emptyPath, "");
+    WorksheetRunFile empty(emptyPath, evaluator);
+    EXPECT_EQ(empty.Open(), "");
+    EXPECT_TRUE(empty.readable());
+    EXPECT_TRUE(empty.Save("2 =\n2"));
+    EXPECT_EQ(ReadBytes(emptyPath), EncodeWorksheet("2 =\n2", MemoryWorksheetVariables()));
 }
 
 TEST(SettingsBinding, CalculatorTakesAndGivesBackItsOptions) {
