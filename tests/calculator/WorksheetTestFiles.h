@@ -2,32 +2,21 @@
 // A fresh temporary directory per test, removed afterwards, and helpers to
 // read and write whole files.
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "../platform/TempDirectory.h"
 
 namespace quorvix {
 
 class TempDir {
 public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qvxws-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
+    std::string File(const std::string& name) const { return directory_.path + "/" + name; }
+    const std::string& path() const { return directory_.path; }
 
 private:
-    std::string path_;
+    TempDirectory directory_;
 };
 
 inline std::string ReadBytes(const std::string& path) {
