@@ -51,6 +51,22 @@ void BM_EnterOneLine(benchmark::State& state) {
 }
 BENCHMARK(BM_EnterOneLine)->Arg(0)->Arg(100)->Arg(10000);
 
+// Enter on the last of n empty lines: reading walks up to the expression.
+void BM_EnterBelowEmptyLines(benchmark::State& state) {
+    TextDisplay display;
+    MemoryPrompter prompter;
+    CalculatorDialog calc(display, prompter);
+    const std::string sheet = "1+1" + std::string(static_cast<std::size_t>(state.range(0)), '\n');
+    for (auto _ : state) {
+        state.PauseTiming();
+        display.SetText(sheet);
+        state.ResumeTiming();
+        calc.EvaluateCurrentLine();
+        display.ProcessQueuedInput();
+    }
+}
+BENCHMARK(BM_EnterBelowEmptyLines)->Arg(100)->Arg(10000)->Arg(100000);
+
 void BM_ShowVariablesListing(benchmark::State& state) {
     TextDisplay display;
     MemoryPrompter prompter;

@@ -17,24 +17,28 @@ int TextDisplay::Clamp(int index) const {
     return std::clamp(index, 0, static_cast<int>(text_.size()));
 }
 
-int TextDisplay::LineCount() const {
-    return 1 + static_cast<int>(std::count(text_.begin(), text_.end(), '\n'));
+const std::vector<int>& TextDisplay::LineStarts() const {
+    if (lineStarts_.empty()) {
+        lineStarts_.push_back(0);
+        for (std::size_t i = 0; i < text_.size(); ++i)
+            if (text_[i] == '\n') lineStarts_.push_back(static_cast<int>(i) + 1);
+    }
+    return lineStarts_;
 }
 
+int TextDisplay::LineCount() const { return static_cast<int>(LineStarts().size()); }
+
 int TextDisplay::LineFromChar(int index) const {
-    const int end = Clamp(index);
-    return static_cast<int>(std::count(text_.begin(), text_.begin() + end, '\n'));
+    // The last line that starts at or before the index.
+    const std::vector<int>& starts = LineStarts();
+    const auto after = std::upper_bound(starts.begin(), starts.end(), Clamp(index));
+    return static_cast<int>(after - starts.begin()) - 1;
 }
 
 int TextDisplay::LineStart(int line) const {
-    if (line < 0) return -1;
-    int start = 0;
-    for (int i = 0; i < line; ++i) {
-        const std::size_t lf = text_.find('\n', static_cast<std::size_t>(start));
-        if (lf == std::string::npos) return -1;
-        start = static_cast<int>(lf) + 1;
-    }
-    return start;
+    const std::vector<int>& starts = LineStarts();
+    if (line < 0 || line >= static_cast<int>(starts.size())) return -1;
+    return starts[static_cast<std::size_t>(line)];
 }
 
 int TextDisplay::LineEndOf(int index) const {
@@ -71,6 +75,7 @@ void TextDisplay::MoveCaret(int position) {
 
 void TextDisplay::SetText(const std::string& text) {
     text_ = text;
+    lineStarts_.clear();
     anchor_ = caret_ = static_cast<int>(text_.size());
     hasUndo_ = false;
     typingRun_ = false;
@@ -91,6 +96,7 @@ void TextDisplay::ReplaceSelection(const std::string& text, bool typing) {
     if (start == end && text.empty()) return;
     RememberForUndo(typing && start == end);
     text_.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), text);
+    lineStarts_.clear();
     anchor_ = caret_ = start + static_cast<int>(text.size());
     modified_ = true;
     typingRun_ = typing;
@@ -182,6 +188,7 @@ void TextDisplay::Undo() {
     if (!hasUndo_) return;
     // Undo swaps with the remembered state, so a second Undo redoes.
     std::swap(text_, undoText_);
+    lineStarts_.clear();
     std::swap(anchor_, undoAnchor_);
     std::swap(caret_, undoCaret_);
     anchor_ = Clamp(anchor_);

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "calculator/CalculatorDisplay.h"
 
@@ -62,6 +63,9 @@ private:
     };
 
     int Clamp(int index) const;
+    // Where each line starts, built when first asked for after a change of
+    // the text, so that walking the lines of a long text stays linear.
+    const std::vector<int>& LineStarts() const;
     int LineEndOf(int index) const;
     void RememberForUndo(bool typing);
     // Replaces the selection with text as one edit.
@@ -69,6 +73,7 @@ private:
     void MoveCaret(int position);
 
     std::string text_;
+    mutable std::vector<int> lineStarts_;  // empty until built
     int anchor_ = 0;
     int caret_ = 0;
     bool modified_ = false;

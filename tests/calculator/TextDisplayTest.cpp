@@ -24,6 +24,36 @@ TEST(TextDisplayTest, LinesOfTheText) {
     EXPECT_EQ(d.CaretLine(), 2);
 }
 
+// The line positions follow every kind of change of the text.
+TEST(TextDisplayTest, LinesFollowEveryEdit) {
+    TextDisplay d;
+    d.SetText("ab\ncd");
+    ASSERT_EQ(d.LineCount(), 2);
+    d.SetCaret(1);
+    d.TypeCharacter('\n');  // a|b -> a / b
+    EXPECT_EQ(d.LineCount(), 3);
+    EXPECT_EQ(d.LineStart(1), 2);
+    EXPECT_EQ(d.LineStart(2), 4);
+    EXPECT_EQ(d.LineFromChar(4), 2);
+    d.PressKey(DisplayKey::Backspace);
+    EXPECT_EQ(d.LineCount(), 2);
+    EXPECT_EQ(d.LineStart(1), 3);
+    d.Undo();
+    EXPECT_EQ(d.LineCount(), 3);
+    EXPECT_EQ(d.LineFromChar(3), 1);
+    d.SetSelection(0, -1);
+    d.Cut();
+    EXPECT_EQ(d.LineCount(), 1);
+    EXPECT_EQ(d.LineStart(1), -1);
+    d.Paste();
+    EXPECT_EQ(d.LineCount(), 3);
+    EXPECT_EQ(d.LineStart(2), 4);
+    d.SetText("");
+    EXPECT_EQ(d.LineCount(), 1);
+    EXPECT_EQ(d.LineStart(0), 0);
+    EXPECT_EQ(d.LineFromChar(5), 0);
+}
+
 TEST(TextDisplayTest, ReadLineCountsTheLineBreakInTheLimit) {
     TextDisplay d;
     d.SetText("abc\ndef");
