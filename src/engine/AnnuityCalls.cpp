@@ -1,22 +1,11 @@
 #include "engine/BuiltinFunctions.h"
+#include "engine/BuiltinNames.h"
 #include "engine/FunctionDispatch.h"
 #include "numeric/Annuity.h"
 
 namespace quorvix {
 
 namespace {
-
-enum AnnuityId {
-    kPV = 46,
-    kFV = 47,
-    kPMT = 48,
-    kNPER = 49,
-    kRATE = 50,
-    kPPMT = 51,
-    kIPMT = 52,
-    kEFR = 53,
-    kAPR = 54,
-};
 
 // A left-out optional argument reads as 0 (the padding after the arguments).
 double Arg(const double* args, int count, int k) { return k < count ? args[k] : 0.0; }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/BuiltinNames.h"
 #include "engine/Cancellation.h"
 #include "engine/FunctionDispatch.h"
 #include "numeric/Differentiation.h"
@@ -16,8 +17,6 @@
 namespace quorvix {
 
 namespace {
-
-enum SolverId { kFint = 95, kFdiff = 96, kFzero = 97, kFzeros = 98, kFsum = 99 };
 
 // One sample of the function argument; a pending cancellation request
 // fails the sample before anything is evaluated.

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/BuiltinFunctions.h"
+#include "engine/BuiltinNames.h"
 #include "engine/FunctionDispatch.h"
 #include "numeric/Airy.h"
 #include "numeric/BesselIK.h"
@@ -22,43 +23,6 @@
 namespace quorvix {
 
 namespace {
-
-enum SpecialId {
-    kAiryAi = 55,
-    kAiryBi = 56,
-    kBico = 57,
-    kBeta = 58,
-    kBetaI = 59,
-    kBesselJ = 60,
-    kBesselY = 61,
-    kBesselK = 62,
-    kBesselI = 63,
-    kBesselJs = 64,
-    kBesselYs = 65,
-    kCarlsonRf = 66,
-    kCarlsonRd = 67,
-    kCarlsonRj = 68,
-    kCarlsonRc = 69,
-    kDawson = 70,
-    kEllipticF = 71,
-    kEllipticE = 72,
-    kEllipticPi = 73,
-    kEllipticSn = 74,
-    kEllipticCn = 75,
-    kEllipticDn = 76,
-    kErf = 77,
-    kErfc = 78,
-    kExpEn = 79,
-    kExpEi = 80,
-    kFactLn = 81,
-    kFresnelS = 82,
-    kFresnelC = 83,
-    kGammaLn = 84,
-    kGammaP = 85,
-    kGammaQ = 86,
-    kCosInt = 87,
-    kSinInt = 88,
-};
 
 // The routine for one id on the gathered arguments (a[0] first). Integer
 // arguments go through the engine's int() rule. `known` is cleared for an
