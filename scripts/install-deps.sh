@@ -12,6 +12,12 @@ packages=(
   libmuparser-dev
   clang libclang-rt-14-dev
   locales
+  # The window's end-to-end test: a virtual display, a tray host, a driver.
+  xvfb xauth xdotool trayer x11-utils
+  # Checks of the desktop entry and the AppStream metadata.
+  desktop-file-utils appstream
+  # Peers that the benchmarks run side by side.
+  bc units
 )
 
 missing=()
