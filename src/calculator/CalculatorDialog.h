@@ -96,7 +96,9 @@ public:
     void ShowHelpText(std::string_view message);
     void ClearEntry();
     void ClearDisplay();
-    void ShowVariables();
+    // Lists the variables with their values; false when a cancel request
+    // (engine/Cancellation.h) stopped the listing part way.
+    bool ShowVariables();
     void ConfirmClearVariables();
     void RequestExit();
 

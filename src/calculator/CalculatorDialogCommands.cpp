@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "calculator/CalculatorDialog.h"
+#include "engine/Cancellation.h"
 #include "platform/Prompter.h"
 
 namespace quorvix {
@@ -65,22 +66,28 @@ std::string CalculatorDialog::ListingValue(const std::string& formula) {
     return formula + " = Error";
 }
 
-void CalculatorDialog::ShowVariables() {
+bool CalculatorDialog::ShowVariables() {
     display_.StartNewLine();
     const int count = evaluator_.VariableCount();
     if (count == 0) {
         InsertText("Empty variable list\n");
-        return;
+        return true;
     }
     for (int i = 0; i < count; ++i) {
         // Copies: evaluating a formula may not touch the list, but the
         // references must not outlive a change to it either.
         const std::string name = evaluator_.VariableAt(i).name;
         const std::string formula = evaluator_.VariableAt(i).expression;
+        const std::string value = ListingValue(formula);
+        // The list is as long as the user made it, and each value may take
+        // a while to compute: a cancel request ends the listing, before a
+        // value that it cut short is shown.
+        if (EvaluationCancelRequested()) return false;
         InsertText(name + " = ");
-        InsertText(ListingValue(formula));
+        InsertText(value);
         InsertText("\n");
     }
+    return true;
 }
 
 void CalculatorDialog::ConfirmClearVariables() {

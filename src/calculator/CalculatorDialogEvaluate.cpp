@@ -92,8 +92,12 @@ CalculatorDialog::LineOutcome CalculatorDialog::EvaluateCurrentLine() {
         return LineOutcome::Command;
     }
     if (NamesEqual(s, "SHOWVARS") || NamesEqual(s, "SV")) {
-        ShowVariables();
+        const bool complete = ShowVariables();
         display_.SetFocus();
+        if (!complete) {
+            ShowHelpText("Error: " + evaluator_.Message(kEvaluationCancelled));
+            return LineOutcome::Failed;
+        }
         return LineOutcome::Command;
     }
 
@@ -136,7 +140,9 @@ CalculatorDialog::LineOutcome CalculatorDialog::EvaluateCurrentLine() {
     evaluator_.SetExpression(t);
     const EvalError parseError = evaluator_.Parse();
     if (parseError != 0) {
-        ShowHelpText("Syntax error: " + evaluator_.Message(parseError));
+        // A cancelled expansion is no fault of the text.
+        const char* prefix = parseError == kEvaluationCancelled ? "Error: " : "Syntax error: ";
+        ShowHelpText(prefix + evaluator_.Message(parseError));
         const int start = CurrentLineStart();
         if (assignment) {
             display_.SetSelection(start + evaluator_.ErrorPosition() + q + 1,

@@ -16,16 +16,6 @@ std::string ToUpper(std::string_view text) {
     return upper;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 Evaluator::Evaluator() {
@@ -108,10 +98,8 @@ void Evaluator::SetSlotValue(int index, double value) {
 }
 
 int Evaluator::FindVariableIndex(std::string_view name) const {
-    for (std::size_t i = 0; i < variables_.size(); ++i) {
-        if (SameName(variables_[i].name, name)) return static_cast<int>(i);
-    }
-    return -1;
+    const auto it = variableIndex_.find(ToUpper(name));
+    return it == variableIndex_.end() ? -1 : it->second;
 }
 
 std::string Evaluator::FindVariable(std::string_view name) const {
@@ -126,7 +114,9 @@ int Evaluator::SetVariable(std::string_view name, std::string_view expression) {
         return i;
     }
     variables_.push_back(Variable{std::string(name), std::string(expression)});
-    return static_cast<int>(variables_.size()) - 1;
+    const int added = static_cast<int>(variables_.size()) - 1;
+    variableIndex_.emplace(ToUpper(name), added);
+    return added;
 }
 
 void Evaluator::SetVariableText(int index, std::string_view text) {
@@ -134,10 +124,21 @@ void Evaluator::SetVariableText(int index, std::string_view text) {
 }
 
 void Evaluator::RemoveVariable(int index) {
-    if (index >= 0 && index < VariableCount()) variables_.erase(variables_.begin() + index);
+    if (index < 0 || index >= VariableCount()) return;
+    variables_.erase(variables_.begin() + index);
+    RebuildVariableIndex();
 }
 
-void Evaluator::ClearVariables() { variables_.clear(); }
+void Evaluator::RebuildVariableIndex() {
+    variableIndex_.clear();
+    for (std::size_t i = 0; i < variables_.size(); ++i)
+        variableIndex_.emplace(ToUpper(variables_[i].name), static_cast<int>(i));
+}
+
+void Evaluator::ClearVariables() {
+    variables_.clear();
+    variableIndex_.clear();
+}
 int Evaluator::VariableCount() const { return static_cast<int>(variables_.size()); }
 
 const Variable& Evaluator::VariableAt(int index) const {

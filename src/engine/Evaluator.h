@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/EvalError.h"
@@ -115,6 +116,10 @@ private:
     NumberBase numberBase_ = 10;
     std::vector<ValueSlot> slots_;
     std::vector<Variable> variables_;
+    // Upper-cased variable name to its index, so that expanding a long chain
+    // of variables does not search the whole list at every step.
+    std::unordered_map<std::string, int> variableIndex_;
+    void RebuildVariableIndex();
     const std::vector<UserFunctionEntry>* userFunctions_ = nullptr;
     bool unitMode_ = false;
     UnitConversionService* unitService_ = nullptr;

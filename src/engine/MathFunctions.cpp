@@ -13,6 +13,24 @@ constexpr double kRadiansToDegrees = 57.29577951308232;
 constexpr double kRadiansToGradians = 63.66197723675813;
 // 1/32767 as the single-precision constant the random numbers are scaled by.
 constexpr float kRandomScale = 3.0518509e-05f;
+
+// asech(x) = ln((1 + sqrt(1 - x^2)) / x) for 0 < x <= 1, as the sum of two
+// non-negative terms. 1 - x^2 is formed as (1 - x)(1 + x), exact in its
+// first factor near 1, and x is never inverted: acosh(1/x) rounds 1/x
+// first, which costs most of the digits of a result near 0. Outside the
+// domain the square root or the logarithm gives NaN (x = 0 gives infinity).
+double InverseSech(double x) {
+    const double s = std::sqrt((1.0 - x) * (1.0 + x));
+    return std::log1p(s) - std::log(x);
+}
+
+// acoth(x) = 0.5 ln(1 + 2 / (|x| - 1)) with the sign of x, for |x| > 1.
+// |x| - 1 is exact near 1, where atanh(1/x) would round 1/x next to the
+// pole. |x| = 1 gives infinity, |x| < 1 NaN.
+double InverseCoth(double x) {
+    const double r = 0.5 * std::log1p(2.0 / (std::fabs(x) - 1.0));
+    return x < 0.0 ? -r : r;
+}
 }  // namespace
 
 double ToRadians(double x, AngleUnit unit) {
@@ -70,9 +88,9 @@ bool ComputeMathFunction(int id, const double* args, int count, AngleUnit unit, 
         case kArcSinh: r = std::asinh(a); break;
         case kArcCosh: r = std::acosh(a); break;
         case kArcTanh: r = std::atanh(a); break;
-        case kArcSech: r = std::acosh(1.0 / a); break;
+        case kArcSech: r = InverseSech(a); break;
         case kArcCsch: r = std::asinh(1.0 / a); break;
-        case kArcCoth: r = std::atanh(1.0 / a); break;
+        case kArcCoth: r = InverseCoth(a); break;
 
         case kSum:
         case kAve: {

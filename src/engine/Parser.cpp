@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/BuiltinNames.h"
+#include "engine/Cancellation.h"
 #include "engine/Evaluator.h"
 
 namespace quorvix {
@@ -94,7 +95,11 @@ struct Context {
     // every node; a copy per node would cost the depth of the expansion for
     // each of up to kMaxParseNodes nodes.
     std::vector<std::uint16_t> expanding;
+    unsigned expansions = 0;
 };
+
+// How many variable expansions pass between two looks at the cancel flag.
+constexpr unsigned kExpansionsPerCancelCheck = 64;
 
 EvalError ParseNodeAt(ExprNode& node, Context& ctx, int depth);
 
@@ -140,8 +145,20 @@ EvalError CheckNesting(ExprNode& node, Context& ctx) {
     return kNoError;
 }
 
+// True when the digit at j ends a name (R2 in "R2D"): the run of name
+// characters that holds it starts with a letter or '_' that is not the
+// first digit of a radix literal after '#'.
+bool DigitEndsName(std::string_view t, std::size_t j) {
+    std::size_t s = j;
+    while (s > 0 && IsNameChar(t[s - 1])) --s;
+    if (IsDigit(t[s])) return false;
+    return s == 0 || t[s - 1] != '#';
+}
+
 // A '+' or '-' at i that belongs to an exponent (1.5E-3): a digit follows,
-// and before it stand an 'E' or 'D' and then a digit or decimal separator.
+// and before it stand an 'E' or 'D' and then a digit or decimal separator
+// of a number literal. In "R2D-1" or "A1E-5" the letter ends a name, and
+// the sign is an operator.
 bool IsExponentSign(std::string_view t, std::size_t i, std::size_t end) {
     std::size_t j = i + 1;
     while (j < end && IsBlank(t[j])) ++j;
@@ -151,7 +168,9 @@ bool IsExponentSign(std::string_view t, std::size_t i, std::size_t end) {
     if (k == 0 || (t[k - 1] != 'E' && t[k - 1] != 'D')) return false;
     --k;
     while (k > 0 && IsBlank(t[k - 1])) --k;
-    return k > 0 && (IsDigit(t[k - 1]) || t[k - 1] == DecimalSeparator());
+    if (k == 0) return false;
+    if (t[k - 1] == DecimalSeparator()) return true;
+    return IsDigit(t[k - 1]) && !DigitEndsName(t, k - 1);
 }
 
 bool HasNonBlank(std::string_view t, std::size_t from, std::size_t to) {
@@ -489,6 +508,10 @@ EvalError ParseName(ExprNode& node, Context& ctx, int depth) {
                 if (expanding == variable)
                     return Fail(node, ctx, kCircularReference, static_cast<int>(s), nameLength);
             }
+            // Expansions are where a parse grows long: poll for a cancel
+            // request here, at a cost that does not show.
+            if ((++ctx.expansions & (kExpansionsPerCancelCheck - 1)) == 0 && EvaluationCancelRequested())
+                return Fail(node, ctx, kEvaluationCancelled, static_cast<int>(s), nameLength);
             const std::string& formula = owner.VariableAt(variable).expression;
             ctx.charsLeft -= static_cast<long>(formula.size());
             if (ctx.charsLeft < 0 || --ctx.nodesLeft < 0 || variable > 65535)
@@ -534,7 +557,13 @@ EvalError ParseOnce(ExprNode& node, Context& ctx, int depth, std::string_view& g
         node.parsed = true;
         return kNoError;
     }
-    if (depth > kMaxParseDepth) return RefuseDeepNesting(node, ctx);
+    if (depth > kMaxParseDepth) {
+        // Inside a variable the depth comes from a long chain of variables
+        // (each one using the one before): the tree outgrows the parser,
+        // reported at the variable's name by the expansion that holds it.
+        if (!ctx.expanding.empty()) return Fail(node, ctx, kOverflow, 0, 1);
+        return RefuseDeepNesting(node, ctx);
+    }
 
     if (node.listMode) {
         int separator = -1;

@@ -3,6 +3,7 @@
 
 #include "engine/BuiltinFunctions.h"
 #include "engine/BuiltinNames.h"
+#include "engine/Cancellation.h"
 #include "engine/FunctionDispatch.h"
 #include "numeric/Airy.h"
 #include "numeric/BesselIK.h"
@@ -36,8 +37,10 @@ double Compute(int id, const double* a, bool& known) {
         case kBico: return nm::bico(ToInt32(a[0]), ToInt32(a[1]));
         case kBeta: return nm::betafn(a[0], a[1]);
         case kBetaI: return nm::betai(a[0], a[1], a[2]);
-        case kBesselJ: return nm::bessj(ToInt32(a[0]), a[1]);
-        case kBesselY: return nm::bessy(ToInt32(a[0]), a[1]);
+        // Orders above a million recur for as long as the order is large,
+        // stopped by a cancel request.
+        case kBesselJ: return nm::bessj(ToInt32(a[0]), a[1], &EvaluationCancelRequested);
+        case kBesselY: return nm::bessy(ToInt32(a[0]), a[1], &EvaluationCancelRequested);
         case kBesselK: return nm::bessk(ToInt32(a[0]), a[1]);
         case kBesselI: return nm::bessi(ToInt32(a[0]), a[1]);
         case kBesselJs: return nm::sphbes(ToInt32(a[0]), a[1]).j;
@@ -80,6 +83,8 @@ EvalError CallSpecialFunction(int functionId, const double* args, int count, Exp
     bool known = false;
     const double value = Compute(functionId, args, known);
     if (!known) return kBadArgument;
+    // A routine that failed while a cancel request was pending was stopped.
+    if (errno != 0 && EvaluationCancelRequested()) return kEvaluationCancelled;
     call.value = value;
     // A finite result that comes with ERANGE met an overflow or underflow
     // on the way that it does not depend on: cosh(u) overflowing while

@@ -50,6 +50,54 @@ constexpr double kMillerAccuracy = 40.0;
 constexpr double kBig = 1.0e10;
 constexpr double kBigInverse = 1.0e-10;
 
+// f_n from f_0 and f_1 by f_(j+1) = j tox f_j - f_(j-1), the upward
+// recurrence of J and Y. It ends early when the value is no longer finite
+// (Y overflowing), and, asking `stop` between blocks of steps, when stopped.
+double recurUpward(double f0, double f1, int n, double tox, StopRequested stop, bool& stopped) {
+    stopped = false;
+    double fm = f0;
+    double f = f1;
+    int j = 1;
+    while (j < n) {
+        if (j > 1 && stop && stop()) {
+            stopped = true;
+            return 0.0;
+        }
+        const int blockEnd = n - j > kStepsPerStopCheck ? j + static_cast<int>(kStepsPerStopCheck) : n;
+        for (; j < blockEnd; ++j) {
+            const double fp = j * tox * f - fm;
+            fm = f;
+            f = fp;
+        }
+        if (!std::isfinite(f)) break;
+    }
+    return f;
+}
+
+// For x beyond n^2 2^59 the large-argument expansion of J_n and Y_n has
+// reached double precision in its leading term (the next one is
+// (4n^2 - 1) / (8x) times smaller): J_n(x) = sqrt(2 / (pi x)) cos(x - phi),
+// Y_n(x) = sqrt(2 / (pi x)) sin(x - phi), phi = (2n + 1) pi / 4. Used for
+// orders above the recurrence limit, which would otherwise recur over
+// every order for an answer this formula gives at once.
+bool farBeyondOrder(int n, double x) {
+    const double order = static_cast<double>(n);
+    return x > order * order * 0x1p59;
+}
+
+double largeArgument(int n, double x, bool wantY) {
+    // phi modulo 2 pi is an odd multiple of pi/4, picked by (2n + 1) mod 8.
+    constexpr double kHalfSqrt2 = 0.70710678118654752;
+    const int k = static_cast<int>((2LL * n + 1) % 8);
+    const double cosPhi = (k == 1 || k == 7) ? kHalfSqrt2 : -kHalfSqrt2;
+    const double sinPhi = (k == 1 || k == 3) ? kHalfSqrt2 : -kHalfSqrt2;
+    // sqrt(2/pi) / sqrt(x): 2 / (pi x) itself would be subnormal for huge x.
+    const double amplitude = 0.79788456080286536 / std::sqrt(x);
+    const double c = std::cos(x);
+    const double s = std::sin(x);
+    return amplitude * (wantY ? s * cosPhi - c * sinPhi : c * cosPhi + s * sinPhi);
+}
+
 }  // namespace
 
 double bessj0(double x) {
@@ -105,7 +153,7 @@ double bessy1(double x) {
            (std::sin(xx) * polyIncreasing(kJ1A, u) + z * std::cos(xx) * polyIncreasing(kJ1B, u));
 }
 
-double bessj(int n, double x) {
+double bessj(int n, double x, StopRequested stop) {
     if (n < 0) {
         numerror("Index n less than 0 in bessj");
         return 0.0;
@@ -118,26 +166,29 @@ double bessj(int n, double x) {
     // Below the smallest double whatever the recurrence does; without this
     // a tiny x overflows Miller's recurrence instead of giving 0.
     if (besselJUnderflows(n, x)) return 0.0;
+    if (n > kMaxRecurrenceSteps && farBeyondOrder(n, ax)) {
+        const double value = largeArgument(n, ax, false);
+        return (x < 0.0 && (n & 1)) ? -value : value;
+    }
 
-    const long long steps =
-        ax > n ? n : n + static_cast<long long>(std::sqrt(kMillerAccuracy * n));
-    if (steps > kMaxRecurrenceSteps) {
+    const bool upward = ax > n;
+    const long long steps = upward ? n : n + static_cast<long long>(std::sqrt(kMillerAccuracy * n));
+    // Upward recurrence is stable while the order stays below x: its length
+    // is the order, bounded by the 32-bit order and stoppable.
+    if (steps > kMaxRecurrenceSteps && !(upward && stop)) {
         numerror("Index n too large in bessj");
         return 0.0;
     }
 
     const double tox = 2.0 / ax;
     double ans;
-    if (ax > n) {
-        // Upward recurrence is stable while the order stays below x.
-        double bjm = bessj0(ax);
-        double bj = bessj1(ax);
-        for (int j = 1; j < n; ++j) {
-            const double bjp = j * tox * bj - bjm;
-            bjm = bj;
-            bj = bjp;
+    if (upward) {
+        bool stopped = false;
+        ans = recurUpward(bessj0(ax), bessj1(ax), n, tox, stop, stopped);
+        if (stopped) {
+            numerror("bessj stopped");
+            return 0.0;
         }
-        ans = bj;
     } else {
         const long long m = 2 * (steps / 2);
         bool addToSum = false;
@@ -163,27 +214,27 @@ double bessj(int n, double x) {
     return (x < 0.0 && (n & 1)) ? -ans : ans;
 }
 
-double bessy(int n, double x) {
+double bessy(int n, double x, StopRequested stop) {
     if (n < 0) {
         numerror("Index n less than 0 in bessy");
         return 0.0;
     }
     if (n == 0) return bessy0(x);
     if (n == 1) return bessy1(x);
-    if (n > kMaxRecurrenceSteps) {
-        // |Y_n| grows like (n-1)! (2/x)^n: such orders overflow for every x
-        // short of astronomically large ones, where the recurrence would
-        // take too long.
+    if (n > kMaxRecurrenceSteps && farBeyondOrder(n, x)) return largeArgument(n, x, true);
+    if (n > kMaxRecurrenceSteps && !stop) {
+        // |Y_n| grows like (n-1)! (2/x)^n: such orders overflow unless x is
+        // about as large as n, where the recurrence takes as many steps.
         numerror("Index n too large in bessy");
         return 0.0;
     }
-    const double tox = 2.0 / x;
-    double by = bessy1(x);
-    double bym = bessy0(x);
-    for (int j = 1; j < n; ++j) {
-        const double byp = j * tox * by - bym;
-        bym = by;
-        by = byp;
+    // Upward recurrence is stable for Y at every order: Y dominates. Where
+    // the order outgrows x the value overflows, and the loop ends there.
+    bool stopped = false;
+    const double by = recurUpward(bessy0(x), bessy1(x), n, 2.0 / x, stop, stopped);
+    if (stopped) {
+        numerror("bessy stopped");
+        return 0.0;
     }
     return by;
 }

@@ -112,6 +112,7 @@ EvalError UnitConversionEngine::ConvertUnits(double value, std::string_view from
     double factor = 1.0;
     const UnitFactorResult found = UnitTreeFactor(Graph(), fromTree, toTree, factor, budget);
     lastSearchCost_ = searchBudget_ - budget;
+    if (found == UnitFactorResult::kCancelled) return kEvaluationCancelled;
     if (found != UnitFactorResult::kOk) return kBadArgument;
     result = value * factor;
     return kNoError;

@@ -35,7 +35,8 @@ public:
 
     // Returns 0 and sets result, or kBadArgument (11) with result 0 when a
     // unit text does not parse, the two texts differ in shape, a name has
-    // no chain to its counterpart, or the search budget runs out.
+    // no chain to its counterpart, or the search budget runs out;
+    // kEvaluationCancelled (17) when a cancel request stopped the search.
     EvalError ConvertUnits(double value, std::string_view from, std::string_view to,
                            double& result) override;
 

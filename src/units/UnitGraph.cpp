@@ -1,9 +1,14 @@
 #include "units/UnitGraph.h"
 
+#include "engine/Cancellation.h"
 #include "units/ConversionList.h"
 #include "units/UnitText.h"
 
 namespace quorvix {
+
+namespace {
+constexpr std::int64_t kRowsPerCancelCheck = 4096;
+}  // namespace
 
 UnitGraph::UnitGraph(const ConversionList& list) {
     const int rows = list.size();
@@ -70,6 +75,12 @@ UnitLookupResult UnitGraph::Lookup(std::string_view from, std::string_view to, d
         }
         if (budget <= 0) {
             result = UnitLookupResult::kBudgetExhausted;
+            break;
+        }
+        // Every few thousand rows: a search that is about to exhaust a
+        // large budget takes long enough to be worth stopping.
+        if ((budget & (kRowsPerCancelCheck - 1)) == 0 && EvaluationCancelRequested()) {
+            result = UnitLookupResult::kCancelled;
             break;
         }
         --budget;

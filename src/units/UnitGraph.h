@@ -23,7 +23,7 @@ namespace quorvix {
 
 class ConversionList;
 
-enum class UnitLookupResult { kFound, kNotFound, kBudgetExhausted };
+enum class UnitLookupResult { kFound, kNotFound, kBudgetExhausted, kCancelled };
 
 // Row visits allowed for one conversion. The built-in catalogue needs a few
 // hundred at most for any pair of its units.
@@ -41,7 +41,8 @@ public:
     // equal (ignoring case, known or not), else the product of the row
     // factors (or their inverses) along the first chain found. Each examined
     // row costs one unit of budget; when the budget runs out the search
-    // stops with kBudgetExhausted.
+    // stops with kBudgetExhausted. A cancel request (engine/Cancellation.h)
+    // stops it with kCancelled.
     UnitLookupResult Lookup(std::string_view from, std::string_view to, double& factor,
                             std::int64_t& budget) const;
 

@@ -69,6 +69,8 @@ UnitFactorResult UnitTreeFactor(const UnitGraph& graph, const UnitTree& from, co
                     return UnitFactorResult::kNoChain;
                 case UnitLookupResult::kBudgetExhausted:
                     return UnitFactorResult::kBudgetExhausted;
+                case UnitLookupResult::kCancelled:
+                    return UnitFactorResult::kCancelled;
             }
         } else if (a.kind == UnitTerm::kCall) {
             const double left = factors[static_cast<std::size_t>(a.left)];

@@ -40,7 +40,7 @@ struct UnitTree {
 // any other node kind, fails.
 bool SameUnitShape(const UnitTree& from, const UnitTree& to);
 
-enum class UnitFactorResult { kOk, kNoChain, kBudgetExhausted };
+enum class UnitFactorResult { kOk, kNoChain, kBudgetExhausted, kCancelled };
 
 // The factor that converts a quantity in the from-units into the to-units,
 // for two trees that passed SameUnitShape: numbers contribute 1, each name

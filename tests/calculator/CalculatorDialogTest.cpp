@@ -7,6 +7,7 @@
 #include "calculator/CalculatorDialog.h"
 #include "calculator/ResultFormat.h"
 #include "calculator/TextDisplay.h"
+#include "engine/Cancellation.h"
 #include "platform/MemoryPrompter.h"
 
 namespace quorvix {
@@ -239,6 +240,20 @@ TEST_F(CalculatorDialogTest, ShowVariablesListsFormulasAndValues) {
     Enter("sv");
     EXPECT_EQ(display.Text(),
               "sv\nA = 2\nB = A*3 = 6\nC =  1/0 = Error\nD =   A+1 = 3\n");
+}
+
+TEST_F(CalculatorDialogTest, CancelRequestStopsTheVariableListing) {
+    Enter("A=2");
+    Enter("B=A*3");
+    display.SetText("");
+    RequestEvaluationCancel();
+    EXPECT_EQ(Enter("SHOWVARS"), Outcome::Failed);
+    ClearEvaluationCancel();
+    EXPECT_EQ(calc.helpText(), std::string("  Error: ") + ErrorMessage(kEvaluationCancelled));
+    EXPECT_EQ(display.Text().find("B ="), std::string::npos);  // stopped before the end
+    display.SetText("");
+    EXPECT_EQ(Enter("SV"), Outcome::Command);
+    EXPECT_EQ(display.Text(), "SV\nA = 2\nB = A*3 = 6\n");
 }
 
 TEST_F(CalculatorDialogTest, ShowVariablesFormatsWithTheSettings) {

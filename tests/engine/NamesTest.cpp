@@ -86,6 +86,44 @@ TEST_F(NamesTest, FailureInAFormulaIsReportedAtTheName) {
     EXPECT_EQ(p.length, 1);
 }
 
+TEST_F(NamesTest, SignAfterANameEndingInDigitAndLetterIsAnOperator) {
+    e.SetVariable("R2D", "180/PI");
+    e.SetVariable("A1E", "10");
+    e.SetVariable("_1D", "4");
+    struct Case {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"R2D-1", 180 / 3.141592653589793 - 1}, {"A1E-5", 5},  {"A1E+5", 15},
+        {"2*A1E-5", 15},                        {"_1D-1", 3},  {"A1E - 5", 5},
+        {"1.5E-3*2", 0.003},                    {"1.5D+2", 150}, {"A1E-1E-1", 9.9},
+    };
+    for (const Case& c : cases) EXPECT_DOUBLE_EQ(Value(c.text), c.value) << c.text;
+    // A radix literal after '#' keeps its exponent-looking sign (and fails).
+    e.setNumberBase(16);
+    EXPECT_EQ(Code("#A1E-5"), kInvalidNumber);
+}
+
+TEST_F(NamesTest, LongChainOfVariablesEvaluatesOrOverflowsAtTheName) {
+    // A1 = 1, A2 = A1+1, ...: each formula uses the one before it.
+    // (Names are built by appending: GCC 12 warns falsely about operator+.)
+    const auto name = [](int i) { return std::string("A").append(std::to_string(i)); };
+    constexpr int kChain = 5000;
+    e.SetVariable("A1", "1");
+    for (int i = 2; i <= kChain; ++i) e.SetVariable(name(i), name(i - 1).append("+1"));
+    EXPECT_EQ(Value("A300"), 300);
+    for (int i : {600, 2000, kChain}) {
+        const test::Outcome o = Calc(e, std::string("2*").append(name(i)));
+        if (o.code == kNoError) {
+            EXPECT_EQ(o.value, 2 * i);
+            continue;
+        }
+        EXPECT_EQ(o.code, kOverflow) << i;
+        EXPECT_EQ(o.position, 2) << i;
+        EXPECT_EQ(o.length, static_cast<int>(name(i).size())) << i;
+    }
+}
+
 TEST_F(NamesTest, BuiltinNamesWinOverVariables) {
     e.SetVariable("RND", "5");
     const double r = Value("RND");

@@ -149,5 +149,19 @@ TEST_F(RobustnessTest, CancellationFlag) {
     EXPECT_FALSE(EvaluationCancelRequested());
 }
 
+TEST_F(RobustnessTest, CancelRequestStopsAVariableExpansion) {
+    // B1 = 1, B2 = B1, ...: a parse that expands hundreds of variables.
+    e.SetVariable("B1", "1");
+    for (int i = 2; i <= 400; ++i)
+        e.SetVariable(Join({"B", std::to_string(i)}), Join({"B", std::to_string(i - 1)}));
+    RequestEvaluationCancel();
+    const test::Outcome o = Calc(e, "1+B400");
+    EXPECT_EQ(o.code, kEvaluationCancelled);
+    EXPECT_EQ(o.position, 2);
+    EXPECT_EQ(Calc(e, "B3").value, 1);  // a short expansion is not interrupted
+    ClearEvaluationCancel();
+    EXPECT_EQ(Calc(e, "1+B400").value, 2);
+}
+
 }  // namespace
 }  // namespace quorvix

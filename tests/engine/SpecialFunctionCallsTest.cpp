@@ -4,6 +4,7 @@
 #include <string>
 
 #include "EngineTestSupport.h"
+#include "engine/Cancellation.h"
 
 namespace quorvix {
 namespace {
@@ -151,7 +152,18 @@ TEST_F(SpecialFunctionCallsTest, HugeOrdersAnswerAtOnce) {
     EXPECT_EQ(Code("BESSELYS(2147483647, 1)"), kBadArgument);
     EXPECT_EQ(Code("BESSELY(2147483647, 1)"), kBadArgument);
     EXPECT_EQ(Code("BESSELK(2147483647, 1)"), kBadArgument);
-    EXPECT_EQ(Code("BESSELJ(2147483647, 1E308)"), kBadArgument);
+    // Far beyond the order: the large-argument form, at once.
+    EXPECT_NEAR(Value("BESSELJ(2147483647, 1E308)") / -7.5866879552418009e-155, 1.0, 1e-14);
+}
+
+TEST_F(SpecialFunctionCallsTest, OrdersAboveAMillionBelowTheArgumentRecurAndCanBeCancelled) {
+    // Debye-expansion reference, see the numeric library's tests.
+    EXPECT_NEAR(Value("BESSELJ(1000001, 1E7)") / -2.48602186919938575e-4, 1.0, 1e-8);
+    EXPECT_NEAR(Value("BESSELY(1000001, 1E7)") / 4.66866985556603533e-5, 1.0, 1e-8);
+    RequestEvaluationCancel();
+    EXPECT_EQ(Code("BESSELJ(2147483647, 3E9)"), kEvaluationCancelled);
+    EXPECT_EQ(Code("1+BESSELY(2147483647, 3E9)"), kEvaluationCancelled);
+    ClearEvaluationCancel();
 }
 
 TEST_F(SpecialFunctionCallsTest, FailureInsideAnExpressionFailsTheWholeLine) {

@@ -114,13 +114,48 @@ TEST(BesselIntegerOrder, HugeOrdersReturnAtOnceWithUnderflowOrFailure) {
     EXPECT_FALSE(Fails([&] { EXPECT_EQ(bessk(huge, 1e12), 0.0); }));
     // Out of reach of the recurrence: a failure, never a made-up value.
     EXPECT_TRUE(Fails([&] { bessj(huge, 3e9); }));
-    EXPECT_TRUE(Fails([&] { bessj(huge, 1e308); }));
+    // Far beyond the order, the large-argument form answers (reference:
+    // sqrt(2/(pi x)) cos(x - (2n+1) pi/4) at 420 digits with bc).
+    EXPECT_FALSE(Fails([&] {
+        EXPECT_TRUE(RelativelyNear(bessj(huge, 1e308), -7.5866879552418009e-155, 1e-14));
+        EXPECT_TRUE(RelativelyNear(bessy(huge, 1e308), -2.4706564120790078e-155, 1e-14));
+    }));
     EXPECT_TRUE(Fails([&] { bessy(huge, 1.0); }));
     EXPECT_TRUE(Fails([&] { bessk(huge, 1.0); }));
     EXPECT_TRUE(Fails([&] { bessi(huge, 3e9); }));
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 5.0);  // generous: a hang, not a speed target
+}
+
+bool neverStop() { return false; }
+bool stopNow() { return true; }
+
+TEST(BesselIntegerOrder, OrdersAboveAMillionRecurWhenTheyCanBeStopped) {
+    // References from the Debye expansion of J_n(n sec b) and Y_n(n sec b)
+    // through the n^-3 terms, evaluated with bc at 60 digits (the omitted
+    // terms are near 1e-24 here; at n = 50 the same code agrees with the
+    // power series to 4e-8, as the n^-4 term predicts).
+    const struct {
+        int n;
+        double x, j, y;
+    } cases[] = {
+        {1000001, 1e7, -2.48602186919938575e-4, 4.66866985556603533e-5},
+        {1000001, 1.5e6, 4.78824227076293525e-4, 5.83213382756964395e-4},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(Fails([&] {
+            EXPECT_TRUE(RelativelyNear(bessj(c.n, c.x, neverStop), c.j, 1e-8));
+            EXPECT_TRUE(RelativelyNear(bessy(c.n, c.x, neverStop), c.y, 1e-8));
+        }));
+        EXPECT_TRUE(Fails([&] { bessj(c.n, c.x); }));  // nothing to stop it: refused
+    }
+    // A stop request ends them (after the first block of steps).
+    EXPECT_TRUE(Fails([] { bessj(std::numeric_limits<int>::max(), 3e9, stopNow); }));
+    EXPECT_TRUE(Fails([] { bessy(std::numeric_limits<int>::max(), 3e9, stopNow); }));
+    EXPECT_FALSE(Fails([] { bessj(1000, 2000, stopNow); }));  // short: not asked
+    // Y overflows where the order outgrows x, and stops there.
+    EXPECT_FALSE(std::isfinite(bessy(std::numeric_limits<int>::max(), 100.0, neverStop)));
 }
 
 TEST(BesselIntegerOrder, TinyArgumentsUnderflowInsteadOfOverflowing) {

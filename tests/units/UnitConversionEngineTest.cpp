@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/Cancellation.h"
 #include "engine/Evaluator.h"
 #include "units/ConversionList.h"
 #include "units/UnitConversionEngine.h"
@@ -151,6 +152,17 @@ TEST_F(ConvertUnitsTest, DenseUserConversionsFailWithinTheBudget) {
     EXPECT_EQ(Convert(1, "u0", "u1"), 3.0);
     EXPECT_EQ(Convert(1, "km/h", "m/s"), 1000.0 / 3600.0);
     EXPECT_LT(engine.lastSearchCost(), 1000);
+}
+
+TEST_F(ConvertUnitsTest, CancelRequestStopsALongSearch) {
+    unit_test::AddCompleteUserGraph(list, 40, 3.0);
+    RequestEvaluationCancel();
+    double result = -1;
+    EXPECT_EQ(engine.ConvertUnits(1, "u0", "m", result), kEvaluationCancelled);
+    EXPECT_EQ(result, 0.0);
+    EXPECT_LT(engine.lastSearchCost(), 10000);
+    EXPECT_EQ(Convert(1, "u0", "u1"), 3.0);  // a short search is not interrupted
+    ClearEvaluationCancel();
 }
 
 TEST_F(ConvertUnitsTest, SmallerBudgetRefusesLongSearches) {
