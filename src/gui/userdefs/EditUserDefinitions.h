@@ -1,0 +1,24 @@
+#pragma once
+// The "&Edit..." entries of the three user submenus: each runs its dialog
+// modally over the calculator's user definitions and, when the dialog
+// reports a change, marks that kind for saving (functions are recompiled
+// at once). Returns the changed flag, so the caller rebuilds the submenu.
+
+#include <QWidget>
+
+#include "engine/UnitConversionService.h"
+#include "platform/HelpViewer.h"
+#include "platform/Prompter.h"
+#include "userdefs/UserDefinitions.h"
+
+namespace quorvix {
+
+bool EditUserConstants(UserDefinitions& definitions, Prompter& prompter, HelpViewer& help,
+                       QWidget* parent);
+// converter must search definitions.conversions() (the calculator's engine).
+bool EditUserConversions(UserDefinitions& definitions, UnitConversionService& converter,
+                         Prompter& prompter, HelpViewer& help, QWidget* parent);
+bool EditUserFunctions(UserDefinitions& definitions, Prompter& prompter, HelpViewer& help,
+                       QWidget* parent);
+
+}  // namespace quorvix
