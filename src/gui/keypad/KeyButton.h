@@ -24,8 +24,9 @@ public:
     bool isDefault() const { return default_; }
     void setDefault(bool isDefault);
 
-    // The smallest key the caption fits in; the panel asks for at least
-    // the key sizes of the dialog layout.
+    // The key's size in the keypad layout; it grows when the caption in
+    // the key's font needs more room.
+    void setLayoutSize(const QSize& size);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -36,6 +37,7 @@ private:
     const int keyId_;
     QColor captionColor_ = Qt::black;
     bool default_ = false;
+    QSize layoutSize_;
 };
 
 }  // namespace quorvix
