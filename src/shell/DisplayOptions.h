@@ -94,7 +94,7 @@ public:
 
     static constexpr const char* kCaption = "Display and Keypad Options";
     static constexpr const char* kDisplayGroup = "Display";
-    static constexpr const char* kBackgroundGroup = "Background Color";
+    static constexpr const char* kBackgroundLabel = "&Background Color:";
     static constexpr const char* kDisplayFontButton = "Display &Font...";
     static constexpr const char* kTextColourLabel = "&Text Color:";
     static constexpr const char* kKeypadGroup = "Keypad";

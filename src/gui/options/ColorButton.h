@@ -8,11 +8,10 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "gui/options/ColorPalettePopup.h"
 #include "gui/options/OptionChoosers.h"
 
 namespace quorvix {
-
-class ColorPalettePopup;
 
 class ColorButton : public QPushButton {
     Q_OBJECT

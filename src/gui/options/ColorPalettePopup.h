@@ -19,7 +19,7 @@ public:
     // scale multiplies the pop-up's pixel sizes (see PaletteScale()).
     ColorPalettePopup(const QColor& current, double scale, QWidget* parent = nullptr);
 
-    const ColourPalette& palette() const { return logic_; }
+    const ColourPalette& logic() const { return logic_; }
     // Shows the pop-up below (or above) the picker's rectangle in global
     // coordinates, kept on the picker's screen.
     void popUp(const QRect& pickerGlobal);
@@ -36,6 +36,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;

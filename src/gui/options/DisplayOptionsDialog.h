@@ -6,10 +6,12 @@
 // choices already made stay). F1 opens the help at "Display".
 
 #include <QDialog>
+#include <array>
 
 #include "gui/options/OptionChoosers.h"
 #include "shell/DisplayOptions.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -45,12 +47,15 @@ private:
     void chooseDisplayFont();
     void chooseKeypadFont();
     void closeDialog();
+    void showFontChoices();
 
     DisplayOptions& logic_;
     Prompter& prompter_;
     HelpViewer& help_;
     int dotsPerInchY_;
     FontChooser fontChooser_;
+    QLabel* displayFontLabel_ = nullptr;
+    QLabel* keypadFontLabel_ = nullptr;
     ColorButton* textColour_ = nullptr;
     ColorButton* background_ = nullptr;
     std::array<QLineEdit*, kKeyGroupCount> sizes_{};
