@@ -76,9 +76,10 @@ void ColorPalettePopup::paintEvent(QPaintEvent*) {
     DrawButton(painter);
 
     const int line = std::max(1, static_cast<int>(std::lround(PaletteScale(this))));
-    if (logic_.hovered() != kPaletteNoItem && logic_.hovered() != logic_.sunken()) {
-        qDrawShadeRect(&painter, ToQRect(layout.FrameRect(logic_.hovered())), palette(), false,
-                       line);
+    const int hovered = logic_.hovered();
+    if (hovered != kPaletteNoItem && hovered != logic_.sunken() &&
+        hovered != layout.MoreColorsItem()) {
+        qDrawShadeRect(&painter, ToQRect(layout.FrameRect(hovered)), palette(), false, line);
     }
     if (logic_.sunken() != kPaletteNoItem) {
         qDrawShadeRect(&painter, ToQRect(layout.FrameRect(logic_.sunken())), palette(), true, line);
@@ -86,9 +87,15 @@ void ColorPalettePopup::paintEvent(QPaintEvent*) {
 }
 
 void ColorPalettePopup::DrawButton(QPainter& painter) const {
-    const QRect button = ToQRect(logic_.layout().ButtonRect());
-    style()->drawItemText(&painter, button, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                          true, MoreColorsCaption(), QPalette::ButtonText);
+    // The style's own push button, lit while the mouse is over it.
+    QStyleOptionButton button;
+    button.initFrom(this);
+    button.rect = ToQRect(logic_.layout().ButtonRect());
+    button.text = MoreColorsCaption();
+    button.state &= ~(QStyle::State_MouseOver | QStyle::State_HasFocus);
+    button.state |= QStyle::State_Raised;
+    if (logic_.hovered() == logic_.layout().MoreColorsItem()) button.state |= QStyle::State_MouseOver;
+    style()->drawControl(QStyle::CE_PushButton, &button, &painter, this);
 }
 
 void ColorPalettePopup::mousePressEvent(QMouseEvent* event) {

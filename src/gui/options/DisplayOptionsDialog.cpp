@@ -80,6 +80,7 @@ void DisplayOptionsDialog::buildUi() {
 
     auto* display = new QGroupBox(ToQString(DisplayOptions::kDisplayGroup));
     auto* displayForm = new QFormLayout(display);
+    displayForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     displayForm->addRow(displayFont, displayFontLabel_);
     displayForm->addRow(ToQString(DisplayOptions::kTextColourLabel), textColour_);
     displayForm->addRow(ToQString(DisplayOptions::kBackgroundLabel), background_);
@@ -91,14 +92,11 @@ void DisplayOptionsDialog::buildUi() {
     keypadFontLabel_ = new QLabel;
     keypadFontLabel_->setObjectName(QStringLiteral("keypadFontLabel"));
     auto* keypad = new QGroupBox(ToQString(DisplayOptions::kKeypadGroup));
-    auto* keypadLayout = new QVBoxLayout(keypad);
-    auto* fontRow = new QHBoxLayout;
-    fontRow->addWidget(keypadFont);
-    fontRow->addWidget(keypadFontLabel_, 1);
-    keypadLayout->addLayout(fontRow);
+    auto* keypadForm = new QFormLayout(keypad);
+    keypadForm->addRow(keypadFont, keypadFontLabel_);
     auto* groups = new QHBoxLayout;
     for (KeyGroup group : kGroups) groups->addWidget(buildKeyGroup(group));
-    keypadLayout->addLayout(groups);
+    keypadForm->addRow(groups);
 
     auto* buttons = new QDialogButtonBox;
     auto* close = buttons->addButton(ToQString(DisplayOptions::kCloseButton),
