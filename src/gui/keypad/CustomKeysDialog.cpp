@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "gui/common/QtText.h"
@@ -43,14 +44,22 @@ void CustomKeysDialog::buildUi() {
     connect(list_, &QListWidget::currentRowChanged, this,
             [this](int row) { editor_.Select(row); });
 
-    auto* edit = new QHBoxLayout;
-    edit->addWidget(field_, 1);
-    edit->addWidget(change_);
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(list_, 1);
-    column->addWidget(label);
-    column->addLayout(edit);
-    column->addWidget(buttons);
+    // The list on the left, long enough for most captions without
+    // scrolling; the field and buttons beside it.
+    const QFontMetrics metrics = list_->fontMetrics();
+    list_->setMinimumHeight(metrics.height() * 14);
+    list_->setFixedWidth(metrics.averageCharWidth() * 14 +
+                         list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    field_->setMinimumWidth(metrics.averageCharWidth() * 20);
+    auto* side = new QVBoxLayout;
+    side->addWidget(label);
+    side->addWidget(field_);
+    side->addWidget(change_, 0, Qt::AlignRight);
+    side->addStretch(1);
+    side->addWidget(buttons);
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(list_);
+    row->addLayout(side);
 }
 
 void CustomKeysDialog::refresh() {

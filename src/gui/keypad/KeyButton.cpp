@@ -9,6 +9,10 @@
 
 namespace quorvix {
 
+namespace {
+constexpr int kMaxGrowth = 3;
+}  // namespace
+
 KeyButton::KeyButton(int keyId, QWidget* parent) : QAbstractButton(parent), keyId_(keyId) {
     // A click must not take the focus from the display; the keyboard can
     // still reach every key with Tab.
@@ -38,7 +42,11 @@ QSize KeyButton::sizeHint() const {
     const QFontMetrics metrics(font());
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
     const QSize caption(metrics.horizontalAdvance(text()) + 2 * margin, metrics.height() + margin);
-    return caption.expandedTo(layoutSize_);
+    if (layoutSize_.isEmpty()) return caption;
+    // A caption may widen its key up to three times the layout size; beyond
+    // that (an absurd size in a hand-edited settings file) it is clipped, so
+    // the keypad still fits on the screen.
+    return caption.boundedTo(layoutSize_ * kMaxGrowth).expandedTo(layoutSize_);
 }
 
 QSize KeyButton::minimumSizeHint() const { return sizeHint(); }

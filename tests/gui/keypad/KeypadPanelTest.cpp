@@ -117,6 +117,10 @@ private slots:
         QCOMPARE(panel_->key(kExeKeyId)->captionColor(), ToQColor(settings.operatorColor));
         QVERIFY(panel_->key(kFirstOperatorKeyId)->font().pointSizeF() >
                 panel_->key(kDigitZeroKeyId)->font().pointSizeF());
+        // An absurd size from a hand-edited file keeps the keys on screen.
+        settings.functionSize = 1000000000;
+        panel_->applyAppearance(settings);
+        QVERIFY(panel_->sizeHint().width() < 2000);
         QVERIFY(!panel_->key(kExeKeyId)->toolTip().isEmpty());
         panel_->setTooltipsShown(false);
         QVERIFY(panel_->key(kExeKeyId)->toolTip().isEmpty());
