@@ -158,23 +158,26 @@ void DisplayOptionsDialog::showFontChoices() {
     keypadFontLabel_->setText(Describe(ToQFont(logic_.values().keypadFont, dotsPerInchY_)));
 }
 
-void DisplayOptionsDialog::chooseDisplayFont() {
-    if (!fontChooser_) return;
-    const QFont initial = ToQFont(logic_.values().displayFont, dotsPerInchY_);
+std::optional<FontRecord> DisplayOptionsDialog::chooseFont(const FontRecord& current,
+                                                           const char* buttonText) {
+    if (!fontChooser_) return std::nullopt;
     const std::optional<QFont> chosen =
-        fontChooser_(initial, this, TitleOf(DisplayOptions::kDisplayFontButton));
+        fontChooser_(ToQFont(current, dotsPerInchY_), this, TitleOf(buttonText));
+    if (!chosen) return std::nullopt;
+    return ToFontRecord(*chosen, dotsPerInchY_);
+}
+
+void DisplayOptionsDialog::chooseDisplayFont() {
+    const auto chosen = chooseFont(logic_.values().displayFont, DisplayOptions::kDisplayFontButton);
     if (!chosen) return;
-    logic_.TakeDisplayFont(ToFontRecord(*chosen, dotsPerInchY_));
+    logic_.TakeDisplayFont(*chosen);
     showFontChoices();
 }
 
 void DisplayOptionsDialog::chooseKeypadFont() {
-    if (!fontChooser_) return;
-    const QFont initial = ToQFont(logic_.values().keypadFont, dotsPerInchY_);
-    const std::optional<QFont> chosen =
-        fontChooser_(initial, this, TitleOf(DisplayOptions::kKeypadFontButton));
+    const auto chosen = chooseFont(logic_.values().keypadFont, DisplayOptions::kKeypadFontButton);
     if (!chosen) return;
-    logic_.TakeKeypadFont(ToFontRecord(*chosen, dotsPerInchY_));
+    logic_.TakeKeypadFont(*chosen);
     showFontChoices();
 }
 

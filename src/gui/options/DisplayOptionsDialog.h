@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "gui/options/OptionChoosers.h"
 #include "shell/DisplayOptions.h"
@@ -44,6 +45,8 @@ protected:
 private:
     void buildUi();
     QWidget* buildKeyGroup(KeyGroup group);
+    // The font chooser on a font; the choice, or nothing when cancelled.
+    std::optional<FontRecord> chooseFont(const FontRecord& current, const char* buttonText);
     void chooseDisplayFont();
     void chooseKeypadFont();
     void closeDialog();

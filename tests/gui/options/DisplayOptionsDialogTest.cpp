@@ -24,6 +24,23 @@ namespace {
 
 QPoint Centre(const PaletteRect& r) { return QPoint(r.x + r.width / 2, r.y + r.height / 2); }
 
+// The dialog over the given settings with in-memory services, shown.
+struct ShownDialog {
+    explicit ShownDialog(const Settings& settings)
+        : logic(TakeDisplayOptions(settings)), dialog(logic, prompter, help, 96) {
+        dialog.show();
+    }
+    template <typename T>
+    T* child(const char* name) {
+        return dialog.findChild<T*>(QString::fromLatin1(name));
+    }
+
+    DisplayOptions logic;
+    MemoryPrompter prompter;
+    MemoryHelpViewer help;
+    DisplayOptionsDialog dialog;
+};
+
 }  // namespace
 
 class DisplayOptionsDialogTest : public QObject {
@@ -150,63 +167,51 @@ void DisplayOptionsDialogTest::closeIsTheDefaultAndReadsTheFields() {
     QFETCH(bool, byCloseBox);
     QFETCH(int, wantNumberSize);
     QFETCH(int, messages);
-    Settings settings;
-    DisplayOptions logic(TakeDisplayOptions(settings));
-    MemoryPrompter prompter;
-    MemoryHelpViewer help;
-    DisplayOptionsDialog dialog(logic, prompter, help, 96);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ShownDialog shown{Settings{}};
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.dialog));
 
-    auto* close = dialog.findChild<QPushButton*>(QStringLiteral("closeButton"));
+    auto* close = shown.child<QPushButton>("closeButton");
     QVERIFY(close != nullptr);
     QVERIFY(close->isDefault());
-    dialog.findChild<QLineEdit*>(QStringLiteral("numberSizeEdit"))->setText(numberSize);
-    dialog.findChild<ColorButton*>(QStringLiteral("operatorColorButton"))
-        ->setColor(QColor(0, 85, 0));
-    if (byCloseBox) dialog.close();
+    shown.child<QLineEdit>("numberSizeEdit")->setText(numberSize);
+    shown.child<ColorButton>("operatorColorButton")->setColor(QColor(0, 85, 0));
+    if (byCloseBox) shown.dialog.close();
     else close->click();
 
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(logic.values().Key(KeyGroup::Number).size, wantNumberSize);
-    QCOMPARE(logic.values().Key(KeyGroup::Operator).colour, 0x5500u);  // picked, taken
-    QCOMPARE(int(prompter.shown.size()), messages);
+    QCOMPARE(shown.dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!shown.dialog.isVisible());
+    QCOMPARE(shown.logic.values().Key(KeyGroup::Number).size, wantNumberSize);
+    QCOMPARE(shown.logic.values().Key(KeyGroup::Operator).colour, 0x5500u);  // picked, taken
+    QCOMPARE(int(shown.prompter.shown.size()), messages);
     if (messages > 0) {
-        QCOMPARE(QString::fromStdString(prompter.shown[0].text),
+        QCOMPARE(QString::fromStdString(shown.prompter.shown[0].text),
                  QStringLiteral("Please enter an integer between 1 and 40."));
     }
 }
 
 void DisplayOptionsDialogTest::escapeDiscardsPickedColoursButKeepsFonts() {
-    Settings settings;
-    const DisplayOptionsValues before = TakeDisplayOptions(settings);
-    DisplayOptions logic(before);
-    MemoryPrompter prompter;
-    MemoryHelpViewer help;
-    DisplayOptionsDialog dialog(logic, prompter, help, 96);
+    ShownDialog shown{Settings{}};
+    const DisplayOptionsValues before = shown.logic.values();
     QFont chosen(QStringLiteral("Chosen Face"));
     chosen.setPointSize(20);
-    dialog.setFontChooser([&](const QFont&, QWidget*, const QString&) { return chosen; });
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    shown.dialog.setFontChooser([&](const QFont&, QWidget*, const QString&) { return chosen; });
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.dialog));
 
-    dialog.findChild<ColorButton*>(QStringLiteral("backgroundColorButton"))
-        ->setColor(QColor(255, 0, 0));
-    dialog.findChild<ColorButton*>(QStringLiteral("textColorButton"))->setColor(QColor(0, 0, 255));
-    dialog.findChild<QLineEdit*>(QStringLiteral("functionSizeEdit"))->setText(QStringLiteral("30"));
-    dialog.findChild<QPushButton*>(QStringLiteral("displayFontButton"))->click();
-    QTest::keyClick(&dialog, Qt::Key_Escape);
+    shown.child<ColorButton>("backgroundColorButton")->setColor(QColor(255, 0, 0));
+    shown.child<ColorButton>("textColorButton")->setColor(QColor(0, 0, 255));
+    shown.child<QLineEdit>("functionSizeEdit")->setText(QStringLiteral("30"));
+    shown.child<QPushButton>("displayFontButton")->click();
+    QTest::keyClick(&shown.dialog, Qt::Key_Escape);
 
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    const DisplayOptionsValues& after = logic.values();
+    QCOMPARE(shown.dialog.result(), int(QDialog::Rejected));
+    const DisplayOptionsValues& after = shown.logic.values();
     QCOMPARE(after.backColor, before.backColor);
     QCOMPARE(after.Key(KeyGroup::Function).size, before.Key(KeyGroup::Function).size);
     // Font choices, with the display's text colour, stay.
     QCOMPARE(QString::fromStdString(after.displayFont.faceName), QStringLiteral("Chosen Face"));
     QCOMPARE(after.displayFont.height, -27);  // 20 points at 96 dots per inch
     QCOMPARE(after.foreColor, 0xFF0000u);
-    QVERIFY(prompter.shown.empty());
+    QVERIFY(shown.prompter.shown.empty());
 }
 
 void DisplayOptionsDialogTest::absurdStoredSizesAndHelp() {
@@ -214,22 +219,16 @@ void DisplayOptionsDialogTest::absurdStoredSizesAndHelp() {
     settings.numberSize = 100000;
     settings.functionSize = -7;
     settings.displayFont.height = -2147483647;
-    DisplayOptions logic(TakeDisplayOptions(settings));
-    MemoryPrompter prompter;
-    MemoryHelpViewer help;
-    DisplayOptionsDialog dialog(logic, prompter, help, 96);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("numberSizeEdit"))->text(),
-             QStringLiteral("40"));
-    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("functionSizeEdit"))->text(),
-             QStringLiteral("1"));
+    ShownDialog shown(settings);
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.dialog));
+    QCOMPARE(shown.child<QLineEdit>("numberSizeEdit")->text(), QStringLiteral("40"));
+    QCOMPARE(shown.child<QLineEdit>("functionSizeEdit")->text(), QStringLiteral("1"));
     // A huge stored font does not blow the dialog up.
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-    QVERIFY(dialog.width() < screen.width() && dialog.height() < screen.height());
+    QVERIFY(shown.dialog.width() < screen.width() && shown.dialog.height() < screen.height());
 
-    QTest::keyClick(&dialog, Qt::Key_F1);
-    QCOMPARE(help.requests, std::vector<std::string>{"Display"});
+    QTest::keyClick(&shown.dialog, Qt::Key_F1);
+    QCOMPARE(shown.help.requests, std::vector<std::string>{"Display"});
 }
 
 QTEST_MAIN(DisplayOptionsDialogTest)
