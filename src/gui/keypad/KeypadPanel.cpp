@@ -170,7 +170,12 @@ void KeypadPanel::setTooltipsShown(bool shown) {
 }
 
 void KeypadPanel::onKeyClicked(int keyId) {
+    // A long evaluation keeps the window responsive; a key clicked meanwhile
+    // must not start another command inside the running one.
+    if (pressing_) return;
+    pressing_ = true;
     keypad_.PressKey(keyId, host_);
+    pressing_ = false;
     refresh();
     emit keyPressed(keyId);
 }

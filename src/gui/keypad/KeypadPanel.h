@@ -42,7 +42,9 @@ public:
     QButtonGroup* keyGroup() const { return group_; }
 
 signals:
-    // After the logic has handled the key.
+    // After the logic has handled the key. A click that arrives while a key
+    // is still being handled (events processed during a long evaluation) is
+    // ignored.
     void keyPressed(int keyId);
 
 private:
@@ -60,6 +62,7 @@ private:
     QLabel* baseIndicator_ = nullptr;
     QLabel* angleIndicator_ = nullptr;
     bool tooltipsShown_ = true;
+    bool pressing_ = false;
 };
 
 }  // namespace quorvix

@@ -63,6 +63,26 @@ private slots:
         QVERIFY(host_->menusOpened[0] == CatalogueMenuKind::Functions);
     }
 
+    void keyClickedDuringAnEvaluationIsIgnored() {
+        // The window processes events while a long line runs.
+        struct BusyHost : KeypadTestHost {
+            KeypadPanel* panel = nullptr;
+            void EvaluateCurrentLine() override {
+                ++evaluations;
+                panel->key(kExeKeyId)->click();
+                panel->key(kDigitZeroKeyId + 1)->click();
+            }
+        } busy;
+        Keypad keypad;
+        KeypadPanel panel(keypad, busy);
+        busy.panel = &panel;
+        panel.key(kExeKeyId)->click();
+        QCOMPARE(busy.evaluations, 1);
+        QCOMPARE(busy.Typed(), std::string());
+        panel.key(kDigitZeroKeyId + 1)->click();
+        QCOMPARE(busy.Typed(), std::string("1"));
+    }
+
     void invAndHypFollowTheLogic() {
         auto* inv = panel_->findChild<QCheckBox*>(QStringLiteral("invCheckBox"));
         auto* hyp = panel_->findChild<QCheckBox*>(QStringLiteral("hypCheckBox"));
