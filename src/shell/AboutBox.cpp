@@ -29,10 +29,16 @@ AboutBoxTexts MakeAboutBoxTexts(std::string_view version) {
 }
 
 bool Hyperlink::Click(Shell& shell, Prompter& prompter) {
-    visited_ = true;
-    if (shell.OpenAddress(target_)) return true;
-    prompter.ShowMessage(kProductName, kOpenFailedMessage, PromptIcon::None);
+    MarkVisited();
+    if (Open(shell)) return true;
+    ReportOpenFailed(prompter);
     return false;
+}
+
+bool Hyperlink::Open(Shell& shell) const { return shell.OpenAddress(target_); }
+
+void Hyperlink::ReportOpenFailed(Prompter& prompter) {
+    prompter.ShowMessage(kProductName, kOpenFailedMessage, PromptIcon::None);
 }
 
 }  // namespace quorvix

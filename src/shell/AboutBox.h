@@ -51,8 +51,13 @@ public:
 
     // A left click: visited from now on, then the shell opens the target;
     // a refusal shows kOpenFailedMessage captioned kProductName. True when
-    // the shell opened it.
+    // the shell opened it. A view that repaints or changes the cursor
+    // between the steps runs them one by one instead.
     bool Click(Shell& shell, Prompter& prompter);
+
+    void MarkVisited() { visited_ = true; }
+    bool Open(Shell& shell) const;
+    static void ReportOpenFailed(Prompter& prompter);
 
 private:
     std::string text_;
