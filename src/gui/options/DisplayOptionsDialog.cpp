@@ -46,6 +46,26 @@ QString Describe(const QFont& font) {
     return text;
 }
 
+QPushButton* FontButton(const char* text, const QString& name) {
+    auto* button = new QPushButton(ToQString(text));
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* FontLabel(const QString& name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    return label;
+}
+
+ColorButton* NamedColorButton(const QString& name, const QString& accessibleName) {
+    auto* button = new ColorButton;
+    button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
 }  // namespace
 
 DisplayOptionsDialog::DisplayOptionsDialog(DisplayOptions& logic, Prompter& prompter,
@@ -63,20 +83,16 @@ DisplayOptionsDialog::DisplayOptionsDialog(DisplayOptions& logic, Prompter& prom
 }
 
 void DisplayOptionsDialog::buildUi() {
-    auto* displayFont = new QPushButton(ToQString(DisplayOptions::kDisplayFontButton));
-    displayFont->setObjectName(QStringLiteral("displayFontButton"));
-    displayFont->setAutoDefault(false);
+    auto* displayFont =
+        FontButton(DisplayOptions::kDisplayFontButton, QStringLiteral("displayFontButton"));
     connect(displayFont, &QPushButton::clicked, this, &DisplayOptionsDialog::chooseDisplayFont);
-    displayFontLabel_ = new QLabel;
-    displayFontLabel_->setObjectName(QStringLiteral("displayFontLabel"));
-    textColour_ = new ColorButton;
-    textColour_->setObjectName(QStringLiteral("textColorButton"));
-    textColour_->setAccessibleName(QStringLiteral("Display text color"));
+    displayFontLabel_ = FontLabel(QStringLiteral("displayFontLabel"));
+    textColour_ = NamedColorButton(QStringLiteral("textColorButton"),
+                                   QStringLiteral("Display text color"));
     connect(textColour_, &ColorButton::changed, this,
             [this](const QColor& colour) { logic_.TakeTextColour(ToColorRef(colour)); });
-    background_ = new ColorButton;
-    background_->setObjectName(QStringLiteral("backgroundColorButton"));
-    background_->setAccessibleName(QStringLiteral("Display background color"));
+    background_ = NamedColorButton(QStringLiteral("backgroundColorButton"),
+                                   QStringLiteral("Display background color"));
 
     auto* display = new QGroupBox(ToQString(DisplayOptions::kDisplayGroup));
     auto* displayForm = new QFormLayout(display);
@@ -85,12 +101,10 @@ void DisplayOptionsDialog::buildUi() {
     displayForm->addRow(ToQString(DisplayOptions::kTextColourLabel), textColour_);
     displayForm->addRow(ToQString(DisplayOptions::kBackgroundLabel), background_);
 
-    auto* keypadFont = new QPushButton(ToQString(DisplayOptions::kKeypadFontButton));
-    keypadFont->setObjectName(QStringLiteral("keypadFontButton"));
-    keypadFont->setAutoDefault(false);
+    auto* keypadFont =
+        FontButton(DisplayOptions::kKeypadFontButton, QStringLiteral("keypadFontButton"));
     connect(keypadFont, &QPushButton::clicked, this, &DisplayOptionsDialog::chooseKeypadFont);
-    keypadFontLabel_ = new QLabel;
-    keypadFontLabel_->setObjectName(QStringLiteral("keypadFontLabel"));
+    keypadFontLabel_ = FontLabel(QStringLiteral("keypadFontLabel"));
     auto* keypad = new QGroupBox(ToQString(DisplayOptions::kKeypadGroup));
     auto* keypadForm = new QFormLayout(keypad);
     keypadForm->addRow(keypadFont, keypadFontLabel_);
@@ -120,10 +134,9 @@ QWidget* DisplayOptionsDialog::buildKeyGroup(KeyGroup group) {
                             QStringLiteral(" font size"));
     size->setFixedWidth(size->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
                         2 * size->fontMetrics().averageCharWidth());
-    auto* colour = new ColorButton;
-    colour->setObjectName(name + QStringLiteral("ColorButton"));
-    colour->setAccessibleName(ToQString(DisplayOptions::GroupCaption(group)) +
-                              QStringLiteral(" font color"));
+    auto* colour = NamedColorButton(
+        name + QStringLiteral("ColorButton"),
+        ToQString(DisplayOptions::GroupCaption(group)) + QStringLiteral(" font color"));
     sizes_[Index(group)] = size;
     keyColours_[Index(group)] = colour;
 
