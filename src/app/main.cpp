@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "gui/calculator/CalculatorApp.h"
+#include "gui/calculator/CalculatorWindow.h"
 #include "gui/common/QtFileDialogs.h"
 #include "gui/common/QtPrompter.h"
 #include "gui/common/QtShell.h"

@@ -39,10 +39,10 @@ void FillMenu(QMenu& menu, const MenuItems& items) {
 
 QMenu* AddRebuiltMenu(QMenuBar& bar, const QString& caption, std::function<MenuItems()> items) {
     QMenu* menu = bar.addMenu(caption);
-    QObject::connect(menu, &QMenu::aboutToShow, menu,
-                     [menu, items = std::move(items)] { FillMenu(*menu, items()); });
     // Filled once now as well, so its entries exist before it first opens.
     FillMenu(*menu, items());
+    QObject::connect(menu, &QMenu::aboutToShow, menu,
+                     [menu, items = std::move(items)] { FillMenu(*menu, items()); });
     return menu;
 }
 
