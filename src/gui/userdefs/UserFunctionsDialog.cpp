@@ -17,6 +17,7 @@ UserFunctionsDialog::UserFunctionsDialog(UserFunctionsEditor& editor, HelpViewer
     arguments_ = new QSpinBox(this);
     arguments_->setObjectName(QStringLiteral("arguments"));
     arguments_->setRange(UserFunctionsEditor::kMinArguments, UserFunctionsEditor::kMaxArguments);
+    arguments_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     expression_ = new QLineEdit(this);
     expression_->setObjectName(QStringLiteral("expression"));
     syntax_ = new QLineEdit(this);
