@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -99,7 +100,11 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
 
     BuildIndex();
     UpdateButtons();
-    resize(720, 560);
+    // A comfortable reading size, but never larger than the screen.
+    QSize size(720, 560);
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
 }
 
 void HelpWindow::BuildIndex() {
