@@ -9,31 +9,39 @@
 
 namespace quorvix {
 
+namespace {
+
+template <class Dialog, class Editor>
+bool RunDialog(Editor& editor, HelpViewer& help, QWidget* parent) {
+    Dialog dialog(editor, help, parent);
+    dialog.exec();
+    return editor.changed();
+}
+
+}  // namespace
+
 bool EditUserConstants(UserDefinitions& definitions, Prompter& prompter, HelpViewer& help,
                        QWidget* parent) {
     UserConstantsEditor editor(definitions.constants(), prompter);
-    UserConstantsDialog dialog(editor, help, parent);
-    dialog.exec();
-    if (editor.changed()) definitions.MarkConstantsChanged();
-    return editor.changed();
+    const bool changed = RunDialog<UserConstantsDialog>(editor, help, parent);
+    if (changed) definitions.MarkConstantsChanged();
+    return changed;
 }
 
 bool EditUserConversions(UserDefinitions& definitions, UnitConversionService& converter,
                          Prompter& prompter, HelpViewer& help, QWidget* parent) {
     UserConversionsEditor editor(definitions.conversions(), converter, prompter);
-    UserConversionsDialog dialog(editor, help, parent);
-    dialog.exec();
-    if (editor.changed()) definitions.MarkConversionsChanged();
-    return editor.changed();
+    const bool changed = RunDialog<UserConversionsDialog>(editor, help, parent);
+    if (changed) definitions.MarkConversionsChanged();
+    return changed;
 }
 
 bool EditUserFunctions(UserDefinitions& definitions, Prompter& prompter, HelpViewer& help,
                        QWidget* parent) {
     UserFunctionsEditor editor(definitions.functions(), prompter);
-    UserFunctionsDialog dialog(editor, help, parent);
-    dialog.exec();
-    if (editor.changed()) definitions.MarkFunctionsChanged();
-    return editor.changed();
+    const bool changed = RunDialog<UserFunctionsDialog>(editor, help, parent);
+    if (changed) definitions.MarkFunctionsChanged();
+    return changed;
 }
 
 }  // namespace quorvix

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+#include "platform/HelpViewer.h"
 #include "userdefs/EditorList.h"
 
 class QFormLayout;
@@ -42,6 +43,24 @@ private:
     EditorList& list_;
     QListWidget* lines_ = nullptr;
     QPushButton* remove_ = nullptr;
+};
+
+// The commands every editor has, forwarded; a dialog adds its fields.
+template <class Editor>
+class EditorDialogFor : public EditorDialog {
+protected:
+    EditorDialogFor(Editor& editor, HelpViewer& help, QWidget* parent)
+        : EditorDialog(editor, Editor::kCaption, parent), editor_(editor), help_(help) {}
+
+    void select(int line) override { editor_.Select(line); }
+    void add() override { editor_.Add(); }
+    void remove() override { editor_.Remove(); }
+    void help() override { editor_.Help(help_); }
+
+    Editor& editor_;
+
+private:
+    HelpViewer& help_;
 };
 
 }  // namespace quorvix

@@ -9,7 +9,7 @@ namespace quorvix {
 
 UserConstantsDialog::UserConstantsDialog(UserConstantsEditor& editor, HelpViewer& help,
                                          QWidget* parent)
-    : EditorDialog(editor, UserConstantsEditor::kCaption, parent), editor_(editor), help_(help) {
+    : EditorDialogFor(editor, help, parent) {
     setObjectName(QStringLiteral("userConstants"));
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("name"));

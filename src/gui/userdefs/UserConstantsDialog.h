@@ -2,14 +2,13 @@
 // The modal "List of user-defined constants" dialog over UserConstantsEditor.
 
 #include "gui/userdefs/EditorDialog.h"
-#include "platform/HelpViewer.h"
 #include "userdefs/UserConstantsEditor.h"
 
 class QLineEdit;
 
 namespace quorvix {
 
-class UserConstantsDialog : public EditorDialog {
+class UserConstantsDialog : public EditorDialogFor<UserConstantsEditor> {
     Q_OBJECT
 public:
     UserConstantsDialog(UserConstantsEditor& editor, HelpViewer& help, QWidget* parent = nullptr);
@@ -17,14 +16,8 @@ public:
 protected:
     void readFields() override;
     void refreshFields() override;
-    void select(int line) override { editor_.Select(line); }
-    void add() override { editor_.Add(); }
-    void remove() override { editor_.Remove(); }
-    void help() override { editor_.Help(help_); }
 
 private:
-    UserConstantsEditor& editor_;
-    HelpViewer& help_;
     QLineEdit* name_ = nullptr;
     QLineEdit* unit_ = nullptr;
     QLineEdit* value_ = nullptr;

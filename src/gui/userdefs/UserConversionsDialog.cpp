@@ -9,7 +9,7 @@ namespace quorvix {
 
 UserConversionsDialog::UserConversionsDialog(UserConversionsEditor& editor, HelpViewer& help,
                                              QWidget* parent)
-    : EditorDialog(editor, UserConversionsEditor::kCaption, parent), editor_(editor), help_(help) {
+    : EditorDialogFor(editor, help, parent) {
     setObjectName(QStringLiteral("userConversions"));
     from_ = new QLineEdit(this);
     from_->setObjectName(QStringLiteral("from"));

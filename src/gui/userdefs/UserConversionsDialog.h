@@ -2,14 +2,13 @@
 // The modal "User-defined Conversions" dialog over UserConversionsEditor.
 
 #include "gui/userdefs/EditorDialog.h"
-#include "platform/HelpViewer.h"
 #include "userdefs/UserConversionsEditor.h"
 
 class QLineEdit;
 
 namespace quorvix {
 
-class UserConversionsDialog : public EditorDialog {
+class UserConversionsDialog : public EditorDialogFor<UserConversionsEditor> {
     Q_OBJECT
 public:
     UserConversionsDialog(UserConversionsEditor& editor, HelpViewer& help,
@@ -18,14 +17,8 @@ public:
 protected:
     void readFields() override;
     void refreshFields() override;
-    void select(int line) override { editor_.Select(line); }
-    void add() override { editor_.Add(); }
-    void remove() override { editor_.Remove(); }
-    void help() override { editor_.Help(help_); }
 
 private:
-    UserConversionsEditor& editor_;
-    HelpViewer& help_;
     QLineEdit* from_ = nullptr;
     QLineEdit* to_ = nullptr;
     QLineEdit* factor_ = nullptr;

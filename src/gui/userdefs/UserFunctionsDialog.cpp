@@ -10,7 +10,7 @@ namespace quorvix {
 
 UserFunctionsDialog::UserFunctionsDialog(UserFunctionsEditor& editor, HelpViewer& help,
                                          QWidget* parent)
-    : EditorDialog(editor, UserFunctionsEditor::kCaption, parent), editor_(editor), help_(help) {
+    : EditorDialogFor(editor, help, parent) {
     setObjectName(QStringLiteral("userFunctions"));
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("name"));

@@ -3,7 +3,6 @@
 // failed trial compilation selects the faulty part of the expression field.
 
 #include "gui/userdefs/EditorDialog.h"
-#include "platform/HelpViewer.h"
 #include "userdefs/UserFunctionsEditor.h"
 
 class QLineEdit;
@@ -11,7 +10,7 @@ class QSpinBox;
 
 namespace quorvix {
 
-class UserFunctionsDialog : public EditorDialog {
+class UserFunctionsDialog : public EditorDialogFor<UserFunctionsEditor> {
     Q_OBJECT
 public:
     UserFunctionsDialog(UserFunctionsEditor& editor, HelpViewer& help, QWidget* parent = nullptr);
@@ -19,14 +18,8 @@ public:
 protected:
     void readFields() override;
     void refreshFields() override;
-    void select(int line) override { editor_.Select(line); }
-    void add() override { editor_.Add(); }
-    void remove() override { editor_.Remove(); }
-    void help() override { editor_.Help(help_); }
 
 private:
-    UserFunctionsEditor& editor_;
-    HelpViewer& help_;
     QLineEdit* name_ = nullptr;
     QSpinBox* arguments_ = nullptr;
     QLineEdit* expression_ = nullptr;
