@@ -77,7 +77,6 @@ void CalculatorWindow::buildUi() {
     layout->addWidget(helpLine_);
 
     keypadPanel_ = new KeypadPanel(logic_.keypad, logic_.keypadHost, central);
-    keypadPanel_->setObjectName(QStringLiteral("keypad"));
     layout->addWidget(keypadPanel_);
     setCentralWidget(central);
 }
