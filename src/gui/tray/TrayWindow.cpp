@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <algorithm>
 
 #include "calculator/CalculatorDialog.h"
 #include "calculator/MakerAddresses.h"
@@ -48,7 +49,7 @@ TrayWindow::TrayWindow(CalculatorApp& app, Services services, QObject* parent)
                     RunCommand(kTrayDefaultCommand);
             });
 
-    trayPoll_.setInterval(kTrayPollMs);
+    trayPoll_.setInterval(std::min(kTrayPollMs, std::max(services_.trayWaitMs, 1)));
     connect(&trayPoll_, &QTimer::timeout, this, [this] { PollForTray(); });
 
     // EXIT typed and Options "&Exit" come here, as do the close box and
@@ -77,13 +78,13 @@ void TrayWindow::Start(bool startHidden) {
 bool TrayWindow::iconShown() const { return icon_->isVisible(); }
 
 void TrayWindow::PollForTray() {
-    trayWaitedMs_ += kTrayPollMs;
+    trayWaitedMs_ += trayPoll_.interval();
     if (services_.trayAvailable()) {
         trayPoll_.stop();
         icon_->show();
         return;
     }
-    if (trayWaitedMs_ < kTrayWaitMs) return;
+    if (trayWaitedMs_ < services_.trayWaitMs) return;
     // No tray came: the window is the only way back to the program.
     trayPoll_.stop();
     if (!app_.window().isVisible() && !app_.exited()) ShowCalculator();

@@ -26,6 +26,9 @@ class CalculatorApp;
 class Prompter;
 class Shell;
 
+inline constexpr int kTrayWaitMs = 30000;
+inline constexpr int kTrayPollMs = 500;
+
 class TrayWindow : public QObject {
     Q_OBJECT
 public:
@@ -38,10 +41,9 @@ public:
         // Whether the desktop offers a notification area (the real check
         // unless a test sets another).
         std::function<bool()> trayAvailable;
+        // How long a start without a tray waits for one.
+        int trayWaitMs = kTrayWaitMs;
     };
-
-    static constexpr int kTrayWaitMs = 30000;
-    static constexpr int kTrayPollMs = 500;
 
     TrayWindow(CalculatorApp& app, Services services, QObject* parent = nullptr);
     ~TrayWindow() override;
