@@ -25,9 +25,16 @@ configure_file(${PROJECT_SOURCE_DIR}/data/${QUORVIX_APP_ID}.metainfo.xml
                ${CMAKE_BINARY_DIR}/data/${QUORVIX_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/data/${QUORVIX_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Man pages are installed compressed, as Debian wants them, where gzip exists.
+find_program(GZIP_PROGRAM gzip)
 foreach(page quorvix quorvix-cli)
-  configure_file(${PROJECT_SOURCE_DIR}/data/man/${page}.1 ${CMAKE_BINARY_DIR}/data/man/${page}.1 @ONLY)
-  install(FILES ${CMAKE_BINARY_DIR}/data/man/${page}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(man ${CMAKE_BINARY_DIR}/data/man/${page}.1)
+  configure_file(${PROJECT_SOURCE_DIR}/data/man/${page}.1 ${man} @ONLY)
+  if(GZIP_PROGRAM)
+    execute_process(COMMAND ${GZIP_PROGRAM} -9nf ${man})
+    set(man ${man}.gz)
+  endif()
+  install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 
 # `make package`: a Debian package quorvix_<version>_<arch>.deb. Its
@@ -38,13 +45,11 @@ set(CPACK_PACKAGE_NAME quorvix)
 set(CPACK_PACKAGE_VENDOR Daltrane)
 set(CPACK_PACKAGE_CONTACT "Daltrane <support@daltrane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "scientific calculator with a worksheet display")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quorvix is a desktop scientific calculator whose display is a worksheet:\n"
-    "about a hundred functions, bases 2 to 36, unit conversion, physical\n"
-    "constants, a Finance Box and user-defined constants, conversions and\n"
-    "functions. It lives in the system tray; quorvix-cli is the same\n"
-    "calculator in a terminal.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION "Quorvix is a desktop scientific calculator whose display is a worksheet:
+about a hundred functions, bases 2 to 36, unit conversion, physical
+constants, a Finance Box and user-defined constants, conversions and
+functions. It lives in the system tray. quorvix-cli is the same calculator
+in a terminal.")
 # The package installs where the build was configured to (make package
 # configures its own build with the prefix /usr).
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
