@@ -19,9 +19,9 @@ configure: $(BUILD)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Until the window exists, the calculator runs in the terminal.
+# The desktop calculator window (the terminal one: `make cli`).
 run: deps build
-	$(BUILD)/bin/quorvix-cli
+	$(BUILD)/bin/quorvix
 
 test: deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -29,6 +29,7 @@ test: deps build
 
 bench: deps build
 	./scripts/run-benchmarks.sh $(BUILD)/bin
+	./scripts/bench-startup.sh $(BUILD)/bin
 
 $(FUZZ_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

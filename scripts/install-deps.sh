@@ -12,6 +12,7 @@ packages=(
   libmuparser-dev
   clang libclang-rt-14-dev
   locales
+  xvfb xdotool
 )
 
 missing=()
