@@ -23,6 +23,9 @@ build: configure
 run: deps build
 	$(BUILD)/bin/quorvix
 
+cli: deps build
+	$(BUILD)/bin/quorvix-cli
+
 test: deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) fuzz-smoke
