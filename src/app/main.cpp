@@ -4,15 +4,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "gui/calculator/CalculatorApp.h"
-#include "gui/calculator/CalculatorWindow.h"
-#include "gui/common/QtFileDialogs.h"
-#include "gui/common/QtPrompter.h"
-#include "gui/common/QtShell.h"
-#include "gui/help/HelpWindow.h"
-#include "platform/qt/QtLocations.h"
-#include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/XdgAutostart.h"
+#include "gui/tray/TrayProgram.h"
 #include "shell/AppArguments.h"
 
 int main(int argc, char** argv) {
@@ -31,20 +23,7 @@ int main(int argc, char** argv) {
     // The program ends by its exit sequence, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QtLocations locations(arguments.dataDir);
-    QtSettingsStore store(arguments.dataDir);
-    XdgAutostart autostart(arguments.dataDir);
-    QtPrompter prompter;
-    QtFileDialogs fileDialogs;
-    QtShell shell;
-    HelpWindow help;
-
-    CalculatorApp calculator(
-        AppServices{prompter, fileDialogs, help, shell, store, locations, &autostart});
-    prompter.SetParent(&calculator.window());
-    fileDialogs.SetParent(&calculator.window());
-    // Until the tray icon exists a hidden start (arguments.startHidden)
-    // would leave no way back to the window, so the window is shown.
-    calculator.Start(/*startHidden=*/false);
-    return app.exec();
+    // The tray program: one instance per data directory, hidden start,
+    // saving on every way out.
+    return RunTrayProgram(arguments);
 }
