@@ -11,7 +11,7 @@ install(TARGETS quorvix quorvix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The help window looks for the document at bin/../share/quorvix/help.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/help/ DESTINATION ${QUORVIX_HELP_INSTALL_DIR}
-        FILES_MATCHING PATTERN "*.html")
+        FILES_MATCHING PATTERN "*.html" PATTERN "*.css")
 
 install(FILES ${PROJECT_SOURCE_DIR}/data/${QUORVIX_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
