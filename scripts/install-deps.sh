@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   locales
   xvfb xdotool
+  xauth trayer x11-utils libxcb1-dev
 )
 
 missing=()
