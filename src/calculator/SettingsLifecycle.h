@@ -24,8 +24,8 @@ WorksheetReadResult LoadCalculatorState(SettingsStore& store, const SettingsCont
 
 // When the calculator is destroyed at the end of the run: records which
 // tool windows are visible, writes the settings, the changed user
-// definition files and the worksheet (with an empty text when saving the
-// display on exit is off; the variables are always written).
+// definition files and the worksheet (when saving the display on exit is
+// off, the text the file holds stays; the variables are always written).
 // writeWorksheet false leaves the worksheet file alone (one that could not
 // be read completely at start must not be written over).
 void SaveCalculatorState(Settings& settings, bool financeBoxVisible, bool unitConverterVisible,
