@@ -4,7 +4,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure build run cli test bench fuzz fuzz-smoke clean
+.PHONY: all deps configure build run cli test bench fuzz fuzz-smoke clean install package
 
 all: build
 
@@ -19,8 +19,11 @@ configure: $(BUILD)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Until the window exists, the calculator runs in the terminal.
+# The desktop calculator window (the terminal one: `make cli`).
 run: deps build
+	$(BUILD)/bin/quorvix
+
+cli: deps build
 	$(BUILD)/bin/quorvix-cli
 
 test: deps build
@@ -29,6 +32,7 @@ test: deps build
 
 bench: deps build
 	./scripts/run-benchmarks.sh $(BUILD)/bin
+	./scripts/bench-startup.sh $(BUILD)/bin
 
 $(FUZZ_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -48,3 +52,25 @@ fuzz: fuzz-build
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)
+
+# Installation: `make install` (PREFIX=/usr/local by default; DESTDIR is
+# honoured) puts the programs, the help document, the desktop entry, the
+# icon, the AppStream metadata and the man pages under PREFIX.
+PREFIX    ?= /usr/local
+DEB_BUILD ?= build-deb
+CCACHE    := $(shell command -v ccache 2>/dev/null)
+LAUNCHER  := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+install: configure
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j $(JOBS) --target quorvix quorvix-cli
+	cmake --install $(BUILD)
+
+# A Debian package, $(DEB_BUILD)/quorvix_<version>_<arch>.deb, built in its
+# own tree installed under /usr: `sudo apt install ./$(DEB_BUILD)/quorvix_*.deb`.
+package:
+	cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DQUORVIX_TESTS=OFF -DQUORVIX_BENCH=OFF $(LAUNCHER)
+	cmake --build $(DEB_BUILD) -j $(JOBS) --target quorvix quorvix-cli
+	cd $(DEB_BUILD) && cpack -G DEB
+	@ls $(DEB_BUILD)/quorvix_*.deb

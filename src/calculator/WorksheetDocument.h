@@ -32,8 +32,9 @@ public:
     // fresh line), modified flag cleared.
     void PutIntoDisplay(CalculatorDisplay& display) const;
 
-    // At exit: saves the display text when saveDisplay is on, else an empty
-    // text; the variables are written either way.
+    // At exit: saves the display text when saveDisplay is on, else keeps the
+    // text the file holds (empty for a new file); the variables are written
+    // either way.
     void SaveOnExit(const CalculatorDisplay& display, bool saveDisplay);
 
     // "Save &Worksheet".
