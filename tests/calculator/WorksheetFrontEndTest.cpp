@@ -31,6 +31,48 @@ TEST(WorksheetFrontEnd, VariablesAreLoadedAndTheFileIsLeftAlone) {
     EXPECT_EQ(evaluator.VariableCount(), 1);
 }
 
+TEST(WorksheetFrontEnd, ManyVariablesComeBackWholeWithTheLastFormulaPerName) {
+    TempDir dir;
+    const std::string path = dir.File("many.qws");
+    MemoryWorksheetVariables stored;
+    for (int i = 0; i < 6000; ++i) stored.Append(std::string("V").append(std::to_string(i)), std::to_string(i));
+    stored.Append("v17", "later");  // names match without regard to case
+    ASSERT_TRUE(WriteWorksheetFile(path, "", stored));
+
+    Evaluator evaluator;
+    ASSERT_EQ(LoadWorksheetVariables(path, evaluator), WorksheetReadResult::Loaded);
+    ASSERT_EQ(evaluator.VariableCount(), 6000);
+    EXPECT_EQ(evaluator.VariableAt(5999).name, "V5999");
+    EXPECT_EQ(evaluator.VariableAt(17).expression, "later");
+}
+
+TEST(WorksheetFrontEnd, ASecondRunOnTheSameWorksheetIsRefusedAndWritesNothing) {
+    TempDir dir;
+    const std::string path = dir.File("shared.qws");
+    MemoryWorksheetVariables stored;
+    stored.Append("A", "1");
+    ASSERT_TRUE(WriteWorksheetFile(path, "A=1 =\n1", stored));
+    const std::string before = ReadBytes(path);
+
+    Evaluator first;
+    Evaluator second;
+    WorksheetRunFile holder(path, first);
+    EXPECT_EQ(holder.Open(), "A=1 =\n1\n");
+    EXPECT_FALSE(holder.inUse());
+    {
+        WorksheetRunFile other(path, second);
+        EXPECT_EQ(other.Open(), "");
+        EXPECT_TRUE(other.inUse());
+        EXPECT_EQ(second.VariableCount(), 0);
+        std::string error;
+        EXPECT_FALSE(other.Save("lost", &error));
+        EXPECT_NE(error.find("in use"), std::string::npos);
+        EXPECT_EQ(ReadBytes(path), before);
+    }
+    // The holder still writes; once it is gone the file is free again.
+    EXPECT_TRUE(holder.Save("A=1 =\n1\nA =\n1"));
+}
+
 TEST(WorksheetFrontEnd, ContinuedTextStandsOnAFreshLine) {
     EXPECT_EQ(ContinuedWorksheetText(""), "");
     EXPECT_EQ(ContinuedWorksheetText("1 =\n1"), "1 =\n1\n");
