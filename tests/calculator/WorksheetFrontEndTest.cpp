@@ -12,13 +12,19 @@
 namespace quorvix {
 namespace {
 
+// Writes a worksheet with the text and one variable; returns its bytes.
+std::string StoreSheet(const std::string& path, const std::string& text, const std::string& name,
+                       const std::string& formula) {
+    MemoryWorksheetVariables stored;
+    stored.Append(name, formula);
+    EXPECT_TRUE(WriteWorksheetFile(path, text, stored));
+    return ReadBytes(path);
+}
+
 TEST(WorksheetFrontEnd, VariablesAreLoadedAndTheFileIsLeftAlone) {
     TempDir dir;
     const std::string path = dir.File("Quorvix.qws");
-    MemoryWorksheetVariables stored;
-    stored.Append("R", "0.05");
-    ASSERT_TRUE(WriteWorksheetFile(path, "old text", stored));
-    const std::string before = ReadBytes(path);
+    const std::string before = StoreSheet(path, "old text", "R", "0.05");
 
     Evaluator evaluator;
     evaluator.SetVariable("Gone", "1");
@@ -35,7 +41,8 @@ TEST(WorksheetFrontEnd, ManyVariablesComeBackWholeWithTheLastFormulaPerName) {
     TempDir dir;
     const std::string path = dir.File("many.qws");
     MemoryWorksheetVariables stored;
-    for (int i = 0; i < 6000; ++i) stored.Append(std::string("V").append(std::to_string(i)), std::to_string(i));
+    for (int i = 0; i < 6000; ++i)
+        stored.Append(std::string("V").append(std::to_string(i)), std::to_string(i));
     stored.Append("v17", "later");  // names match without regard to case
     ASSERT_TRUE(WriteWorksheetFile(path, "", stored));
 
@@ -49,10 +56,7 @@ TEST(WorksheetFrontEnd, ManyVariablesComeBackWholeWithTheLastFormulaPerName) {
 TEST(WorksheetFrontEnd, ASecondRunOnTheSameWorksheetIsRefusedAndWritesNothing) {
     TempDir dir;
     const std::string path = dir.File("shared.qws");
-    MemoryWorksheetVariables stored;
-    stored.Append("A", "1");
-    ASSERT_TRUE(WriteWorksheetFile(path, "A=1 =\n1", stored));
-    const std::string before = ReadBytes(path);
+    const std::string before = StoreSheet(path, "A=1 =\n1", "A", "1");
 
     Evaluator first;
     Evaluator second;

@@ -25,35 +25,48 @@ int Shell(const std::string& command) {
 
 const std::string kProgram = QUORVIX_CLI_BINARY;
 
-TEST(CliFileSafetyTest, ASecondRunOnABusyWorksheetFailsAtOnceAndTouchesNothing) {
-    const TempDir dir;
-    const std::string sheet = dir.File("shared.qws");
-    RunningCli first({"--data-dir", dir.path(), "--worksheet", sheet});
-    first.Write("A=1\n");
-    ASSERT_TRUE(first.WaitForOutput("1\n"));
+// The arguments of a run that continues sheet, then the given ones.
+std::vector<std::string> Continuing(const TempDir& dir, const std::string& sheet,
+                                    std::vector<std::string> more = {}) {
+    std::vector<std::string> arguments{"--data-dir", dir.path(), "--worksheet", sheet};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
 
-    const ProgramRun second =
-        RunCli({"--data-dir", dir.path(), "--worksheet", sheet, "-e", "B=2"});
+// A run that continues a worksheet, reading its lines from a pipe.
+class ContinuedRunTest : public ::testing::Test {
+protected:
+    // Sends the lines; the first of them must answer 1.
+    void Start(const std::string& lines) {
+        run.Write(lines);
+        ASSERT_TRUE(run.WaitForOutput("1\n"));
+    }
+
+    const TempDir dir;
+    const std::string sheet = dir.File("sheet.qws");
+    RunningCli run{Continuing(dir, sheet)};
+};
+
+TEST_F(ContinuedRunTest, ASecondRunOnTheBusyWorksheetFailsAtOnceAndTouchesNothing) {
+    ASSERT_NO_FATAL_FAILURE(Start("A=1\n"));
+
+    const ProgramRun second = RunCli(Continuing(dir, sheet, {"-e", "B=2"}));
     EXPECT_EQ(second.status, 1);
     EXPECT_EQ(second.out, "");
     EXPECT_NE(second.err.find("is in use"), std::string::npos) << second.err;
     EXPECT_FALSE(std::filesystem::exists(sheet));
 
-    first.CloseInput();
-    EXPECT_EQ(first.Wait(), 0);
-    EXPECT_EQ(RunCli({"--data-dir", dir.path(), "--worksheet", sheet, "-e", "B=2"}).status, 0);
+    run.CloseInput();
+    EXPECT_EQ(run.Wait(), 0);
+    EXPECT_EQ(RunCli(Continuing(dir, sheet, {"-e", "B=2"})).status, 0);
     const DecodedWorksheet saved = DecodeWorksheet(ReadWholeFile(sheet));
     EXPECT_EQ(saved.variables,
               (std::vector<WorksheetVariable>{{"A", "1"}, {"B", "2"}}));
     EXPECT_FALSE(std::filesystem::exists(sheet + ".lock"));
 }
 
-TEST(CliFileSafetyTest, CtrlCThatEndsTheRunSavesTheWorksheetFirst) {
-    const TempDir dir;
-    const std::string sheet = dir.File("sheet.qws");
-    RunningCli run({"--data-dir", dir.path(), "--worksheet", sheet});
-    run.Write("A=1\nfsum(t,1,1E15)\n");
-    ASSERT_TRUE(run.WaitForOutput("1\n"));
+TEST_F(ContinuedRunTest, CtrlCThatEndsTheRunSavesTheWorksheetFirst) {
+    ASSERT_NO_FATAL_FAILURE(Start("A=1\nfsum(t,1,1E15)\n"));
     usleep(200000);
     run.Signal(SIGINT);  // cancels the long line
     usleep(20000);
@@ -72,8 +85,7 @@ TEST(CliFileSafetyTest, OddFilesInTheDataDirectoryAreSkippedWithoutWaiting) {
     const ProgramRun plain = RunCli({"--data-dir", dir.path(), "-e", "1+1"});
     EXPECT_EQ(plain.status, 0);
     EXPECT_EQ(plain.out, "2\n");
-    const ProgramRun continued =
-        RunCli({"--data-dir", dir.path(), "--worksheet", dir.File("Quorvix.qws"), "-e", "1+1"});
+    const ProgramRun continued = RunCli(Continuing(dir, dir.File("Quorvix.qws"), {"-e", "1+1"}));
     EXPECT_EQ(continued.status, 1);
     EXPECT_NE(continued.err.find("could not be read completely"), std::string::npos);
     struct stat st {};
