@@ -121,6 +121,8 @@ int Evaluator::SetVariable(std::string_view name, std::string_view expression) {
 
 void Evaluator::AppendVariable(std::string_view name, std::string_view expression) {
     variables_.push_back(Variable{std::string(name), std::string(expression)});
+    // Lookups go through the index: a variable missing from it is unknown.
+    variableIndex_.emplace(ToUpper(name), static_cast<int>(variables_.size()) - 1);
 }
 
 void Evaluator::SetVariableText(int index, std::string_view text) {
