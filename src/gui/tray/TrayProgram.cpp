@@ -62,9 +62,9 @@ int RunTrayProgram(const AppArguments& arguments) {
     prompter.SetParent(&calculator.window());
     fileDialogs.SetParent(&calculator.window());
 
+    // The worksheet reports its own write failures; these are probed.
     auto exitFiles = [&] {
-        return std::vector<std::string>{store.FileName(), calculator.settings().displayFile,
-                                        JoinPath(directory, "Recent.cnv")};
+        return std::vector<std::string>{store.FileName(), JoinPath(directory, "Recent.cnv")};
     };
     TrayWindow tray(calculator, TrayWindow::Services{prompter, shell, exitFiles, {}});
 
