@@ -12,7 +12,7 @@
 #include "gui/common/QtPrompter.h"
 #include "gui/common/QtShell.h"
 #include "gui/common/QtText.h"
-#include "gui/help/HelpWindow.h"
+#include "gui/help/LazyHelpWindow.h"
 #include "gui/tray/ExitSignals.h"
 #include "gui/tray/GlobalShortcut.h"
 #include "gui/tray/SingleInstance.h"
@@ -55,7 +55,7 @@ int RunTrayProgram(const AppArguments& arguments) {
     QtPrompter prompter;
     QtFileDialogs fileDialogs;
     QtShell shell;
-    HelpWindow help;
+    LazyHelpWindow help;
 
     CalculatorApp calculator(
         AppServices{prompter, fileDialogs, help, shell, store, locations, &autostart});
