@@ -20,7 +20,7 @@ std::string ToUpper(std::string_view text) {
 
 Evaluator::Evaluator() {
     root_.owner = this;
-    root_.slots = &slots_;
+    root_.valueSlots = &slots_;
 }
 
 Evaluator::~Evaluator() = default;

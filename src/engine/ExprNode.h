@@ -45,22 +45,29 @@ public:
     std::unique_ptr<ExprNode> right;
     std::int32_t index = 0;  // slot index, or the user function's list index
 
-    // The source text, upper-cased. It views characters owned by the owner's
-    // expression, by this node's ownText, or by an ancestor's ownText.
+    // The source text, upper-cased; for a string node the characters
+    // between the quotes. It owns nothing: it views
+    //   - the owner Evaluator's expression (valid until its next
+    //     SetExpression), or
+    //   - this node's ownText, or an ancestor's ownText (valid while that
+    //     node lives and keeps its ownText).
+    // A node's children never outlive it, and ownText is only replaced on
+    // a node that has no children (a variable expanded while parsing), so a
+    // parsed tree's views stay valid until the owner sets a new expression.
     std::string_view text;
     std::string ownText;     // storage for a variable's formula expanded here
     std::string resultText;  // result of a text-valued function (HEX, FZEROS, ...)
 
     bool parsed = false;
-    char current = 0;           // the scanner's current non-blank character
-    std::int32_t position = -1;  // the scanner's index into text
-    std::int32_t errorPosition = 0;
+    std::int32_t errorPosition = 0;  // index into text of a parse failure
     EvalError error = kNoError;
 
-    std::vector<ValueSlot>* slots = nullptr;
+    // The owner's value slots (t, ANS, a user function's arguments), which
+    // slot nodes read.
+    std::vector<ValueSlot>* valueSlots = nullptr;
     Evaluator* owner = nullptr;
-    bool listMode = false;
-    bool hasText = false;
+    bool listMode = false;  // parsed as an argument list: separators split
+    bool hasText = false;   // resultText is the value (text-valued function)
 
     // A run of operators of one precedence level ("1+2-3+4") is a left-deep
     // chain of binary nodes. Each node of the chain below the top points to
