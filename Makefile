@@ -3,6 +3,7 @@ BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
+CMAKE      ?= cmake
 
 .PHONY: all deps configure build run cli test bench fuzz fuzz-smoke clean install package
 
@@ -11,13 +12,18 @@ all: build
 deps:
 	./scripts/install-deps.sh
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+# A build directory counts as configured only once CMake has succeeded there:
+# the stamp is written last, and a failed configure (say, Qt not installed
+# yet) takes its cache away, so the next `make build` configures again.
+CONFIGURE = { $(CMAKE) -S . -B $(1) $(2) || { rm -f $(1)/CMakeCache.txt; exit 1; }; } && touch $(1)/.configured
 
-configure: $(BUILD)/CMakeCache.txt
+$(BUILD)/.configured:
+	$(call CONFIGURE,$(BUILD),-DCMAKE_BUILD_TYPE=Release)
+
+configure: $(BUILD)/.configured
 
 build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
 
 # The desktop calculator window (the terminal one: `make cli`).
 run: deps build
@@ -34,12 +40,12 @@ bench: deps build
 	./scripts/run-benchmarks.sh $(BUILD)/bin
 	./scripts/bench-startup.sh $(BUILD)/bin
 
-$(FUZZ_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_COMPILER=clang++ -DQUORVIX_FUZZ=ON -DQUORVIX_TESTS=OFF -DQUORVIX_BENCH=OFF
+$(FUZZ_BUILD)/.configured:
+	$(call CONFIGURE,$(FUZZ_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DQUORVIX_FUZZ=ON -DQUORVIX_TESTS=OFF -DQUORVIX_BENCH=OFF)
 
-fuzz-build: $(FUZZ_BUILD)/CMakeCache.txt
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+fuzz-build: $(FUZZ_BUILD)/.configured
+	$(CMAKE) --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 
 # A short run of every fuzz target, so regressions show in CI.
 fuzz-smoke: fuzz-build

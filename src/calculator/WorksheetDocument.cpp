@@ -8,7 +8,8 @@ namespace quorvix {
 
 WorksheetReadResult WorksheetDocument::SerializeWorksheet(bool loading) {
     if (loading) return ReadWorksheetFile(path_, worksheetText, variables_);
-    WriteWorksheetFile(path_, worksheetText, variables_);
+    writeError_.clear();
+    WriteWorksheetFile(path_, worksheetText, variables_, &writeError_);
     return WorksheetReadResult::Loaded;
 }
 

@@ -45,6 +45,9 @@ public:
     void Load(CalculatorDisplay& display, Prompter& prompter, FileDialogs& dialogs);
 
     const std::string& path() const { return path_; }
+    // Why the last write failed, naming the file; empty after a write that
+    // succeeded. The window may show it; the save itself stays silent.
+    const std::string& writeError() const { return writeError_; }
     std::string worksheetText;
 
 private:
@@ -52,6 +55,7 @@ private:
 
     std::string& path_;
     WorksheetVariables& variables_;
+    std::string writeError_;
 };
 
 }  // namespace quorvix
