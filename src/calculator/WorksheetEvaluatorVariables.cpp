@@ -1,19 +1,9 @@
 #include "calculator/WorksheetEvaluatorVariables.h"
 
-#include <cctype>
-
 #include "engine/Evaluator.h"
+#include "engine/TextRules.h"
 
 namespace quorvix {
-
-namespace {
-// Variable names match without regard to case.
-std::string NameKey(const std::string& name) {
-    std::string key = name;
-    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return key;
-}
-}  // namespace
 
 int WorksheetEvaluatorVariables::Count() const { return evaluator_.VariableCount(); }
 
@@ -31,10 +21,10 @@ void WorksheetEvaluatorVariables::Clear() {
 void WorksheetEvaluatorVariables::Append(const std::string& name, const std::string& formula) {
     if (!indexed_) {
         for (int i = 0; i < evaluator_.VariableCount(); ++i)
-            index_.emplace(NameKey(evaluator_.VariableAt(i).name), i);
+            index_.emplace(UpperCaseText(evaluator_.VariableAt(i).name), i);
         indexed_ = true;
     }
-    const auto [found, added] = index_.emplace(NameKey(name), evaluator_.VariableCount());
+    const auto [found, added] = index_.emplace(UpperCaseText(name), evaluator_.VariableCount());
     if (added)
         evaluator_.AppendVariable(name, formula);
     else

@@ -559,8 +559,7 @@ EvalError ExpandVariable(ExprNode& node, Context& ctx, int depth, int variable, 
     if (ctx.charsLeft < 0 || --ctx.nodesLeft < 0 || variable > 65535)
         return Fail(node, ctx, kOverflow, nameStart, nameLength);
     // The node has no children now, so nothing views its old ownText.
-    node.ownText = formula;
-    for (char& c : node.ownText) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    node.ownText = UpperCaseText(formula);
     node.text = node.ownText;
     ctx.expanding.push_back(static_cast<std::uint16_t>(variable));
     EvalError code = CheckNesting(node, ctx);

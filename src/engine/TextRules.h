@@ -7,6 +7,7 @@
 // The trims return views into their argument: keep the argument alive
 // while the view is used, or copy the view into a std::string.
 
+#include <cctype>
 #include <string>
 #include <string_view>
 
@@ -60,6 +61,14 @@ constexpr char UpperAscii(char c) {
 inline std::string UpperCaseAscii(std::string_view text) {
     std::string upper(text);
     for (char& c : upper) c = UpperAscii(c);
+    return upper;
+}
+
+// Expression text and the names in it, upper-cased as the engine reads
+// them: letter by letter by the C library, under the user's locale.
+inline std::string UpperCaseText(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return upper;
 }
 

@@ -53,9 +53,9 @@ void UserFunctionsEditor::RefusePlain(const std::string& text, Field focus) {
 }
 
 bool UserFunctionsEditor::NameInUse(const std::string& name) const {
-    const std::string upper = UpperCaseName(name);
+    const std::string upper = UpperCaseText(name);
     for (const UserFunction& f : functions_) {
-        if (UpperCaseName(f.name) == upper) return true;
+        if (UpperCaseText(f.name) == upper) return true;
     }
     return false;
 }
