@@ -19,7 +19,10 @@ int main(int argc, char** argv) {
     }
     QApplication::setOrganizationName(QStringLiteral("Daltrane"));
     QApplication::setApplicationName(QStringLiteral("Quorvix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvix"));
+    // No display name: Qt would append it to every window title, and the
+    // calculator's title already begins with "Quorvix". The desktop entry
+    // gives the window its icon and name in task bars.
+    QApplication::setDesktopFileName(QStringLiteral("com.daltrane.Quorvix"));
     // The program ends by its exit sequence, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -88,6 +88,13 @@ void CalculatorFrame::SetKeypadLayout(int mode) {
     keypad_.ApplyKeypadLayout(mode, settings_.customKeys);
 }
 
+void CalculatorFrame::ShowWorksheetProblem() {
+    if (!worksheet_.writeError().empty())
+        calculator_.ShowHelpText(worksheet_.writeError());
+    else if (worksheet_.inUse())
+        calculator_.ShowHelpText(worksheet_.path() + ": " + kWorksheetInUse);
+}
+
 bool CalculatorFrame::RunOptionsCommand(int id) {
     Settings& s = settings_;
     if (IsDigitsCommand(id)) {
@@ -100,12 +107,17 @@ bool CalculatorFrame::RunOptionsCommand(int id) {
             s.alwaysOnTop = !s.alwaysOnTop;
             host_.SetOwnerTopmost(s.alwaysOnTop);
             return true;
-        case kCmdSaveWorksheet: worksheet_.Save(calculator_.display()); return true;
+        case kCmdSaveWorksheet:
+            worksheet_.Save(calculator_.display());
+            ShowWorksheetProblem();
+            return true;
         case kCmdSaveWorksheetAs:
             worksheet_.SaveAs(calculator_.display(), services_.fileDialogs);
+            ShowWorksheetProblem();
             return true;
         case kCmdLoadWorksheet:
             worksheet_.Load(calculator_.display(), services_.prompter, services_.fileDialogs);
+            ShowWorksheetProblem();
             return true;
         case kCmdSaveWorksheetOnExit: s.saveDisplay = !s.saveDisplay; return true;
         case kCmdLayoutMath: SetKeypadLayout(0); return true;

@@ -104,6 +104,9 @@ public:
 
 private:
     bool RunOptionsCommand(int id);
+    // After Save, Save As or Load: why the worksheet was not written, or
+    // that another run holds it, in the help line.
+    void ShowWorksheetProblem();
     bool RunHelpCommand(int id);
     bool RunInsertingCommand(int id);
     void SetNumberBase(int base);

@@ -6,11 +6,37 @@
 
 namespace quorvix {
 
+bool WorksheetDocument::LockCurrentPath() {
+    if (!locking_) return true;
+    if (lockedPath_ == path_) return !inUse_;
+    // A lock that cannot be taken at all (a folder the user may not write)
+    // does not stop the write: that fails and says why.
+    inUse_ = lock_->Acquire(path_) == FileLock::Result::InUse;
+    lockedPath_ = path_;
+    return !inUse_;
+}
+
 WorksheetReadResult WorksheetDocument::SerializeWorksheet(bool loading) {
-    if (loading) return ReadWorksheetFile(path_, worksheetText, variables_);
-    writeError_.clear();
-    WriteWorksheetFile(path_, worksheetText, variables_, &writeError_);
+    if (loading) {
+        // A worksheet another run writes is still shown; it is only not
+        // written over.
+        LockCurrentPath();
+        return ReadWorksheetFile(path_, worksheetText, variables_);
+    }
+    Write(false);
     return WorksheetReadResult::Loaded;
+}
+
+void WorksheetDocument::Write(bool retryLock) {
+    writeError_.clear();
+    // The exit never writes a worksheet that was in use when it was read:
+    // the other run's work would be lost. Save asks for the lock again.
+    if (retryLock && inUse_) lockedPath_.clear();
+    if (!LockCurrentPath()) {
+        writeError_ = path_ + ": " + kWorksheetInUse;
+        return;
+    }
+    WriteWorksheetFile(path_, worksheetText, variables_, &writeError_);
 }
 
 void WorksheetDocument::PutIntoDisplay(CalculatorDisplay& display) const {
@@ -36,7 +62,7 @@ void WorksheetDocument::SaveOnExit(const CalculatorDisplay& display, bool saveDi
 
 void WorksheetDocument::Save(CalculatorDisplay& display) {
     worksheetText = TrimWorksheetText(display.Text());
-    SerializeWorksheet(false);
+    Write(true);
     display.SetModified(false);
 }
 
@@ -51,14 +77,27 @@ FileDialogRequest WorksheetDocument::DialogRequest(bool saving) const {
 }
 
 void WorksheetDocument::SaveAs(CalculatorDisplay& display, FileDialogs& dialogs) {
+    writeError_.clear();
     const auto chosen = dialogs.AskSavePath(DialogRequest(true));
     if (!chosen) return;
+    if (locking_ && ResolveWriteTarget(*chosen) != ResolveWriteTarget(path_)) {
+        // The current file stays locked until the new one is.
+        auto lock = std::make_unique<FileLock>();
+        if (lock->Acquire(*chosen) == FileLock::Result::InUse) {
+            writeError_ = *chosen + ": " + kWorksheetInUse;
+            return;
+        }
+        lock_ = std::move(lock);
+        lockedPath_ = *chosen;
+        inUse_ = false;
+    }
     path_ = *chosen;
     Save(display);
 }
 
 void WorksheetDocument::Load(CalculatorDisplay& display, Prompter& prompter,
                              FileDialogs& dialogs) {
+    writeError_.clear();
     if (display.IsModified() &&
         prompter.AskYesNo("Save Worksheet",
                           "The current worksheet has changed.  Would you like to save it?",

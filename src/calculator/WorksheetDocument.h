@@ -2,11 +2,19 @@
 // The calculator's current worksheet: its path (the "DisplayFile" setting),
 // the text last read or about to be written, and the Save, Save As and Load
 // commands of the Options menu. File errors are silent.
+//
+// With locking on (the window), the document holds the worksheet's advisory
+// lock from the moment it reads or writes a file until it switches to
+// another, so a `quorvix-cli --worksheet` run cannot write it meanwhile.
+// A worksheet that such a run holds is read but not written over: the exit
+// leaves it alone, Save tries the lock again, and Save As refuses it.
 
+#include <memory>
 #include <string>
 
 #include "calculator/Worksheet.h"
 #include "platform/FileDialogs.h"
+#include "platform/FileLock.h"
 
 namespace quorvix {
 
@@ -16,6 +24,8 @@ class Prompter;
 inline constexpr const char* kWorksheetFilter =
     "Quorvix Worksheet (*.qws)|*.qws|All Files (*.*)|*.*||";
 inline constexpr const char* kWorksheetExtension = "qws";
+inline constexpr const char* kWorksheetInUse =
+    "in use by a quorvix-cli --worksheet run; not written over";
 
 class WorksheetDocument {
 public:
@@ -23,6 +33,12 @@ public:
     // another file.
     WorksheetDocument(std::string& path, WorksheetVariables& variables)
         : path_(path), variables_(variables) {}
+
+    // Turns locking on; call before the first read or write.
+    void EnableLocking() { locking_ = true; }
+    // True while another run holds the lock of the worksheet read last, so
+    // that this document does not write it.
+    bool inUse() const { return inUse_; }
 
     // Reads (loading) or writes the file at the worksheet path.
     WorksheetReadResult SerializeWorksheet(bool loading);
@@ -52,10 +68,18 @@ public:
 
 private:
     FileDialogRequest DialogRequest(bool saving) const;
+    // Takes the lock for the current path unless held; false while another
+    // run holds it.
+    bool LockCurrentPath();
+    void Write(bool retryLock);
 
     std::string& path_;
     WorksheetVariables& variables_;
     std::string writeError_;
+    bool locking_ = false;
+    bool inUse_ = false;
+    std::unique_ptr<FileLock> lock_ = std::make_unique<FileLock>();
+    std::string lockedPath_;
 };
 
 }  // namespace quorvix

@@ -1,7 +1,6 @@
 #include "calculator/WorksheetEvaluatorVariables.h"
 
 #include "engine/Evaluator.h"
-#include "engine/TextRules.h"
 
 namespace quorvix {
 
@@ -12,23 +11,10 @@ WorksheetVariable WorksheetEvaluatorVariables::At(int index) const {
     return {variable.name, variable.expression};
 }
 
-void WorksheetEvaluatorVariables::Clear() {
-    evaluator_.ClearVariables();
-    index_.clear();
-    indexed_ = true;
-}
+void WorksheetEvaluatorVariables::Clear() { evaluator_.ClearVariables(); }
 
 void WorksheetEvaluatorVariables::Append(const std::string& name, const std::string& formula) {
-    if (!indexed_) {
-        for (int i = 0; i < evaluator_.VariableCount(); ++i)
-            index_.emplace(UpperCaseText(evaluator_.VariableAt(i).name), i);
-        indexed_ = true;
-    }
-    const auto [found, added] = index_.emplace(UpperCaseText(name), evaluator_.VariableCount());
-    if (added)
-        evaluator_.AppendVariable(name, formula);
-    else
-        evaluator_.SetVariableText(found->second, formula);
+    evaluator_.SetVariable(name, formula);
 }
 
 }  // namespace quorvix

@@ -144,5 +144,45 @@ TEST_F(WorksheetDocumentFixture, UnchangedWorksheetIsNotOfferedForSaving) {
     EXPECT_TRUE(prompter.shown.empty());
 }
 
+// The window's locking: a worksheet that another run holds is read but not
+// written at exit, Save tries the lock again, Save As refuses such a file,
+// and the lock follows the document to the file it switches to.
+TEST_F(WorksheetDocumentFixture, LockedWorksheetIsReadButNotWrittenOver) {
+    WriteWorksheetFile(path, "theirs", vars);
+    FileLock other;
+    ASSERT_EQ(other.Acquire(path), FileLock::Result::Locked);
+    document.EnableLocking();
+    document.SerializeWorksheet(true);
+    EXPECT_TRUE(document.inUse());
+    EXPECT_EQ(document.worksheetText, "theirs");
+
+    display.SetText("mine");
+    document.SaveOnExit(display, true);
+    EXPECT_EQ(SavedText(), "theirs");
+    EXPECT_EQ(document.writeError(), path + ": " + kWorksheetInUse);
+
+    const std::string busy = dir.File("busy.qws");
+    FileLock busyLock;
+    ASSERT_EQ(busyLock.Acquire(busy), FileLock::Result::Locked);
+    dialogs.answers.push_back(busy);
+    document.SaveAs(display, dialogs);
+    EXPECT_EQ(path, dir.File("Quorvix.qws"));
+    EXPECT_FALSE(std::filesystem::exists(busy));
+    EXPECT_EQ(document.writeError(), busy + ": " + kWorksheetInUse);
+
+    other.Release();  // the other run has ended: Save takes the lock and writes
+    document.Save(display);
+    EXPECT_TRUE(document.writeError().empty());
+    EXPECT_EQ(SavedText(), "mine");
+    EXPECT_EQ(other.Acquire(path), FileLock::Result::InUse);
+
+    const std::string next = dir.File("next.qws");
+    dialogs.answers.push_back(next);
+    document.SaveAs(display, dialogs);
+    EXPECT_EQ(path, next);
+    EXPECT_EQ(other.Acquire(dir.File("Quorvix.qws")), FileLock::Result::Locked);
+    EXPECT_EQ(busyLock.Acquire(next), FileLock::Result::InUse);
+}
+
 }  // namespace
 }  // namespace quorvix

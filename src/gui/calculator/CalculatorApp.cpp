@@ -57,6 +57,9 @@ CalculatorApp::CalculatorApp(AppServices services, QObject* parent)
     calculator_ = std::make_unique<CalculatorDialog>(*display_, services_.prompter);
     variables_ = std::make_unique<WorksheetEvaluatorVariables>(calculator_->evaluator());
     worksheet_ = std::make_unique<WorksheetDocument>(settings_.displayFile, *variables_);
+    // The window writes its worksheet whenever the user saves and at exit:
+    // it holds the worksheet's lock all the while.
+    worksheet_->EnableLocking();
     LoadState();
 
     keypad_ = std::make_unique<Keypad>();
@@ -111,6 +114,10 @@ void CalculatorApp::LoadState() {
     if (!worksheetNotice_.empty()) {
         protectedWorksheet_ = settings_.displayFile;
         protectedModified_ = LastModified(protectedWorksheet_);
+    } else if (worksheet_->inUse()) {
+        // The document itself refuses to write it (and says why at exit).
+        worksheetNotice_ = "The worksheet is in use by a quorvix-cli --worksheet run: "
+                           "it is shown here but not written over";
     }
 }
 
@@ -130,6 +137,13 @@ void CalculatorApp::Start(bool startHidden) {
 }
 
 void CalculatorApp::Exit() {
+    SaveForExit();
+    QCoreApplication::exit(0);
+}
+
+std::string CalculatorApp::worksheetExitError() const { return worksheet_->writeError(); }
+
+void CalculatorApp::SaveForExit() {
     if (exited_) return;
     exited_ = true;
     ToolWindows& tools = window_->tools();
@@ -144,7 +158,6 @@ void CalculatorApp::Exit() {
         [&] { calculator_->userDefinitions().Save(directory); }, *worksheet_, *display_,
         MayWriteWorksheetAtExit());
     services_.store.Flush();
-    QCoreApplication::exit(0);
 }
 
 }  // namespace quorvix

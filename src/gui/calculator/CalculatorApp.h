@@ -57,9 +57,15 @@ public:
     // Shows the window, active with the focus in the display, unless the
     // program starts hidden.
     void Start(bool startHidden);
-    // The exit sequence; ends the event loop with code 0. Runs once.
+    // The exit sequence; ends the event loop with code 0. Writes once.
     void Exit();
+    // Exit in two steps, so that the tray can report failed writes before
+    // the event loop ends: SaveForExit writes every file (once), then Exit
+    // ends the loop.
+    void SaveForExit();
     bool exited() const { return exited_; }
+    // Why the exit did not write the worksheet (naming the file), or empty.
+    std::string worksheetExitError() const;
 
     CalculatorWindow& window() { return *window_; }
     DisplayEdit& display() { return *display_; }

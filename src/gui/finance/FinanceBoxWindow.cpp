@@ -92,6 +92,8 @@ void FinanceBoxWindow::buildUi() {
     for (QAbstractButton* b : buttons->buttons()) static_cast<QPushButton*>(b)->setAutoDefault(false);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("close"));
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("help"));
+    // Plain captions, as on the Calculate buttons (some styles add icons).
+    for (QAbstractButton* button : buttons->buttons()) button->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::rejected, this, &FinanceBoxWindow::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { box_.Help(help_); });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);

@@ -1,6 +1,8 @@
 #include "gui/keypad/KeyButton.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -11,7 +13,29 @@ namespace quorvix {
 
 namespace {
 constexpr int kMaxGrowth = 3;
+constexpr double kMinCaptionContrast = 3.0;
+
+// Relative luminance of an sRGB colour, 0 (black) to 1 (white).
+double Luminance(const QColor& color) {
+    auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+double ContrastRatio(double a, double b) {
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
 }  // namespace
+
+QColor CaptionOutlineColor(const QColor& caption, const QColor& face) {
+    const double captionLuminance = Luminance(caption);
+    if (ContrastRatio(captionLuminance, Luminance(face)) >= kMinCaptionContrast) return {};
+    return ContrastRatio(captionLuminance, 0.0) >= ContrastRatio(captionLuminance, 1.0)
+               ? QColor(Qt::black)
+               : QColor(Qt::white);
+}
 
 KeyButton::KeyButton(int keyId, QWidget* parent) : QAbstractButton(parent), keyId_(keyId) {
     // A click must not take the focus from the display; the keyboard can
@@ -66,9 +90,17 @@ void KeyButton::paintEvent(QPaintEvent*) {
         style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
         style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     painter.setFont(font());
+    const QPoint baseline(origin.x, origin.y + metrics.ascent());
+    const QColor outline = CaptionOutlineColor(captionColor_, palette().color(QPalette::Button));
+    if (isEnabled() && outline.isValid()) {
+        painter.setPen(outline);
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (dx != 0 || dy != 0) painter.drawText(baseline + QPoint(dx, dy), text());
+    }
     painter.setPen(isEnabled() ? captionColor_ : palette().color(QPalette::Disabled,
                                                                   QPalette::ButtonText));
-    painter.drawText(QPoint(origin.x, origin.y + metrics.ascent()), text());
+    painter.drawText(baseline, text());
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -3,11 +3,21 @@
 // bevel and the caption in its class's font and colour, centred, moved by
 // the style's pressed shift while the key is down. Everything is drawn with
 // the widget's painter, so it stays crisp at any device pixel ratio.
+//
+// A caption colour that hardly differs from the key face (the operator keys'
+// yellow on a light face) gets a 1-pixel outline in a contrasting colour, so
+// the caption stays legible while the chosen colour is kept.
 
 #include <QAbstractButton>
 #include <QColor>
 
 namespace quorvix {
+
+// The outline for a caption of colour caption on a key face of colour face:
+// black or white, whichever stands out more, when the two colours' contrast
+// ratio is below 3:1 (too low for text to be read at a glance); an invalid
+// colour when the caption needs none.
+QColor CaptionOutlineColor(const QColor& caption, const QColor& face);
 
 class KeyButton : public QAbstractButton {
     Q_OBJECT

@@ -35,6 +35,13 @@ std::vector<UnwritableFile> FindUnwritableFiles(const std::vector<std::string>& 
     return result;
 }
 
+UnwritableFile UnwritableFileFromError(const std::string& error) {
+    // File names may hold ": " themselves; the reasons never do.
+    const std::size_t colon = error.rfind(": ");
+    if (colon == std::string::npos) return {error, "could not be written"};
+    return {error.substr(0, colon), error.substr(colon + 2)};
+}
+
 std::string UnwritableFilesMessage(const std::vector<UnwritableFile>& files) {
     std::string text = "These files could not be saved; they keep what they held before:";
     for (const UnwritableFile& file : files) text += "\n" + file.path + ": " + file.reason;

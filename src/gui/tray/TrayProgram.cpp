@@ -11,7 +11,7 @@
 #include "gui/common/QtPrompter.h"
 #include "gui/common/QtShell.h"
 #include "gui/common/QtText.h"
-#include "gui/help/HelpWindow.h"
+#include "gui/help/LazyHelpWindow.h"
 #include "gui/tray/ExitSignals.h"
 #include "gui/tray/GlobalShortcut.h"
 #include "gui/tray/SingleInstance.h"
@@ -54,16 +54,16 @@ int RunTrayProgram(const AppArguments& arguments) {
     QtPrompter prompter;
     QtFileDialogs fileDialogs;
     QtShell shell;
-    HelpWindow help;
+    LazyHelpWindow help;
 
     CalculatorApp calculator(
         AppServices{prompter, fileDialogs, help, shell, store, locations, &autostart});
     prompter.SetParent(&calculator.window());
     fileDialogs.SetParent(&calculator.window());
 
+    // The worksheet reports its own write failures; these are probed.
     auto exitFiles = [&] {
-        return std::vector<std::string>{store.FileName(), calculator.settings().displayFile,
-                                        JoinPath(directory, "Recent.cnv")};
+        return std::vector<std::string>{store.FileName(), JoinPath(directory, "Recent.cnv")};
     };
     TrayWindow tray(calculator, TrayWindow::Services{prompter, shell, exitFiles, {}});
 

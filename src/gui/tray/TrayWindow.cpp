@@ -155,14 +155,19 @@ void TrayWindow::ToggleCalculator() {
 void TrayWindow::RequestExit(bool interactive) {
     if (app_.exited()) return;
     trayPoll_.stop();
+    // Everything is written first, so the message gives the real reasons;
+    // the program exits either way.
+    app_.SaveForExit();
     if (interactive) ReportUnwritableFiles();
     app_.Exit();
     icon_->hide();
 }
 
 void TrayWindow::ReportUnwritableFiles() {
-    if (!services_.exitFiles) return;
-    const std::vector<UnwritableFile> failures = FindUnwritableFiles(services_.exitFiles());
+    std::vector<UnwritableFile> failures;
+    if (services_.exitFiles) failures = FindUnwritableFiles(services_.exitFiles());
+    if (const std::string error = app_.worksheetExitError(); !error.empty())
+        failures.push_back(UnwritableFileFromError(error));
     if (failures.empty()) return;
     services_.prompter.ShowMessage(CalculatorWindowTitle(), UnwritableFilesMessage(failures),
                                    PromptIcon::Exclamation);

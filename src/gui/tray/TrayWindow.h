@@ -35,8 +35,9 @@ public:
     struct Services {
         Prompter& prompter;
         Shell& shell;
-        // The files the exit sequence writes; an interactive exit names
-        // those it cannot write (and why) before it exits anyway.
+        // Files the exit sequence writes whose folders are probed (the
+        // worksheet reports its own failure); an interactive exit names
+        // those it could not write, and why, and exits anyway.
         std::function<std::vector<std::string>()> exitFiles;
         // Whether the desktop offers a notification area (the real check
         // unless a test sets another).
@@ -61,7 +62,7 @@ public:
     // window, else shows it.
     void ToggleCalculator();
     // The exit sequence. interactive: a message box names the files that
-    // cannot be written (nothing is asked: the program exits anyway).
+    // could not be written (nothing is asked: the program exits anyway).
     void RequestExit(bool interactive);
 
     bool iconShown() const;

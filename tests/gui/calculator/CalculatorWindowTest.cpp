@@ -3,6 +3,7 @@
 // long line and what the exit sequence writes into the data directory.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 #include "gui/common/QtText.h"
 #include "gui/keypad/KeyButton.h"
 #include "gui/keypad/KeypadPanel.h"
+#include "gui/userdefs/UserFunctionsDialog.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/MemoryPrompter.h"
@@ -47,6 +49,9 @@ class CalculatorWindowTest : public QObject {
 private slots:
     void init();
     void cleanup();
+    // Runs before the exit tests: once the exit has ended the event loop,
+    // a modal dialog's own loop returns at once.
+    void userFunctionFromTheDialogIsCalledInTheDisplay();
     void enterEvaluatesThroughTheDisplay();
     void queuedInputRunsAfterTheCommandInOrder();
     void keysAndMenuEntriesTypeAtTheCaret_data();
@@ -262,4 +267,39 @@ void CalculatorWindowTest::damagedWorksheetIsReportedAndKeptAtExit() {
 }
 
 QTEST_MAIN(CalculatorWindowTest)
+// The Functions menu's "&Edit..." runs the real dialog; the function added
+// there is called from the display straight after the dialog closes.
+void CalculatorWindowTest::userFunctionFromTheDialogIsCalledInTheDisplay() {
+    QAction* edit = nullptr;
+    for (QAction* top : app_->window().menuBar()->actions()) {
+        if (!top->menu()) continue;
+        emit top->menu()->aboutToShow();
+        if (!edit) edit = FindAction(top->menu(), kEditUserFunctionsCommand);
+    }
+    QVERIFY(edit);
+    bool filled = false;
+    QTimer::singleShot(0, this, [&filled] {
+        auto* dialog = qobject_cast<UserFunctionsDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        auto type = [dialog](const char* name, const QString& value) {
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(QString::fromLatin1(name)), value);
+        };
+        type("name", QStringLiteral("mulAdd"));
+        dialog->findChild<QSpinBox*>(QStringLiteral("arguments"))->setValue(2);
+        type("expression", QStringLiteral("a*b+1"));
+        QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("expression")),
+                        Qt::Key_Return);
+        filled = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    edit->trigger();
+    QVERIFY(filled);
+    QVERIFY(prompter_.shown.empty());
+    QVERIFY(guard_->closedTitles().isEmpty());
+    display()->SetFocus();
+    Type(QStringLiteral("muladd(4,5)"));
+    Enter();
+    QCOMPARE(text(), QStringLiteral("muladd(4,5) =\n21\n"));
+}
+
 #include "CalculatorWindowTest.moc"

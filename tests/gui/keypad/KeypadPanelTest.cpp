@@ -53,6 +53,26 @@ private slots:
         QCOMPARE(host_->display.CaretPosition(), static_cast<int>(typed.size()) - caretFromEnd);
     }
 
+    // The default captions on the light key face: only the yellow one is
+    // too faint and gets a dark outline; a faint dark caption a light one.
+    void faintCaptionsGetAContrastingOutline_data() {
+        QTest::addColumn<QColor>("caption");
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<QColor>("outline");
+        const QColor light(0xef, 0xef, 0xef);
+        QTest::newRow("yellow operators") << QColor(Qt::yellow) << light << QColor(Qt::black);
+        QTest::newRow("red digits") << QColor(Qt::red) << light << QColor();
+        QTest::newRow("blue functions") << QColor(Qt::blue) << light << QColor();
+        QTest::newRow("dark on dark") << QColor(0x20, 0x20, 0x40) << QColor(0x30, 0x30, 0x30)
+                                      << QColor(Qt::white);
+    }
+    void faintCaptionsGetAContrastingOutline() {
+        QFETCH(QColor, caption);
+        QFETCH(QColor, face);
+        QFETCH(QColor, outline);
+        QCOMPARE(CaptionOutlineColor(caption, face), outline);
+    }
+
     void displayOperationKeysReachTheHost() {
         QTest::mouseClick(panel_->key(kExeKeyId), Qt::LeftButton);
         QTest::mouseClick(panel_->key(kClearKeyId), Qt::LeftButton);

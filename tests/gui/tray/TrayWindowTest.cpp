@@ -6,6 +6,7 @@
 #include "gui/calculator/CalculatorApp.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
@@ -23,7 +24,9 @@
 #include "gui/finance/FinanceBoxWindow.h"
 #include "gui/tray/ExitSignals.h"
 #include "gui/tray/TrayWindow.h"
+#include "calculator/WorksheetDocument.h"
 #include "platform/FileDialogs.h"
+#include "platform/FileLock.h"
 #include "platform/HelpViewer.h"
 #include "platform/Locations.h"
 #include "platform/MemoryPrompter.h"
@@ -95,6 +98,7 @@ private slots:
     void hiddenStartWithoutTrayShowsTheWindowAfterWaiting();
     void exitWritesEveryFileIntoTheDataDirectory();
     void exitNamesTheFilesItCannotWriteAndStillExits();
+    void worksheetInUseIsNotWrittenOver();
     void damagedFilesDoNotStopTheStart();
     void exitSignalsArriveOnTheGuiThread();
 };
@@ -237,6 +241,24 @@ void TrayWindowTest::exitNamesTheFilesItCannotWriteAndStillExits() {
     const QString text = QString::fromStdString(f.prompter.shown[0].text);
     QVERIFY(text.contains(QString::fromStdString(blocked) + QStringLiteral(": ")));
     QVERIFY(!text.contains(QString::fromStdString(f.File("Recent.cnv"))));
+}
+
+// A worksheet that a quorvix-cli --worksheet run holds is shown but not
+// written: the help line says so at start, and the exit names it.
+void TrayWindowTest::worksheetInUseIsNotWrittenOver() {
+    QTemporaryDir data;
+    const std::string worksheet = JoinPath(data.path().toStdString(), "Quorvix.qws");
+    FileLock cliRun;
+    QCOMPARE(cliRun.Acquire(worksheet), FileLock::Result::Locked);
+    Fixture f(true, nullptr, kTrayWaitMs, data.path());
+    f.window.Start(false);
+    QVERIFY(f.app.window().helpLine()->text().contains(QStringLiteral("quorvix-cli")));
+    f.app.display().SetText("typed here");
+    f.window.RunCommand(kCmdTrayExit);
+    QVERIFY(f.app.exited());
+    QVERIFY(!QFile::exists(QString::fromStdString(worksheet)));
+    QCOMPARE(f.prompter.shown.size(), 1u);
+    QVERIFY(f.prompter.shown[0].text.find(worksheet + ": " + kWorksheetInUse) != std::string::npos);
 }
 
 void TrayWindowTest::damagedFilesDoNotStopTheStart() {

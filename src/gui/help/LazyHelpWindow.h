@@ -1,0 +1,26 @@
+#pragma once
+// The help window, built on the first request: reading the document and
+// laying out its first page is not worth paying at every start, when most
+// runs never open the help.
+
+#include <memory>
+
+#include "gui/help/HelpWindow.h"
+
+namespace quorvix {
+
+class LazyHelpWindow : public HelpViewer {
+public:
+    void OpenAtKeyword(const std::string& keyword) override { Window().OpenAtKeyword(keyword); }
+    void OpenContents() override { Window().OpenContents(); }
+
+private:
+    HelpWindow& Window() {
+        if (!window_) window_ = std::make_unique<HelpWindow>();
+        return *window_;
+    }
+
+    std::unique_ptr<HelpWindow> window_;
+};
+
+}  // namespace quorvix
