@@ -1,6 +1,5 @@
 #include "gui/converter/UnitConverterWindow.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -42,7 +41,10 @@ QPushButton* makeButton(QWidget* parent, const char* text, const char* name) {
 
 UnitConverterWindow::UnitConverterWindow(UnitConverter& converter, HelpViewer& help,
                                          QWidget* parent)
-    : QDialog(parent), converter_(converter), help_(help) {
+    : ToolWindow([&converter](bool shown) { shown ? converter.Show() : converter.Hide(); },
+                 parent),
+      converter_(converter),
+      help_(help) {
     setObjectName(QStringLiteral("unitConverter"));
     setWindowTitle(ToQString(UnitConverter::kCaption));
     setModal(false);
@@ -172,27 +174,6 @@ void UnitConverterWindow::ShowWithValue(double lastResult) {
     converter_.ShowWithValue(lastResult);
     refresh();
     ShowWindow();
-}
-
-void UnitConverterWindow::ShowWindow() {
-    show();
-    raise();
-    activateWindow();
-}
-
-void UnitConverterWindow::showEvent(QShowEvent* event) {
-    converter_.Show();
-    QDialog::showEvent(event);
-}
-
-void UnitConverterWindow::reject() {
-    converter_.Hide();
-    hide();
-}
-
-void UnitConverterWindow::closeEvent(QCloseEvent* event) {
-    converter_.Hide();
-    QDialog::closeEvent(event);
 }
 
 }  // namespace quorvix

@@ -9,7 +9,7 @@
 // recent list is written by the logic's SaveRecent(), which the owner of the
 // UnitConverter calls at exit.
 
-#include <QDialog>
+#include "gui/common/ToolWindow.h"
 
 #include "platform/HelpViewer.h"
 #include "shell/UnitConverter.h"
@@ -19,7 +19,7 @@ class QLineEdit;
 
 namespace quorvix {
 
-class UnitConverterWindow : public QDialog {
+class UnitConverterWindow : public ToolWindow {
     Q_OBJECT
 public:
     UnitConverterWindow(UnitConverter& converter, HelpViewer& help, QWidget* parent = nullptr);
@@ -27,16 +27,11 @@ public:
     // "Show &Unit Converter" of the calculator's Options menu: the last
     // result becomes the value, then the window is shown and activated.
     void ShowWithValue(double lastResult);
-    // The tray menu's entry: shows the window with its fields unchanged.
-    void ShowWindow();
+    // The tray menu's entry is ShowWindow(): the fields stay unchanged.
     // Copies the logic's texts, recent list, selections and focus into the widgets.
     void refresh();
 
-    void reject() override;  // Escape: hide
-
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,7 +1,6 @@
 #include "gui/finance/FinanceBoxWindow.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -37,7 +36,9 @@ constexpr AmountRow kAmountRows[] = {
 }  // namespace
 
 FinanceBoxWindow::FinanceBoxWindow(FinanceBox& box, HelpViewer& help, QWidget* parent)
-    : QDialog(parent), box_(box), help_(help) {
+    : ToolWindow([&box](bool shown) { shown ? box.Show() : box.Hide(); }, parent),
+      box_(box),
+      help_(help) {
     setObjectName(QStringLiteral("financeBox"));
     setWindowTitle(ToQString(FinanceBox::kCaption));
     setModal(false);
@@ -126,27 +127,6 @@ void FinanceBoxWindow::calculate(int field) {
     box_.SetTiming(timing_->currentIndex());
     box_.Calculate(static_cast<FinanceField>(field));
     refresh();
-}
-
-void FinanceBoxWindow::ShowWindow() {
-    show();
-    raise();
-    activateWindow();
-}
-
-void FinanceBoxWindow::showEvent(QShowEvent* event) {
-    box_.Show();
-    QDialog::showEvent(event);
-}
-
-void FinanceBoxWindow::reject() {
-    box_.Hide();
-    hide();
-}
-
-void FinanceBoxWindow::closeEvent(QCloseEvent* event) {
-    box_.Hide();
-    QDialog::closeEvent(event);
 }
 
 }  // namespace quorvix

@@ -9,7 +9,7 @@
 // showing it (show() or ShowWindow()) marks it visible, so the logic's
 // visible() is what the settings record at exit.
 
-#include <QDialog>
+#include "gui/common/ToolWindow.h"
 
 #include "finance/FinanceBox.h"
 #include "platform/HelpViewer.h"
@@ -21,21 +21,14 @@ class QPushButton;
 
 namespace quorvix {
 
-class FinanceBoxWindow : public QDialog {
+class FinanceBoxWindow : public ToolWindow {
     Q_OBJECT
 public:
     FinanceBoxWindow(FinanceBox& box, HelpViewer& help, QWidget* parent = nullptr);
 
-    // "Show &Finance Box": shows, raises and activates the window.
-    void ShowWindow();
+    // "Show &Finance Box" is ShowWindow(): shown, raised and activated.
     // Copies the logic's field texts, choices and focus into the widgets.
     void refresh();
-
-    void reject() override;  // Escape and Close: hide
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildUi();
