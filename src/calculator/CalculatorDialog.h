@@ -20,6 +20,7 @@
 namespace quorvix {
 
 class Prompter;
+struct ClassifiedLine;
 
 // The entries of the display's context menu.
 enum class DisplayMenuCommand {
@@ -136,6 +137,15 @@ private:
     // reading ran above the first line.
     int CurrentLineStart() const;
     std::string ListingValue(const std::string& formula);
+    // The steps of EvaluateCurrentLine after the line is classified.
+    LineOutcome ShowVariablesCommand();
+    LineOutcome EvaluateLine(const ClassifiedLine& line);
+    // Marks a parse failure on the line: the failing characters of an
+    // expression, a caret at the failure in an assignment's formula.
+    void SelectParseError(const ClassifiedLine& line);
+    // Writes " =" (unless typed), the answer and the line breaks, and makes
+    // the value the last answer.
+    void WriteAnswer(double value, bool typedEquals);
     void ShowNextTip();
 
     CalculatorDisplay& display_;

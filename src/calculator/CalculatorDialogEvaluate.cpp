@@ -2,32 +2,16 @@
 // prefix, assignments and the answer written under the line.
 
 #include <algorithm>
+#include <optional>
 
 #include "calculator/CalculatorDialog.h"
-#include "calculator/FunctionCatalogue.h"
+#include "calculator/LineClassifier.h"
+#include "calculator/VariableAssignment.h"
+#include "engine/TextRules.h"
 
 namespace quorvix {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string TrimRight(std::string text) {
-    while (!text.empty() && IsBlank(text.back())) text.pop_back();
-    return text;
-}
-
-std::string TrimLeft(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    return text.substr(i);
-}
-
-bool StartsWithOperator(const std::string& s) {
-    if (s.empty()) return false;
-    const char c = s.front();
-    return c == '+' || c == '-' || c == '*' || c == '/' || c == '^' || c == '%' || c == '!';
-}
 
 // A line's text without its line break, read within the display's limit.
 std::string ReadLineText(const CalculatorDisplay& display, int line) {
@@ -45,10 +29,10 @@ int CalculatorDialog::CurrentLineStart() const {
 
 bool CalculatorDialog::IsRefusedVariableName(const std::string& name) const {
     if (name.empty() || !Evaluator::IsValidName(name)) return true;
-    if (NamesEqual(name, "T") || NamesEqual(name, "ANS")) return true;
+    if (EqualsIgnoringCase(name, "T") || EqualsIgnoringCase(name, "ANS")) return true;
     if (userFunctions_ != nullptr) {
         for (const UserFunctionEntry& function : *userFunctions_)
-            if (NamesEqual(function.upperName, name)) return true;
+            if (EqualsIgnoringCase(function.upperName, name)) return true;
     }
     return false;
 }
@@ -68,97 +52,73 @@ void CalculatorDialog::ReadCurrentLine() {
 
 CalculatorDialog::LineOutcome CalculatorDialog::EvaluateCurrentLine() {
     ReadCurrentLine();
-    std::string t = TrimRight(expressionText_);
-    const std::string s = TrimLeft(t);
-    if (s.empty()) {
-        display_.SetFocus();
-        return LineOutcome::Nothing;
+    const ClassifiedLine line = ClassifyLine(expressionText_);
+    switch (line.kind) {
+        case LineKind::Blank:
+            display_.SetFocus();
+            return LineOutcome::Nothing;
+        case LineKind::Comment:
+            display_.StartNewLine();
+            return LineOutcome::Comment;
+        case LineKind::ClearDisplay:
+            ClearDisplay();
+            return LineOutcome::Command;
+        case LineKind::Exit:
+            RequestExit();
+            return LineOutcome::Command;
+        case LineKind::ClearVariables:
+            ConfirmClearVariables();
+            return LineOutcome::Command;
+        case LineKind::ShowVariables:
+            return ShowVariablesCommand();
+        case LineKind::Expression:
+        case LineKind::Assignment:
+            break;
     }
-    if (s.front() == '\'') {
-        display_.StartNewLine();
-        return LineOutcome::Comment;
-    }
-
-    if (NamesEqual(s, "CLR") || NamesEqual(s, "CLEAR")) {
-        ClearDisplay();
-        return LineOutcome::Command;
-    }
-    if (NamesEqual(s, "EXIT") || NamesEqual(s, "OFF")) {
-        RequestExit();
-        return LineOutcome::Command;
-    }
-    if (NamesEqual(s, "CLEARVARS") || NamesEqual(s, "CV")) {
-        ConfirmClearVariables();
-        return LineOutcome::Command;
-    }
-    if (NamesEqual(s, "SHOWVARS") || NamesEqual(s, "SV")) {
-        const bool complete = ShowVariables();
-        display_.SetFocus();
-        if (!complete) {
-            ShowHelpText("Error: " + evaluator_.Message(kEvaluationCancelled));
-            return LineOutcome::Failed;
-        }
-        return LineOutcome::Command;
-    }
-
-    bool typedEquals = false;
-    if (t.back() == '=') {
-        t.pop_back();
-        typedEquals = true;
-    }
-    const std::size_t found = t.find('=');
-    const int q = found == std::string::npos ? -1 : static_cast<int>(found);
-
-    if (q < 1 && StartsWithOperator(s)) {
-        // "-3" means "ANS-3", on the display as well.
-        t = "ANS" + t;
+    if (line.ansPrefixed) {
+        // The display line gets the prefix too.
         display_.QueueKey(DisplayKey::Home);
         InsertText("ANS");
         display_.QueueKey(DisplayKey::End);
     }
+    return EvaluateLine(line);
+}
 
-    const bool assignment = q >= 1;
-    bool createdVariable = false;
-    int variableIndex = -1;
-    std::string oldFormula;
-    if (assignment) {
-        const std::string name = TrimLeft(TrimRight(t.substr(0, static_cast<std::size_t>(q))));
-        if (IsRefusedVariableName(name)) {
+CalculatorDialog::LineOutcome CalculatorDialog::ShowVariablesCommand() {
+    const bool complete = ShowVariables();
+    display_.SetFocus();
+    if (!complete) {
+        ShowHelpText("Error: " + evaluator_.Message(kEvaluationCancelled));
+        return LineOutcome::Failed;
+    }
+    return LineOutcome::Command;
+}
+
+CalculatorDialog::LineOutcome CalculatorDialog::EvaluateLine(const ClassifiedLine& line) {
+    std::optional<VariableAssignment> assignment;
+    if (line.kind == LineKind::Assignment) {
+        if (IsRefusedVariableName(line.name)) {
             ShowHelpText("Invalid variable name");
             const int start = CurrentLineStart();
-            display_.SetSelection(start, start + q);
+            display_.SetSelection(start, start + line.equalsIndex);
             display_.SetFocus();
             return LineOutcome::Failed;
         }
-        oldFormula = evaluator_.FindVariable(name);
-        const int countBefore = evaluator_.VariableCount();
-        variableIndex = evaluator_.SetVariable(name, t.substr(static_cast<std::size_t>(q) + 1));
-        createdVariable = evaluator_.VariableCount() > countBefore;
-        t = name;
+        assignment.emplace(evaluator_, line.name, line.formula);
     }
 
-    evaluator_.SetExpression(t);
+    evaluator_.SetExpression(line.expression);
     const EvalError parseError = evaluator_.Parse();
     if (parseError != 0) {
         // A cancelled expansion is no fault of the text.
         const char* prefix = parseError == kEvaluationCancelled ? "Error: " : "Syntax error: ";
         ShowHelpText(prefix + evaluator_.Message(parseError));
-        const int start = CurrentLineStart();
-        if (assignment) {
-            display_.SetSelection(start + evaluator_.ErrorPosition() + q + 1,
-                                  start + evaluator_.ErrorPosition() + q + 1);
-            // A formula that does not parse is not kept.
-            if (createdVariable)
-                evaluator_.RemoveVariable(variableIndex);
-            else
-                evaluator_.SetVariableText(variableIndex, oldFormula);
-        } else {
-            const int errorStart = start + evaluator_.ErrorPosition();
-            display_.SetSelection(errorStart, errorStart + evaluator_.ErrorLength());
-        }
+        SelectParseError(line);
         display_.SetFocus();
-        return LineOutcome::Failed;
+        return LineOutcome::Failed;  // a formula that does not parse is not kept
     }
+    // From here on the assignment stays, even when its evaluation fails.
+    if (assignment) assignment->Commit();
 
     const double value = evaluator_.Evaluate();
     const EvalError evalError = evaluator_.LastError();
@@ -167,7 +127,23 @@ CalculatorDialog::LineOutcome CalculatorDialog::EvaluateCurrentLine() {
         display_.SetFocus();
         return LineOutcome::Failed;
     }
+    WriteAnswer(value, line.typedEquals);
+    return LineOutcome::Answer;
+}
 
+void CalculatorDialog::SelectParseError(const ClassifiedLine& line) {
+    const int start = CurrentLineStart();
+    const int position = evaluator_.ErrorPosition();
+    if (line.kind == LineKind::Assignment) {
+        // The error lies in the formula after the '=': a caret there.
+        const int caret = start + line.equalsIndex + 1 + position;
+        display_.SetSelection(caret, caret);
+    } else {
+        display_.SetSelection(start + position, start + position + evaluator_.ErrorLength());
+    }
+}
+
+void CalculatorDialog::WriteAnswer(double value, bool typedEquals) {
     const std::string answer =
         evaluator_.HasTextResult() ? evaluator_.ResultText() : FormatResult(value);
     display_.MoveToLineEnd();
@@ -183,7 +159,6 @@ CalculatorDialog::LineOutcome CalculatorDialog::EvaluateCurrentLine() {
     helpKeyword_.clear();
     pendingInsert_ = false;
     display_.SetFocus();
-    return LineOutcome::Answer;
 }
 
 }  // namespace quorvix

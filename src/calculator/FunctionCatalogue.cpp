@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/TextRules.h"
+
 namespace quorvix {
 
 namespace {
@@ -252,8 +254,6 @@ const std::array<FunctionGroupInfo, kFunctionGroupCount>& Groups() {
     return groups;
 }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // The groups LookUpFunction searches, in its order.
 constexpr FunctionGroup kLookUpOrder[] = {
     FunctionGroup::Trigonometric, FunctionGroup::Algebraic, FunctionGroup::Financial,
@@ -261,13 +261,6 @@ constexpr FunctionGroup kLookUpOrder[] = {
     FunctionGroup::Bitwise,       FunctionGroup::BaseConversion,
 };
 }  // namespace
-
-bool NamesEqual(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-    return true;
-}
 
 const FunctionGroupInfo& FunctionGroupAt(FunctionGroup group) {
     return Groups()[static_cast<std::size_t>(group)];
@@ -284,9 +277,9 @@ std::optional<FunctionInfo> LookUpFunction(std::string_view name,
                                            std::span<const FunctionInfo> userFunctions) {
     for (const FunctionGroup group : kLookUpOrder)
         for (const FunctionInfo& row : FunctionGroupAt(group).rows)
-            if (NamesEqual(row.name, name)) return row;
+            if (EqualsIgnoringCase(row.name, name)) return row;
     for (const FunctionInfo& row : userFunctions)
-        if (NamesEqual(row.name, name)) return row;
+        if (EqualsIgnoringCase(row.name, name)) return row;
     return std::nullopt;
 }
 

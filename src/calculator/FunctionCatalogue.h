@@ -53,7 +53,4 @@ const FunctionInfo* FunctionForCommand(int command);
 std::optional<FunctionInfo> LookUpFunction(std::string_view name,
                                            std::span<const FunctionInfo> userFunctions = {});
 
-// Case-insensitive equality of two names (ASCII letters).
-bool NamesEqual(std::string_view a, std::string_view b);
-
 }  // namespace quorvix

@@ -5,6 +5,7 @@
 
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadKeys.h"
+#include "engine/TextRules.h"
 
 namespace quorvix {
 
@@ -57,13 +58,13 @@ constexpr std::array<const char*, 8> kOperatorNames = {
 
 bool IsTrigonometric(std::string_view caption) {
     for (const char* name : {"sin", "cos", "tan", "csc", "sec", "cot"})
-        if (NamesEqual(caption, name)) return true;
+        if (EqualsIgnoringCase(caption, name)) return true;
     return false;
 }
 
 std::string LayoutKeyName(std::string_view caption, bool inv, bool hyp) {
     for (const auto& [shown, name] : kLayoutCaptionNames) {
-        if (!NamesEqual(caption, shown)) continue;
+        if (!EqualsIgnoringCase(caption, shown)) continue;
         std::string spoken = name;
         if (IsTrigonometric(caption)) {
             if (hyp) spoken = "hyperbolic " + spoken;

@@ -2,7 +2,7 @@
 
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
-#include "userdefs/EditorList.h"
+#include "engine/TextRules.h"
 
 namespace quorvix {
 
@@ -11,7 +11,7 @@ std::size_t Slot(int keyId) { return static_cast<std::size_t>(keyId - kFirstKeyI
 
 bool IsTrigonometricName(const std::string& caption) {
     for (const char* name : {"SIN", "COS", "TAN", "SEC", "CSC", "COT"})
-        if (NamesEqual(caption, name)) return true;
+        if (EqualsIgnoringCase(caption, name)) return true;
     return false;
 }
 }  // namespace
@@ -144,7 +144,7 @@ CaptionOrigin KeyCaptionOrigin(int keyWidth, int keyHeight, int textWidth, int t
 
 bool CustomKeysEditor::Change() {
     if (selected_ < 0) return false;
-    const std::string caption = TrimBlanks(editText);
+    const std::string caption(TrimSpacesAndTabs(editText));
     if (caption.empty()) return false;
     captions_[static_cast<std::size_t>(selected_)] = caption;
     return true;

@@ -6,8 +6,8 @@
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
 #include "calculator/KeypadKeys.h"
+#include "engine/TextRules.h"
 #include "platform/HelpViewer.h"
-#include "userdefs/EditorList.h"
 
 namespace quorvix {
 
@@ -113,7 +113,7 @@ std::string TooltipFor(int controlId, std::string_view caption,
         default: break;
     }
     if (const auto row = LookUpFunction(caption, userFunctions))
-        return TrimBlanks(row->description);
+        return std::string(TrimSpacesAndTabs(row->description));
     return {};
 }
 

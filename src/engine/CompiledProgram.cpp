@@ -56,7 +56,7 @@ bool IsPlainFunction2(int id) { return id == kLogN || id == kMod; }
 
 std::unique_ptr<CompiledProgram> CompiledProgram::Compile(const ExprNode& root) {
     auto program = std::unique_ptr<CompiledProgram>(new CompiledProgram());
-    program->slots_ = root.slots;
+    program->slots_ = root.valueSlots;
     program->owner_ = root.owner;
     if (!root.owner || !program->Emit(root, 0)) return nullptr;
     // Every push spills the accumulator, the first one included.
@@ -91,7 +91,7 @@ bool CompiledProgram::Emit(const ExprNode& node, int depth) {
             Push(kPushConstant, 0, node.value, 1);
             return true;
         case kSlotNode:
-            if (node.index < 0 || node.slots != slots_) return false;
+            if (node.index < 0 || node.valueSlots != slots_) return false;
             Push(kPushSlot, node.index, 0.0, 1);
             return true;
         case kCallNode: break;
@@ -126,7 +126,7 @@ bool CompiledProgram::EmitChainOrOperator(const ExprNode& top, int depth) {
     if (!n->left) return false;
     auto isConstant = [](const ExprNode* x) { return x && x->kind == kNumberNode && x->parsed; };
     auto isSlot = [this](const ExprNode* x) {
-        return x && x->kind == kSlotNode && x->parsed && x->index >= 0 && x->slots == slots_;
+        return x && x->kind == kSlotNode && x->parsed && x->index >= 0 && x->valueSlots == slots_;
     };
     const ExprNode* first = n->left.get();
     const ExprNode* firstRight = n->right.get();

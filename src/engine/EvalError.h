@@ -1,4 +1,9 @@
 #pragma once
+// The engine's one failure channel: an EvalError code (0 for success) that
+// every parse, evaluation, built-in function and solver operator returns,
+// and the fixed message of each code that the window and the terminal show
+// after "Syntax error: " or "Error: ".
+
 #include <cstdint>
 
 namespace quorvix {

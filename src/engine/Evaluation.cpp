@@ -196,7 +196,7 @@ EvalError EvaluateNode(ExprNode& node) {
     errno = 0;
     switch (node.kind) {
         case kSlotNode: {
-            const std::vector<ValueSlot>* slots = node.slots;
+            const std::vector<ValueSlot>* slots = node.valueSlots;
             if (!slots || node.index < 0 || static_cast<std::size_t>(node.index) >= slots->size()) {
                 node.error = kBadArgument;
             } else {
@@ -226,7 +226,7 @@ ExprNode* SolverFunctionArgument(ExprNode& call) {
 }
 
 EvalError SampleFunction(ExprNode& f, double x, double& value) {
-    if (f.slots && !f.slots->empty()) (*f.slots)[0].value = x;
+    if (f.valueSlots && !f.valueSlots->empty()) (*f.valueSlots)[0].value = x;
     const EvalError code = EvaluateNode(f);
     value = f.value;
     return code;

@@ -1,26 +1,16 @@
 #include "engine/Evaluator.h"
 
-#include <cctype>
 #include <cerrno>
 
 #include "engine/FunctionDispatch.h"
 #include "engine/Parser.h"
+#include "engine/TextRules.h"
 
 namespace quorvix {
 
-namespace {
-
-std::string ToUpper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
-}
-
-}  // namespace
-
 Evaluator::Evaluator() {
     root_.owner = this;
-    root_.slots = &slots_;
+    root_.valueSlots = &slots_;
 }
 
 Evaluator::~Evaluator() = default;
@@ -40,7 +30,7 @@ UnitConversionService* Evaluator::unitConversion() const { return unitService_; 
 void Evaluator::SetExpression(std::string_view text) {
     root_.Reset();
     root_.ownText.clear();
-    expression_ = ToUpper(text);
+    expression_ = UpperCaseText(text);
     root_.text = expression_;
     errorLength_ = 1;
 }
@@ -98,7 +88,7 @@ void Evaluator::SetSlotValue(int index, double value) {
 }
 
 int Evaluator::FindVariableIndex(std::string_view name) const {
-    const auto it = variableIndex_.find(ToUpper(name));
+    const auto it = variableIndex_.find(UpperCaseText(name));
     return it == variableIndex_.end() ? -1 : it->second;
 }
 
@@ -115,7 +105,7 @@ int Evaluator::SetVariable(std::string_view name, std::string_view expression) {
     }
     variables_.push_back(Variable{std::string(name), std::string(expression)});
     const int added = static_cast<int>(variables_.size()) - 1;
-    variableIndex_.emplace(ToUpper(name), added);
+    variableIndex_.emplace(UpperCaseText(name), added);
     return added;
 }
 
@@ -132,7 +122,7 @@ void Evaluator::RemoveVariable(int index) {
 void Evaluator::RebuildVariableIndex() {
     variableIndex_.clear();
     for (std::size_t i = 0; i < variables_.size(); ++i)
-        variableIndex_.emplace(ToUpper(variables_[i].name), static_cast<int>(i));
+        variableIndex_.emplace(UpperCaseText(variables_[i].name), static_cast<int>(i));
 }
 
 void Evaluator::ClearVariables() {

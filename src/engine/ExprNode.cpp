@@ -32,8 +32,6 @@ void ExprNode::Reset() {
     index = 0;
     resultText.clear();
     parsed = false;
-    current = 0;
-    position = -1;
     errorPosition = 0;
     error = kNoError;
     hasText = false;

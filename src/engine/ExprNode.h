@@ -1,6 +1,7 @@
 #pragma once
-// One node of a parsed expression. The parser fills it from its text; the
-// evaluator computes it (repeatedly, if needed) into `value`.
+// One node of a parsed expression. The parser fills it from its text (its
+// scanning state stays in the parser); the evaluator computes it
+// (repeatedly, if needed) into `value`.
 
 #include <cstdint>
 #include <memory>
@@ -37,31 +38,43 @@ public:
     // Frees both subtrees without recursing down long left spines.
     void FreeChildren();
 
+    // --- The tree: what the parser made of the text ------------------------
     std::int32_t kind = kNumberNode;
-    double value = 0.0;
+    double value = 0.0;  // a number's value; after evaluation, the result
     std::string token;            // literal text, operator character or name
     std::int32_t functionId = 0;  // for calls
     std::unique_ptr<ExprNode> left;
     std::unique_ptr<ExprNode> right;
     std::int32_t index = 0;  // slot index, or the user function's list index
+    bool listMode = false;   // parsed as an argument list: separators split
 
-    // The source text, upper-cased. It views characters owned by the owner's
-    // expression, by this node's ownText, or by an ancestor's ownText.
+    // --- The text the node was parsed from ---------------------------------
+    // The source text, upper-cased; for a string node the characters
+    // between the quotes. It owns nothing: it views
+    //   - the owner Evaluator's expression (valid until its next
+    //     SetExpression), or
+    //   - this node's ownText, or an ancestor's ownText (valid while that
+    //     node lives and keeps its ownText).
+    // A node's children never outlive it, and ownText is only replaced on
+    // a node that has no children (a variable expanded while parsing), so a
+    // parsed tree's views stay valid until the owner sets a new expression.
     std::string_view text;
     std::string ownText;     // storage for a variable's formula expanded here
+
+    // --- Outcome of parsing and of the last evaluation ---------------------
     std::string resultText;  // result of a text-valued function (HEX, FZEROS, ...)
-
     bool parsed = false;
-    char current = 0;           // the scanner's current non-blank character
-    std::int32_t position = -1;  // the scanner's index into text
-    std::int32_t errorPosition = 0;
+    std::int32_t errorPosition = 0;  // index into text of a parse failure
     EvalError error = kNoError;
+    bool hasText = false;  // resultText is the value (text-valued function)
 
-    std::vector<ValueSlot>* slots = nullptr;
+    // --- Shared by the whole tree ------------------------------------------
+    // The owner's value slots (t, ANS, a user function's arguments), which
+    // slot nodes read.
+    std::vector<ValueSlot>* valueSlots = nullptr;
     Evaluator* owner = nullptr;
-    bool listMode = false;
-    bool hasText = false;
 
+    // --- Evaluation aids ---------------------------------------------------
     // A run of operators of one precedence level ("1+2-3+4") is a left-deep
     // chain of binary nodes. Each node of the chain below the top points to
     // the node above it here, so the chain is evaluated and freed by a loop

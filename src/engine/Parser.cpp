@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "engine/BuiltinNames.h"
 #include "engine/Cancellation.h"
 #include "engine/Evaluator.h"
+#include "engine/TextRules.h"
 
 namespace quorvix {
 
@@ -20,7 +22,6 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-bool IsBlank(char c) { return c == ' '; }
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool IsNameChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
@@ -33,16 +34,6 @@ int FunctionIdOfOperator(char op) {
         case '/': return kDivide;
         default: return kPower;
     }
-}
-
-std::string_view TrimRight(std::string_view s) {
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    return TrimRight(s);
 }
 
 // Offset of a view inside the text it was cut from.
@@ -98,6 +89,15 @@ struct Context {
     unsigned expansions = 0;
 };
 
+// Where one pass over a node's text has got to, once it examines the text
+// from its first non-blank character on (postfix operator, group, literal,
+// string or name): the index of the character looked at, and that
+// character (0 past the end). It lives only during that pass.
+struct Scanner {
+    std::size_t position = 0;
+    char current = 0;
+};
+
 // How many variable expansions pass between two looks at the cancel flag.
 constexpr unsigned kExpansionsPerCancelCheck = 64;
 
@@ -115,7 +115,7 @@ std::unique_ptr<ExprNode> MakeChild(const ExprNode& parent, std::string_view tex
     if (--ctx.nodesLeft < 0) return nullptr;
     auto child = std::make_unique<ExprNode>();
     child->owner = parent.owner;
-    child->slots = parent.slots;
+    child->valueSlots = parent.valueSlots;
     child->text = text;
     child->listMode = listMode;
     return child;
@@ -138,7 +138,7 @@ EvalError CheckNesting(ExprNode& node, Context& ctx) {
         if (c == '!' || c == '%') {
             if (++postfixRun > kMaxPostfixRun)
                 return Fail(node, ctx, kUnexpectedCharacter, static_cast<int>(i), 1);
-        } else if (!IsBlank(c)) {
+        } else if (!IsSpace(c)) {
             postfixRun = 0;
         }
     }
@@ -161,13 +161,13 @@ bool DigitEndsName(std::string_view t, std::size_t j) {
 // the sign is an operator.
 bool IsExponentSign(std::string_view t, std::size_t i, std::size_t end) {
     std::size_t j = i + 1;
-    while (j < end && IsBlank(t[j])) ++j;
+    while (j < end && IsSpace(t[j])) ++j;
     if (j >= end || !IsDigit(t[j])) return false;
     std::size_t k = i;
-    while (k > 0 && IsBlank(t[k - 1])) --k;
+    while (k > 0 && IsSpace(t[k - 1])) --k;
     if (k == 0 || (t[k - 1] != 'E' && t[k - 1] != 'D')) return false;
     --k;
-    while (k > 0 && IsBlank(t[k - 1])) --k;
+    while (k > 0 && IsSpace(t[k - 1])) --k;
     if (k == 0) return false;
     if (t[k - 1] == DecimalSeparator()) return true;
     return IsDigit(t[k - 1]) && !DigitEndsName(t, k - 1);
@@ -175,14 +175,14 @@ bool IsExponentSign(std::string_view t, std::size_t i, std::size_t end) {
 
 bool HasNonBlank(std::string_view t, std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i) {
-        if (!IsBlank(t[i])) return true;
+        if (!IsSpace(t[i])) return true;
     }
     return false;
 }
 
 bool HasNonBlankBefore(std::string_view t, std::size_t i) {
     while (i > 0) {
-        if (!IsBlank(t[--i])) return true;
+        if (!IsSpace(t[--i])) return true;
     }
     return false;
 }
@@ -312,18 +312,19 @@ int CountSeparators(std::string_view t) {
 }
 
 // The arguments of a call (or the operand of a postfix operator).
-EvalError ParseArguments(ExprNode& node, Context& ctx, int depth, int minArgs, int maxArgs) {
+EvalError ParseArguments(ExprNode& node, Context& ctx, int depth, const Scanner& scan, int minArgs,
+                         int maxArgs) {
     const std::string_view t = node.text;
     std::string_view args;
-    if (node.current == '(') {
+    if (scan.current == '(') {
         // Between the '(' and the last character (the closing parenthesis).
-        const std::size_t from = static_cast<std::size_t>(node.position) + 1;
+        const std::size_t from = scan.position + 1;
         args = from < t.size() ? t.substr(from, t.size() - 1 - from) : t.substr(t.size());
     } else {
-        args = t.substr(static_cast<std::size_t>(node.position));
+        args = t.substr(scan.position);
     }
-    args = Trim(args);
-    const int afterParen = node.position + 1;
+    args = TrimSpaces(args);
+    const int afterParen = static_cast<int>(scan.position) + 1;
     if (args.empty()) {
         if (minArgs <= 0 && maxArgs >= 0) {
             node.parsed = true;
@@ -411,19 +412,20 @@ bool ReadRadix(std::string_view lit, int base, double& value) {
     return true;
 }
 
-EvalError ParseNumber(ExprNode& node, Context& ctx) {
+EvalError ParseNumber(ExprNode& node, Context& ctx, const Scanner& scan) {
     const std::string_view t = node.text;
     const int textLength = static_cast<int>(t.size());
-    std::string_view lit = t.substr(static_cast<std::size_t>(node.position));
-    if (node.current == '#') {
+    const int at = static_cast<int>(scan.position);
+    std::string_view lit = t.substr(scan.position);
+    if (scan.current == '#') {
         lit.remove_prefix(1);
-        if (lit.empty()) return Fail(node, ctx, kInvalidNumber, node.position, textLength);
+        if (lit.empty()) return Fail(node, ctx, kInvalidNumber, at, textLength);
     }
     double value = 0.0;
     const int base = ctx.owner.numberBase();
     const bool ok = base == 10 ? ReadDecimal(lit, value) : ReadRadix(lit, base, value);
     errno = 0;
-    if (!ok) return Fail(node, ctx, kInvalidNumber, node.position, textLength);
+    if (!ok) return Fail(node, ctx, kInvalidNumber, at, textLength);
     node.kind = kNumberNode;
     node.value = value;
     node.token.assign(lit);
@@ -431,110 +433,166 @@ EvalError ParseNumber(ExprNode& node, Context& ctx) {
     return kNoError;
 }
 
-EvalError ParseString(ExprNode& node, Context& ctx) {
+EvalError ParseString(ExprNode& node, Context& ctx, const Scanner& scan) {
     const std::string_view t = node.text;
     if (t.back() != '"') return Fail(node, ctx, kUnclosedString, 0, static_cast<int>(t.size()));
-    const std::size_t open = static_cast<std::size_t>(node.position);
+    const std::size_t open = scan.position;
     node.kind = kStringNode;
     node.text = open + 1 < t.size() ? t.substr(open + 1, t.size() - open - 2) : t.substr(t.size());
     node.parsed = true;
     return kNoError;
 }
 
-EvalError ParseName(ExprNode& node, Context& ctx, int depth) {
-    const std::string_view t = node.text;
-    const std::size_t s = static_cast<std::size_t>(node.position);
-    std::size_t scan = s;
-    while (scan < t.size() && (IsNameChar(t[scan]) || IsBlank(t[scan]))) ++scan;
-    node.position = static_cast<int>(scan);
-    node.current = scan < t.size() ? t[scan] : 0;
-    const std::string_view name = Trim(t.substr(s, scan - s));
-    node.token.assign(name);
-    const int nameLength = static_cast<int>(name.size());
+// ---- Names -----------------------------------------------------------------
+// A name is looked up in this order, the first match deciding: PI and
+// RAND/RND, the built-in functions, the owner's user functions, its value
+// slots, its variables. In unit mode nothing is looked up.
 
-    Evaluator& owner = *node.owner;
-    if (owner.unitMode()) {
-        node.kind = kSlotNode;
-        node.index = -1;
-        node.parsed = true;
-        return kNoError;
-    }
+// Moves the scanner over the name that starts at it (letters, digits, '_'
+// and the blanks between them) and returns the name without the blanks
+// around it. "A B" is one name, which matches nothing.
+std::string_view ScanName(std::string_view t, Scanner& scan) {
+    const std::size_t start = scan.position;
+    std::size_t end = start;
+    while (end < t.size() && (IsNameChar(t[end]) || IsSpace(t[end]))) ++end;
+    scan.position = end;
+    scan.current = end < t.size() ? t[end] : 0;
+    return TrimSpaces(t.substr(start, end - start));
+}
+
+// A unit text's name (SQUARE METER): a leaf that only carries its token.
+EvalError MakeNameLeaf(ExprNode& node) {
+    node.kind = kSlotNode;
+    node.index = -1;
+    node.parsed = true;
+    return kNoError;
+}
+
+// PI (a number) and RAND or RND (a call without arguments) need no
+// parentheses; whatever follows them in the operand is not examined.
+bool ParseBareName(ExprNode& node, std::string_view name) {
     if (name == "PI") {
         node.kind = kNumberNode;
         node.value = kPi;
         node.parsed = true;
-        return kNoError;
+        return true;
     }
     if (name == "RAND" || name == "RND") {
         node.kind = kCallNode;
         node.functionId = kRand;
         node.parsed = true;
-        return kNoError;
+        return true;
     }
-    int functionId = 0, minArgs = 0, maxArgs = 0;
-    if (const BuiltinFunction* f = FindBuiltinFunction(name)) {
-        functionId = f->id;
-        minArgs = f->minArgs;
-        maxArgs = f->maxArgs;
-    } else if (const auto* list = owner.UserFunctions()) {
-        for (std::size_t i = 0; i < list->size(); ++i) {
-            const UserFunctionEntry& entry = (*list)[i];
-            if (!entry.evaluator || entry.upperName != name) continue;
-            if (!Evaluator::IsValidName(name) || name == "T" || name == "ANS") continue;
-            functionId = kUserFunction;
-            node.index = static_cast<int>(i);
-            minArgs = maxArgs = entry.evaluator->SlotCount() - 1;
-            if (entry.evaluator.get() != &owner) entry.evaluator->Parse();
-            break;
-        }
+    return false;
+}
+
+// A function name found by the lookups: its functionId, its argument range
+// and, for a user function, its index in the owner's list.
+struct FunctionRef {
+    int id = 0;
+    int minArgs = 0;
+    int maxArgs = 0;
+    int index = 0;
+};
+
+std::optional<FunctionRef> FindBuiltin(std::string_view name) {
+    const BuiltinFunction* f = FindBuiltinFunction(name);
+    if (f == nullptr) return std::nullopt;
+    return FunctionRef{f->id, f->minArgs, f->maxArgs, 0};
+}
+
+// The owner's user function of that (upper-case) name, whose arguments are
+// its slots except t. Its own body is parsed here, on first use, unless the
+// function is the owner itself.
+std::optional<FunctionRef> FindUserFunction(Evaluator& owner, std::string_view name) {
+    const std::vector<UserFunctionEntry>* list = owner.UserFunctions();
+    if (list == nullptr) return std::nullopt;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const UserFunctionEntry& entry = (*list)[i];
+        if (!entry.evaluator || entry.upperName != name) continue;
+        if (!Evaluator::IsValidName(name) || name == "T" || name == "ANS") continue;
+        const int argumentCount = entry.evaluator->SlotCount() - 1;
+        if (entry.evaluator.get() != &owner) entry.evaluator->Parse();
+        return FunctionRef{kUserFunction, argumentCount, argumentCount, static_cast<int>(i)};
     }
-    if (functionId == 0) {
-        const std::vector<ValueSlot>& slots = owner.Slots();
-        for (std::size_t i = 0; i < slots.size(); ++i) {
-            const std::string& slotName = slots[i].name;
-            if (slotName.size() != name.size() || slotName.empty()) continue;
-            bool same = true;
-            for (std::size_t j = 0; j < name.size() && same; ++j)
-                same = std::toupper(static_cast<unsigned char>(slotName[j])) == name[j];
-            if (!same) continue;
-            node.kind = kSlotNode;
-            node.index = static_cast<int>(i);
-            node.parsed = true;
-            return kNoError;
-        }
-        const int variable = owner.FindVariableIndex(name);
-        if (variable >= 0) {
-            for (std::uint16_t expanding : ctx.expanding) {
-                if (expanding == variable)
-                    return Fail(node, ctx, kCircularReference, static_cast<int>(s), nameLength);
-            }
-            // Expansions are where a parse grows long: poll for a cancel
-            // request here, at a cost that does not show.
-            if ((++ctx.expansions & (kExpansionsPerCancelCheck - 1)) == 0 && EvaluationCancelRequested())
-                return Fail(node, ctx, kEvaluationCancelled, static_cast<int>(s), nameLength);
-            const std::string& formula = owner.VariableAt(variable).expression;
-            ctx.charsLeft -= static_cast<long>(formula.size());
-            if (ctx.charsLeft < 0 || --ctx.nodesLeft < 0 || variable > 65535)
-                return Fail(node, ctx, kOverflow, static_cast<int>(s), nameLength);
-            node.ownText = formula;
-            for (char& c : node.ownText) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            node.text = node.ownText;
-            node.position = -1;
-            ctx.expanding.push_back(static_cast<std::uint16_t>(variable));
-            EvalError code = CheckNesting(node, ctx);
-            if (code == kNoError) code = ParseNodeAt(node, ctx, depth + 1);
-            ctx.expanding.pop_back();
-            if (code != kNoError) return Fail(node, ctx, code, static_cast<int>(s), nameLength);
-            return kNoError;
-        }
-        return Fail(node, ctx, kUnrecognizedFunction, 0, nameLength);
+    return std::nullopt;
+}
+
+// The index of the owner's value slot of that name (ignoring case), or -1.
+int FindSlot(Evaluator& owner, std::string_view name) {
+    const std::vector<ValueSlot>& valueSlots = owner.Slots();
+    for (std::size_t i = 0; i < valueSlots.size(); ++i) {
+        const std::string& slotName = valueSlots[i].name;
+        if (!slotName.empty() && EqualsIgnoringCase(slotName, name)) return static_cast<int>(i);
     }
-    if (node.current != '(') return Fail(node, ctx, kMissingParenthesis, node.position, 1);
+    return -1;
+}
+
+// "NAME(arguments)": the '(' must follow the name (blanks allowed) and the
+// operand must end with ')'.
+EvalError ParseCall(ExprNode& node, Context& ctx, int depth, const Scanner& scan,
+                    const FunctionRef& function) {
+    const std::string_view t = node.text;
+    if (scan.current != '(')
+        return Fail(node, ctx, kMissingParenthesis, static_cast<int>(scan.position), 1);
     if (t.back() != ')') return Fail(node, ctx, kMissingParenthesis, static_cast<int>(t.size()) - 1, 1);
     node.kind = kCallNode;
-    node.functionId = functionId;
-    return ParseArguments(node, ctx, depth, minArgs, maxArgs);
+    node.functionId = function.id;
+    node.index = function.index;
+    return ParseArguments(node, ctx, depth, scan, function.minArgs, function.maxArgs);
 }
+
+// Parses the variable's formula in place of its name, as this same node.
+// Every failure inside, and a variable that is already being expanded on
+// the way here (a circular reference), is reported at the name.
+EvalError ExpandVariable(ExprNode& node, Context& ctx, int depth, int variable, int nameStart,
+                         int nameLength) {
+    for (std::uint16_t expanding : ctx.expanding) {
+        if (expanding == variable) return Fail(node, ctx, kCircularReference, nameStart, nameLength);
+    }
+    // Expansions are where a parse grows long: poll for a cancel request
+    // here, at a cost that does not show.
+    if ((++ctx.expansions & (kExpansionsPerCancelCheck - 1)) == 0 && EvaluationCancelRequested())
+        return Fail(node, ctx, kEvaluationCancelled, nameStart, nameLength);
+    const std::string& formula = ctx.owner.VariableAt(variable).expression;
+    ctx.charsLeft -= static_cast<long>(formula.size());
+    if (ctx.charsLeft < 0 || --ctx.nodesLeft < 0 || variable > 65535)
+        return Fail(node, ctx, kOverflow, nameStart, nameLength);
+    // The node has no children now, so nothing views its old ownText.
+    node.ownText = UpperCaseText(formula);
+    node.text = node.ownText;
+    ctx.expanding.push_back(static_cast<std::uint16_t>(variable));
+    EvalError code = CheckNesting(node, ctx);
+    if (code == kNoError) code = ParseNodeAt(node, ctx, depth + 1);
+    ctx.expanding.pop_back();
+    if (code != kNoError) return Fail(node, ctx, code, nameStart, nameLength);
+    return kNoError;
+}
+
+EvalError ParseName(ExprNode& node, Context& ctx, int depth, Scanner scan) {
+    const int nameStart = static_cast<int>(scan.position);
+    const std::string_view name = ScanName(node.text, scan);
+    node.token.assign(name);
+    const int nameLength = static_cast<int>(name.size());
+
+    Evaluator& owner = *node.owner;
+    if (owner.unitMode()) return MakeNameLeaf(node);
+    if (ParseBareName(node, name)) return kNoError;
+    std::optional<FunctionRef> function = FindBuiltin(name);
+    if (!function) function = FindUserFunction(owner, name);
+    if (function) return ParseCall(node, ctx, depth, scan, *function);
+    if (const int slot = FindSlot(owner, name); slot >= 0) {
+        node.kind = kSlotNode;
+        node.index = slot;
+        node.parsed = true;
+        return kNoError;
+    }
+    if (const int variable = owner.FindVariableIndex(name); variable >= 0)
+        return ExpandVariable(node, ctx, depth, variable, nameStart, nameLength);
+    return Fail(node, ctx, kUnrecognizedFunction, 0, nameLength);
+}
+
+// ---- One node --------------------------------------------------------------
 
 // Where nesting is too deep to follow: a parenthesis of the text if it has
 // one, else its last character (a run of postfix operators).
@@ -545,13 +603,69 @@ EvalError RefuseDeepNesting(ExprNode& node, Context& ctx) {
     return Fail(node, ctx, kUnexpectedCharacter, static_cast<int>(node.text.size()) - 1, 1);
 }
 
-constexpr EvalError kGroupFound = -1;
+// What one pass over a node's text came to: finished (with success or an
+// error code), or a parenthesized group whose inside is to be parsed next
+// as the same node.
+struct PassResult {
+    PassResult(EvalError c) : code(c) {}  // NOLINT: every parse step's code is a result
+    static PassResult Group(std::string_view inside) {
+        PassResult result(kNoError);
+        result.group = inside;
+        return result;
+    }
+    EvalError code;
+    std::optional<std::string_view> group;
+};
 
-// One pass of the parse steps over the node's current text. A text that is
-// a parenthesized group returns kGroupFound with the group's inside.
-EvalError ParseOnce(ExprNode& node, Context& ctx, int depth, std::string_view& group) {
+// The operand starts with '(' at `open`: the group up to the matching ')'.
+// What follows that ')' is not examined.
+PassResult ScanGroup(ExprNode& node, Context& ctx, std::size_t open) {
     const std::string_view t = node.text;
-    if (t.empty()) {  // also a text of blanks, trimmed: the operand 0
+    QuoteFilter quotes(t);
+    int parenDepth = 0;
+    std::size_t lastOpen = open;
+    for (std::size_t i = open; i < t.size(); ++i) {
+        const char d = t[i];
+        if (!quotes.Outside(d)) continue;
+        if (d == '(') {
+            ++parenDepth;
+            lastOpen = i;
+        } else if (d == ')' && --parenDepth == 0) {
+            return PassResult::Group(t.substr(open + 1, i - open - 1));
+        }
+    }
+    return Fail(node, ctx, kUnbalancedParenthesis, static_cast<int>(lastOpen), 1);
+}
+
+// A text without a splitting operator, examined from its first non-blank
+// character: postfix operator, group, number, string or name.
+PassResult ParseOperand(ExprNode& node, Context& ctx, int depth) {
+    const std::string_view t = node.text;
+    Scanner scan;
+    while (scan.position < t.size() && IsSpace(t[scan.position])) ++scan.position;
+    scan.current = t[scan.position];
+
+    const char last = t.back();
+    if (last == '%' || last == '!') {
+        node.kind = kCallNode;
+        node.functionId = last == '%' ? kPercent : kFact;
+        node.token.assign(1, last);
+        node.text = t.substr(0, t.size() - 1);
+        return ParseArguments(node, ctx, depth, scan, 1, 1);
+    }
+    const char c = scan.current;
+    if (c == '(') return ScanGroup(node, ctx, scan.position);
+    if (IsDigit(c) || c == DecimalSeparator() || c == '#') return ParseNumber(node, ctx, scan);
+    if (c == '"') return ParseString(node, ctx, scan);
+    if (!IsLetter(c) && c != '_')
+        return Fail(node, ctx, kUnexpectedCharacter, static_cast<int>(scan.position), 1);
+    return ParseName(node, ctx, depth, scan);
+}
+
+// One pass of the parse steps over the node's current text (trimmed on the
+// right): the empty operand, the splits at operators, then the operand.
+PassResult ParseOnce(ExprNode& node, Context& ctx, int depth) {
+    if (node.text.empty()) {  // also a text of blanks, trimmed: the operand 0
         node.kind = kNumberNode;
         node.value = 0.0;
         node.parsed = true;
@@ -579,42 +693,7 @@ EvalError ParseOnce(ExprNode& node, Context& ctx, int depth, std::string_view& g
             return code;
         }
     }
-
-    std::size_t pos = 0;
-    while (pos < t.size() && IsBlank(t[pos])) ++pos;
-    node.position = static_cast<int>(pos);
-    node.current = t[pos];
-
-    const char last = t.back();
-    if (last == '%' || last == '!') {
-        node.kind = kCallNode;
-        node.functionId = last == '%' ? kPercent : kFact;
-        node.token.assign(1, last);
-        node.text = t.substr(0, t.size() - 1);
-        return ParseArguments(node, ctx, depth, 1, 1);
-    }
-    const char c = node.current;
-    if (c == '(') {
-        QuoteFilter quotes(t);
-        int parenDepth = 0;
-        std::size_t lastOpen = pos;
-        for (std::size_t i = pos; i < t.size(); ++i) {
-            const char d = t[i];
-            if (!quotes.Outside(d)) continue;
-            if (d == '(') {
-                ++parenDepth;
-                lastOpen = i;
-            } else if (d == ')' && --parenDepth == 0) {
-                group = t.substr(pos + 1, i - pos - 1);
-                return kGroupFound;
-            }
-        }
-        return Fail(node, ctx, kUnbalancedParenthesis, static_cast<int>(lastOpen), 1);
-    }
-    if (IsDigit(c) || c == DecimalSeparator() || c == '#') return ParseNumber(node, ctx);
-    if (c == '"') return ParseString(node, ctx);
-    if (!IsLetter(c) && c != '_') return Fail(node, ctx, kUnexpectedCharacter, node.position, 1);
-    return ParseName(node, ctx, depth);
+    return ParseOperand(node, ctx, depth);
 }
 
 EvalError ParseNodeAt(ExprNode& node, Context& ctx, int depth) {
@@ -623,18 +702,17 @@ EvalError ParseNodeAt(ExprNode& node, Context& ctx, int depth) {
         if (node.parsed) return kNoError;
         node.Reset();
         ctx.errorLength = 1;
-        node.text = TrimRight(node.text);
-        std::string_view group;
-        const EvalError code = ParseOnce(node, ctx, depth, group);
-        if (code == kGroupFound) {
+        node.text = TrimTrailingSpaces(node.text);
+        const PassResult result = ParseOnce(node, ctx, depth);
+        if (result.group) {
             // Parse the inside of the parentheses as this same node.
-            offset += OffsetIn(node.text, group);
-            node.text = group;
+            offset += OffsetIn(node.text, *result.group);
+            node.text = *result.group;
             ++depth;
             continue;
         }
-        if (code != kNoError) node.errorPosition += offset;
-        return code;
+        if (result.code != kNoError) node.errorPosition += offset;
+        return result.code;
     }
 }
 

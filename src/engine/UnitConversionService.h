@@ -1,5 +1,9 @@
 #pragma once
+// The interface through which CONVERT reaches the unit conversion engine,
+// so that the expression engine does not depend on the units layer.
+
 #include <string_view>
+
 #include "engine/EvalError.h"
 
 namespace quorvix {

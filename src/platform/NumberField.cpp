@@ -5,24 +5,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/TextRules.h"
+
 namespace quorvix {
 
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-}  // namespace
-
 bool ParseNumberField(std::string_view text, double& value) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    if (begin == end) return false;
+    const std::string_view field = TrimSpacesTabsAndLineBreaks(text);
+    if (field.empty()) return false;
     // strtod needs a terminated copy; it also accepts hexadecimal, "inf" and
     // "nan", which are not numbers a user types into a field, so the text must
     // start with a sign, a digit or the locale's decimal point.
-    const std::string copy(text.substr(begin, end - begin));
+    const std::string copy(field);
     std::size_t first = (copy[0] == '+' || copy[0] == '-') ? 1 : 0;
     if (first >= copy.size()) return false;
     const unsigned char lead = static_cast<unsigned char>(copy[first]);

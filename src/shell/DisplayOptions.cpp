@@ -3,14 +3,13 @@
 #include <algorithm>
 
 #include "calculator/Settings.h"
+#include "engine/TextRules.h"
 #include "platform/NumberField.h"
 #include "platform/Prompter.h"
 
 namespace quorvix {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // The order "&Close" reads the size fields in.
 constexpr std::array<KeyGroup, kKeyGroupCount> kReadOrder = {KeyGroup::Function, KeyGroup::Number,
@@ -46,22 +45,19 @@ void PutDisplayOptions(const DisplayOptionsValues& values, Settings& settings) {
 }
 
 bool ParseKeyFontSize(std::string_view text, std::int32_t& size) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    std::string_view field = TrimSpacesTabsAndLineBreaks(text);
     bool negative = false;
-    if (begin < end && (text[begin] == '+' || text[begin] == '-')) {
-        negative = text[begin] == '-';
-        ++begin;
+    if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
+        negative = field.front() == '-';
+        field.remove_prefix(1);
     }
-    if (begin == end) return false;
+    if (field.empty()) return false;
     // Digits only; the running value stops growing past the range, so a
     // field of a thousand digits cannot overflow.
     long value = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        value = std::min<long>(value * 10 + (text[i] - '0'), kMaxKeyFontSize + 1);
+    for (const char c : field) {
+        if (c < '0' || c > '9') return false;
+        value = std::min<long>(value * 10 + (c - '0'), kMaxKeyFontSize + 1);
     }
     if (negative) value = -value;
     if (value < kMinKeyFontSize || value > kMaxKeyFontSize) return false;

@@ -1,5 +1,7 @@
 #include "shell/HelpIndex.h"
 
+#include "engine/TextRules.h"
+
 namespace quorvix {
 
 namespace {
@@ -10,17 +12,8 @@ char FoldChar(char c) {
     return '-';
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-// prefix is lower-case.
 bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
-    if (text.size() - at < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char c = text[at + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i]) return false;
-    }
-    return true;
+    return text.size() - at >= prefix.size() && EqualsIgnoringCase(text.substr(at, prefix.size()), prefix);
 }
 
 }  // namespace
@@ -42,13 +35,13 @@ std::vector<std::string> HtmlAnchorNames(std::string_view html) {
     std::size_t pos = 0;
     while ((pos = html.find('<', pos)) != std::string_view::npos) {
         ++pos;
-        if (!StartsWithNoCase(html, pos, "a") || pos + 1 >= html.size() || !IsBlank(html[pos + 1]))
+        if (!StartsWithNoCase(html, pos, "a") || pos + 1 >= html.size() || !IsSpaceTabOrLineBreak(html[pos + 1]))
             continue;
         const std::size_t tagEnd = html.find('>', pos);
         if (tagEnd == std::string_view::npos) break;
         // The name attribute inside this tag, quoted with ' or ".
         for (std::size_t at = pos + 1; at + 5 < tagEnd; ++at) {
-            if (!IsBlank(html[at - 1]) || !StartsWithNoCase(html, at, "name=")) continue;
+            if (!IsSpaceTabOrLineBreak(html[at - 1]) || !StartsWithNoCase(html, at, "name=")) continue;
             const char quote = html[at + 5];
             if (quote != '"' && quote != '\'') break;
             const std::size_t close = html.find(quote, at + 6);

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "engine/TextRules.h"
 #include "platform/NumberField.h"
-#include "userdefs/EditorList.h"
 
 namespace quorvix {
 
@@ -20,9 +20,9 @@ UnitConverter::UnitConverter(UnitConversionService& converter, Prompter& prompte
 
 std::string UnitConverter::UnitText(const UnitBox& box) const {
     if (box.selected >= 0 && static_cast<std::size_t>(box.selected) < recent_.size()) {
-        return TrimBlanks(recent_.at(static_cast<std::size_t>(box.selected)));
+        return std::string(TrimSpacesAndTabs(recent_.at(static_cast<std::size_t>(box.selected))));
     }
-    return TrimBlanks(box.text);
+    return std::string(TrimSpacesAndTabs(box.text));
 }
 
 void UnitConverter::ShowFields() {

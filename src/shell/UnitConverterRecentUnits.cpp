@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/TextRules.h"
 #include "platform/AtomicFile.h"
 #include "platform/BinaryIO.h"
 #include "platform/Locations.h"
-#include "units/UnitText.h"
 
 namespace quorvix {
 

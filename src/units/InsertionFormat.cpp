@@ -3,10 +3,12 @@
 #include <cctype>
 #include <cstdio>
 
+#include "engine/TextRules.h"
+
 namespace quorvix {
 
 std::string WithThreeDigitExponent(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    text = UpperCaseText(text);
     // The C library writes at least two exponent digits; the calculator
     // always shows three.
     const std::size_t e = text.find('E');

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "units/UnitText.h"
+#include "engine/TextRules.h"
 
 namespace quorvix {
 namespace {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/Evaluator.h"
+#include "engine/TextRules.h"
 #include "units/ConversionList.h"
 #include "units/TemperatureScales.h"
-#include "units/UnitText.h"
 #include "units/UnitTree.h"
 
 namespace quorvix {
@@ -85,8 +85,8 @@ EvalError UnitConversionEngine::ConvertUnits(double value, std::string_view from
                                              std::string_view toText, double& result) {
     result = 0.0;
     lastSearchCost_ = 0;
-    const std::string_view from = TrimBlanks(fromText);
-    const std::string_view to = TrimBlanks(toText);
+    const std::string_view from = TrimSpaces(fromText);
+    const std::string_view to = TrimSpaces(toText);
     if (EqualsIgnoringCase(from, to)) {
         result = value;
         return kNoError;

@@ -1,8 +1,8 @@
 #include "units/UnitGraph.h"
 
 #include "engine/Cancellation.h"
+#include "engine/TextRules.h"
 #include "units/ConversionList.h"
-#include "units/UnitText.h"
 
 namespace quorvix {
 

@@ -56,7 +56,4 @@ private:
 // Text of a refusal that names a limit: "%d" replaced by the number.
 std::string WithLimit(const char* pattern, int limit);
 
-// The text without leading and trailing blanks (spaces and tabs).
-std::string TrimBlanks(const std::string& text);
-
 }  // namespace quorvix

@@ -1,5 +1,6 @@
 #include "userdefs/UserConstantsEditor.h"
 
+#include "engine/TextRules.h"
 #include "platform/NumberField.h"
 
 namespace quorvix {
@@ -40,8 +41,8 @@ void UserConstantsEditor::Add() {
     // stops the reading, so the value and the unit keep what they held.
     name_ = nameText;
     if (ReadNumberField(valueText, value_, prompter_)) unit_ = unitText;
-    name_ = TrimBlanks(name_);
-    unit_ = TrimBlanks(unit_);
+    name_ = std::string(TrimSpacesAndTabs(name_));
+    unit_ = std::string(TrimSpacesAndTabs(unit_));
 
     if (name_.empty() || value_ == 0.0) {
         Refuse(kFillOut);

@@ -1,5 +1,6 @@
 #include "userdefs/UserConversionsEditor.h"
 
+#include "engine/TextRules.h"
 #include "platform/NumberField.h"
 #include "userdefs/UserRecords.h"
 
@@ -50,8 +51,8 @@ void UserConversionsEditor::Add() {
         from_ = fromText;
         to_ = toText;
     }
-    from_ = TrimBlanks(from_);
-    to_ = TrimBlanks(to_);
+    from_ = std::string(TrimSpacesAndTabs(from_));
+    to_ = std::string(TrimSpacesAndTabs(to_));
 
     if (from_.empty() || to_.empty() || factor_ == 0.0) {
         Refuse(kFillOut);

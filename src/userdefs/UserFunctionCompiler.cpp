@@ -1,15 +1,10 @@
 #include "userdefs/UserFunctionCompiler.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "engine/TextRules.h"
 
 namespace quorvix {
-
-std::string UpperCaseName(std::string_view name) {
-    std::string upper(name);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
-}
 
 std::string UserFunctionSlotName(int k) {
     if (k == 0) return "t";
@@ -17,7 +12,7 @@ std::string UserFunctionSlotName(int k) {
 }
 
 bool IsCallableUserFunctionName(std::string_view name) {
-    return Evaluator::IsValidName(name) && UpperCaseName(name) != "ANS";
+    return Evaluator::IsValidName(name) && UpperCaseText(name) != "ANS";
 }
 
 void CompileUserFunctions(const std::vector<UserFunction>& functions,
@@ -26,7 +21,7 @@ void CompileUserFunctions(const std::vector<UserFunction>& functions,
     compiled.reserve(functions.size());
     for (const UserFunction& f : functions) {
         UserFunctionEntry entry;
-        if (IsCallableUserFunctionName(f.name)) entry.upperName = UpperCaseName(f.name);
+        if (IsCallableUserFunctionName(f.name)) entry.upperName = UpperCaseText(f.name);
         entry.evaluator = std::make_unique<Evaluator>();
         entry.evaluator->SetExpression(f.expression);
         const int arguments = std::clamp<int>(f.minArgs, 0, kMaxFunctionArguments);

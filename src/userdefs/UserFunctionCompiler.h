@@ -17,10 +17,6 @@ namespace quorvix {
 // expression can name).
 std::string UserFunctionSlotName(int k);
 
-// The name as the parser upper-cases expression text, which is how calls
-// are matched to user functions.
-std::string UpperCaseName(std::string_view name);
-
 // True when an expression can call a user function of this name: a valid
 // name that is not reserved and is not a value slot of the main evaluator
 // ("T", "ANS"). Other records stay in the list but never match.

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "engine/Evaluator.h"
+#include "engine/TextRules.h"
 #include "platform/NumberField.h"
 #include "userdefs/UserFunctionCompiler.h"
 
@@ -17,7 +18,7 @@ UserFunctionsEditor::UserFunctionsEditor(std::vector<UserFunction>& functions, P
 }
 
 int UserFunctionsEditor::ArgumentCount(const std::string& text) {
-    const std::string digits = TrimBlanks(text);
+    const std::string digits(TrimSpacesAndTabs(text));
     if (digits.empty() || digits.size() > 2) return 0;
     int n = 0;
     for (char c : digits) {
@@ -52,9 +53,9 @@ void UserFunctionsEditor::RefusePlain(const std::string& text, Field focus) {
 }
 
 bool UserFunctionsEditor::NameInUse(const std::string& name) const {
-    const std::string upper = UpperCaseName(name);
+    const std::string upper = UpperCaseText(name);
     for (const UserFunction& f : functions_) {
-        if (UpperCaseName(f.name) == upper) return true;
+        if (UpperCaseText(f.name) == upper) return true;
     }
     return false;
 }
@@ -84,10 +85,10 @@ void UserFunctionsEditor::Add() {
         Refuse(WithLimit(kTooMany, kMaxUserRecords), Field::None);
         return;
     }
-    const std::string name = TrimBlanks(nameText);
-    const std::string expression = TrimBlanks(expressionText);
-    const std::string description = TrimBlanks(descriptionText);
-    const std::string syntax = TrimBlanks(syntaxText);
+    const std::string name(TrimSpacesAndTabs(nameText));
+    const std::string expression(TrimSpacesAndTabs(expressionText));
+    const std::string description(TrimSpacesAndTabs(descriptionText));
+    const std::string syntax(TrimSpacesAndTabs(syntaxText));
 
     if (name.empty() || expression.empty()) {
         return Refuse(kFillOut, Field::Name);

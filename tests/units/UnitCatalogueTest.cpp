@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
+#include "engine/TextRules.h"
 #include "units/UnitCatalogue.h"
-#include "units/UnitText.h"
 
 namespace quorvix {
 namespace {

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "UnitTestSupport.h"
+#include "engine/TextRules.h"
 #include "units/ConversionList.h"
 #include "units/UnitCatalogue.h"
 #include "units/UnitGraph.h"
 #include "units/UnitText.h"
 #include "units/UnitTree.h"
-#include "UnitTestSupport.h"
 
 namespace quorvix {
 namespace {

@@ -1,6 +1,4 @@
 #include "gui/calculator/CalculatorApp.h"
-// First: it brings the calculator logic in before other Qt headers.
-#include "gui/calculator/DisplayEdit.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -16,6 +14,7 @@
 #include "calculator/WorksheetDocument.h"
 #include "calculator/WorksheetEvaluatorVariables.h"
 #include "gui/calculator/CalculatorWindow.h"
+#include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/ToolWindows.h"
 #include "platform/Locations.h"
 #include "platform/SettingsStore.h"

@@ -1,6 +1,4 @@
 #include "gui/calculator/CalculatorWindow.h"
-// First: it brings the calculator logic in before other Qt headers.
-#include "gui/calculator/DisplayEdit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,6 +12,7 @@
 #include "calculator/KeypadDialogHost.h"
 #include "calculator/MakerAddresses.h"
 #include "calculator/WindowMenus.h"
+#include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/calculator/ToolWindows.h"

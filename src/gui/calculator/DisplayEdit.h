@@ -18,11 +18,7 @@
 #include <functional>
 #include <vector>
 
-// Qt's "slots" keyword macro would rewrite the engine's member of that name.
-#pragma push_macro("slots")
-#undef slots
 #include "calculator/CalculatorDialog.h"
-#pragma pop_macro("slots")
 #include "calculator/CalculatorDisplay.h"
 
 class QMenu;

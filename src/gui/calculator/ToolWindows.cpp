@@ -1,9 +1,8 @@
 #include "gui/calculator/ToolWindows.h"
-// First: it brings the calculator logic in before other Qt headers.
-#include "gui/calculator/DisplayEdit.h"
 
 #include "calculator/CommandIds.h"
 #include "finance/FinanceBox.h"
+#include "gui/calculator/DisplayEdit.h"
 #include "gui/converter/UnitConverterWindow.h"
 #include "gui/finance/AprCalculationDialog.h"
 #include "gui/finance/FinanceBoxWindow.h"

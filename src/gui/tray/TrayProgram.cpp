@@ -1,12 +1,11 @@
-// First: the calculator logic uses names that Qt's headers define as macros.
-#include "calculator/CalculatorDialog.h"
-#include "gui/calculator/CalculatorApp.h"
 #include "gui/tray/TrayProgram.h"
 
 #include <QApplication>
 #include <QSessionManager>
 #include <cstdio>
 
+#include "calculator/CalculatorDialog.h"
+#include "gui/calculator/CalculatorApp.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/common/QtFileDialogs.h"
 #include "gui/common/QtPrompter.h"

@@ -1,6 +1,3 @@
-// First: the calculator logic uses names that Qt's headers define as macros.
-#include "calculator/CalculatorDialog.h"
-#include "gui/calculator/CalculatorApp.h"
 #include "gui/tray/TrayWindow.h"
 
 #include <QAction>
@@ -12,6 +9,7 @@
 
 #include "calculator/CalculatorDialog.h"
 #include "calculator/MakerAddresses.h"
+#include "gui/calculator/CalculatorApp.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/common/QtText.h"

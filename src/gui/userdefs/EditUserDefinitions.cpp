@@ -1,8 +1,5 @@
 #include "gui/userdefs/EditUserDefinitions.h"
 
-// The engine's headers come before Qt's (see EditUserDefinitions.h).
-#include "userdefs/UserDefinitions.h"
-
 #include "gui/userdefs/UserConstantsDialog.h"
 #include "gui/userdefs/UserConversionsDialog.h"
 #include "gui/userdefs/UserFunctionsDialog.h"

@@ -4,17 +4,14 @@
 // reports a change, marks that kind for saving (functions are recompiled
 // at once). Returns the changed flag, so the caller rebuilds the submenu.
 
-// Declarations only: the engine's headers use the word "slots", which Qt
-// defines as a macro, so a file that needs them includes them before Qt's.
+#include "engine/UnitConversionService.h"
+#include "platform/HelpViewer.h"
+#include "platform/Prompter.h"
+#include "userdefs/UserDefinitions.h"
 
 class QWidget;
 
 namespace quorvix {
-
-class HelpViewer;
-class Prompter;
-class UnitConversionService;
-class UserDefinitions;
 
 bool EditUserConstants(UserDefinitions& definitions, Prompter& prompter, HelpViewer& help,
                        QWidget* parent);

@@ -3,12 +3,6 @@
 // that keep the dialog usable, the failed trial compilation's selection,
 // a thousand entries, and a function added here that the engine then calls.
 
-// The engine's headers come before Qt's, which defines "slots" as a macro.
-#include "engine/Evaluator.h"
-#include "units/ConversionList.h"
-#include "units/UnitConversionEngine.h"
-#include "userdefs/UserDefinitions.h"
-
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,13 +10,17 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "engine/Evaluator.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/userdefs/UserConstantsDialog.h"
 #include "gui/userdefs/UserConversionsDialog.h"
 #include "gui/userdefs/UserFunctionsDialog.h"
 #include "platform/MemoryPrompter.h"
 #include "platform/NumberField.h"
+#include "units/ConversionList.h"
+#include "units/UnitConversionEngine.h"
 #include "userdefs/EditorList.h"
+#include "userdefs/UserDefinitions.h"
 
 using namespace quorvix;
 
