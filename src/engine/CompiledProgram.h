@@ -7,9 +7,11 @@
 // operations in the same order, the same result check after every call, the
 // same first failure.
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "engine/BuiltinFunctions.h"
 #include "engine/EvalError.h"
 
 namespace quorvix {
@@ -27,18 +29,33 @@ public:
 
 private:
     struct Instruction {
-        int op;         // an Op below, or a function id for kFunction1/2
-        int argument;   // slot index or function id
-        double value;   // constant
+        std::uint8_t op;        // an Op (CompiledProgram.cpp)
+        std::int16_t function;  // the function id of a plain function call
+        int argument;           // slot index
+        double value;           // constant
+        union {
+            UnaryFunction unary;  // looked up for the angle unit in unit_
+            BinaryFunction binary;
+        };
+        const void* handler = nullptr;  // where Execute runs this op
     };
+    enum ExecuteMode { kRun, kBindHandlers };
     bool Emit(const ExprNode& node, int depth);
     bool EmitChainOrOperator(const ExprNode& node, int depth);
-    void Push(int op, int argument, double value, int stackChange);
+    bool IsSlot(const ExprNode* node) const;
+    void Push(Instruction in, int stackChange);
+    static std::uint8_t Family(int add, int operatorOffset);
+    static bool ReadsSlot(int op);
+    void BindAngleUnit(AngleUnit unit);
+    EvalError Execute(Instruction* code, double& result, ExecuteMode mode);
 
     std::vector<Instruction> code_;
     std::vector<double> stack_;
     int stackDepth_ = 0;
     int maxStackDepth_ = 0;
+    int maxSlot_ = -1;  // the highest slot index read, -1 for none
+    AngleUnit unit_ = 1;
+    bool callsUnary_ = false;  // whether the angle unit can matter
     const std::vector<ValueSlot>* slots_ = nullptr;
     const Evaluator* owner_ = nullptr;
 };
