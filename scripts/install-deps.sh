@@ -14,6 +14,8 @@ packages=(
   locales
   # The window's end-to-end test: a virtual display, a tray host, a driver.
   xvfb xauth xdotool trayer x11-utils
+  # The global shortcut grabs its key through the X server.
+  libxcb1-dev
   # Checks of the desktop entry and the AppStream metadata.
   desktop-file-utils appstream
   # Peers that the benchmarks run side by side.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "calculator/CommandIds.h"
 #include "platform/MenuModel.h"
 #include "userdefs/FunctionInfo.h"
 #include "userdefs/UserMenus.h"
@@ -13,12 +14,6 @@
 namespace quorvix {
 
 class KeypadHost;
-
-inline constexpr int kFirstConstantCommand = 20000;       // 35 constants
-inline constexpr int kFirstEnglishToMetricCommand = 20035; // 14 conversions
-inline constexpr int kFirstMetricToEnglishCommand = 20049; // the same 14, reversed
-inline constexpr int kFirstCatalogueCommand = 20000;
-inline constexpr int kLastCatalogueCommand = 20161;
 
 // One entry per physical constant ("name (unit)"), then a separator.
 MenuItems BuildConstantsMenu();

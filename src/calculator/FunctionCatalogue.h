@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "calculator/CommandIds.h"
 #include "userdefs/FunctionInfo.h"
 
 namespace quorvix {
@@ -27,8 +28,6 @@ enum class FunctionGroup {
 
 inline constexpr int kFunctionGroupCount = 11;
 inline constexpr int kFunctionCatalogueSize = 99;
-inline constexpr int kFirstFunctionCommand = 20063;
-inline constexpr int kLastFunctionCommand = 20161;
 
 struct FunctionGroupInfo {
     FunctionGroup group;

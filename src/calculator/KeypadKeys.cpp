@@ -2,9 +2,6 @@
 
 namespace quorvix {
 
-bool IsKeyId(int id) { return id >= kFirstKeyId && id <= kLastKeyId; }
-bool IsLayoutKeyId(int id) { return id >= kFirstLayoutKeyId && id <= kLastLayoutKeyId; }
-
 KeyClass KeyColourClass(int keyId) {
     if (keyId == kExeKeyId) return KeyClass::Operator;
     if (keyId >= kFirstOperatorKeyId && keyId <= kLastOperatorKeyId) return KeyClass::Operator;

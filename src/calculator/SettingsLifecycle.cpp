@@ -4,24 +4,25 @@
 
 namespace quorvix {
 
-void LoadCalculatorState(SettingsStore& store, const SettingsContext& context,
-                         RunAtLogon* runAtLogon, Settings& settings,
-                         const std::function<void()>& readUserDefinitionFiles,
-                         WorksheetDocument& worksheet) {
+WorksheetReadResult LoadCalculatorState(SettingsStore& store, const SettingsContext& context,
+                                        RunAtLogon* runAtLogon, Settings& settings,
+                                        const std::function<void()>& readUserDefinitionFiles,
+                                        WorksheetDocument& worksheet) {
     settings = LoadSettings(store, context, runAtLogon);
     if (readUserDefinitionFiles) readUserDefinitionFiles();
-    worksheet.SerializeWorksheet(true);
+    return worksheet.SerializeWorksheet(true);
 }
 
 void SaveCalculatorState(Settings& settings, bool financeBoxVisible, bool unitConverterVisible,
                          SettingsStore& store,
                          const std::function<void()>& writeChangedUserDefinitionFiles,
-                         WorksheetDocument& worksheet, const CalculatorDisplay& display) {
+                         WorksheetDocument& worksheet, const CalculatorDisplay& display,
+                         bool writeWorksheet) {
     settings.showFinanceBox = financeBoxVisible;
     settings.showUnitConverter = unitConverterVisible;
     SaveSettings(settings, store);
     if (writeChangedUserDefinitionFiles) writeChangedUserDefinitionFiles();
-    worksheet.SaveOnExit(display, settings.saveDisplay);
+    if (writeWorksheet) worksheet.SaveOnExit(display, settings.saveDisplay);
 }
 
 }  // namespace quorvix

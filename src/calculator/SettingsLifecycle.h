@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "calculator/Settings.h"
+#include "calculator/Worksheet.h"
 
 namespace quorvix {
 
@@ -15,19 +16,22 @@ class SettingsStore;
 class WorksheetDocument;
 
 // When the calculator is created. worksheet must be bound to
-// settings.displayFile.
-void LoadCalculatorState(SettingsStore& store, const SettingsContext& context,
-                         RunAtLogon* runAtLogon, Settings& settings,
-                         const std::function<void()>& readUserDefinitionFiles,
-                         WorksheetDocument& worksheet);
+// settings.displayFile. Returns how reading the worksheet went.
+WorksheetReadResult LoadCalculatorState(SettingsStore& store, const SettingsContext& context,
+                                        RunAtLogon* runAtLogon, Settings& settings,
+                                        const std::function<void()>& readUserDefinitionFiles,
+                                        WorksheetDocument& worksheet);
 
 // When the calculator is destroyed at the end of the run: records which
 // tool windows are visible, writes the settings, the changed user
-// definition files and the worksheet (with an empty text when saving the
-// display on exit is off; the variables are always written).
+// definition files and the worksheet (when saving the display on exit is
+// off, the text the file holds stays; the variables are always written).
+// writeWorksheet false leaves the worksheet file alone (one that could not
+// be read completely at start must not be written over).
 void SaveCalculatorState(Settings& settings, bool financeBoxVisible, bool unitConverterVisible,
                          SettingsStore& store,
                          const std::function<void()>& writeChangedUserDefinitionFiles,
-                         WorksheetDocument& worksheet, const CalculatorDisplay& display);
+                         WorksheetDocument& worksheet, const CalculatorDisplay& display,
+                         bool writeWorksheet = true);
 
 }  // namespace quorvix

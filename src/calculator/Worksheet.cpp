@@ -63,12 +63,13 @@ DecodedWorksheet DecodeWorksheet(std::string_view bytes) {
 
     std::int32_t count = 0;
     if (!reader.ReadInt32(count)) return result;
-    const int wanted = std::clamp<std::int32_t>(count, 0, kMaxWorksheetVariables);
+    const std::int32_t wanted = std::max<std::int32_t>(count, 0);
     // Each pair takes at least two bytes, so a count that the file cannot
-    // hold reserves no more than the file could fill.
+    // hold reserves no more than the file could fill, and a short file stops
+    // the loop at its end.
     result.variables.reserve(std::min<std::size_t>(static_cast<std::size_t>(wanted),
                                                    reader.remaining() / 2));
-    for (int i = 0; i < wanted; ++i) {
+    for (std::int32_t i = 0; i < wanted; ++i) {
         WorksheetVariable variable;
         if (!reader.ReadText(variable.name) || !reader.ReadText(variable.formula)) {
             result.variables.clear();
@@ -94,8 +95,8 @@ WorksheetReadResult ReadWorksheetFile(const std::string& path, std::string& work
 }
 
 bool WriteWorksheetFile(const std::string& path, std::string_view worksheetText,
-                        const WorksheetVariables& variables) {
-    return WriteFileAtomically(path, EncodeWorksheet(worksheetText, variables));
+                        const WorksheetVariables& variables, std::string* error) {
+    return WriteFileAtomically(path, EncodeWorksheet(worksheetText, variables), error);
 }
 
 }  // namespace quorvix

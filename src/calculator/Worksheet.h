@@ -3,16 +3,14 @@
 //
 // Layout (no header, little-endian): the text as a length-prefixed field with
 // lines separated by CR LF, a 32-bit signed variable count, then per variable
-// its name and its formula as length-prefixed fields. At most 5000 variables
-// are read; the rest are ignored.
+// its name and its formula as length-prefixed fields. Every variable the
+// file holds is read back: what a run could write, the next run reads.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quorvix {
-
-inline constexpr int kMaxWorksheetVariables = 5000;
 
 struct WorksheetVariable {
     std::string name;
@@ -76,8 +74,9 @@ WorksheetReadResult ReadWorksheetFile(const std::string& path, std::string& work
                                       WorksheetVariables& variables);
 
 // Replaces the file with the text and variables, atomically. False (and the
-// old file untouched) when it cannot be written.
+// old file untouched) when it cannot be written; error then names the file
+// and the reason.
 bool WriteWorksheetFile(const std::string& path, std::string_view worksheetText,
-                        const WorksheetVariables& variables);
+                        const WorksheetVariables& variables, std::string* error = nullptr);
 
 }  // namespace quorvix

@@ -1,13 +1,15 @@
 #include "calculator/WorksheetDocument.h"
 
 #include "calculator/CalculatorDisplay.h"
+#include "platform/AtomicFile.h"
 #include "platform/Prompter.h"
 
 namespace quorvix {
 
 WorksheetReadResult WorksheetDocument::SerializeWorksheet(bool loading) {
     if (loading) return ReadWorksheetFile(path_, worksheetText, variables_);
-    WriteWorksheetFile(path_, worksheetText, variables_);
+    writeError_.clear();
+    WriteWorksheetFile(path_, worksheetText, variables_, &writeError_);
     return WorksheetReadResult::Loaded;
 }
 
@@ -19,7 +21,16 @@ void WorksheetDocument::PutIntoDisplay(CalculatorDisplay& display) const {
 }
 
 void WorksheetDocument::SaveOnExit(const CalculatorDisplay& display, bool saveDisplay) {
-    worksheetText = saveDisplay ? TrimWorksheetText(display.Text()) : std::string();
+    if (saveDisplay) {
+        worksheetText = TrimWorksheetText(display.Text());
+    } else {
+        // The variables are written either way; the text the user saved in
+        // the file earlier stays (a new file gets an empty one).
+        std::string bytes;
+        DecodedWorksheet saved;
+        if (ReadWholeFile(path_, bytes)) saved = DecodeWorksheet(bytes);
+        worksheetText = saved.textRead ? saved.text : std::string();
+    }
     SerializeWorksheet(false);
 }
 

@@ -32,8 +32,9 @@ public:
     // fresh line), modified flag cleared.
     void PutIntoDisplay(CalculatorDisplay& display) const;
 
-    // At exit: saves the display text when saveDisplay is on, else an empty
-    // text; the variables are written either way.
+    // At exit: saves the display text when saveDisplay is on, else keeps the
+    // text the file holds (empty for a new file); the variables are written
+    // either way.
     void SaveOnExit(const CalculatorDisplay& display, bool saveDisplay);
 
     // "Save &Worksheet".
@@ -44,6 +45,9 @@ public:
     void Load(CalculatorDisplay& display, Prompter& prompter, FileDialogs& dialogs);
 
     const std::string& path() const { return path_; }
+    // Why the last write failed, naming the file; empty after a write that
+    // succeeded. The window may show it; the save itself stays silent.
+    const std::string& writeError() const { return writeError_; }
     std::string worksheetText;
 
 private:
@@ -51,6 +55,7 @@ private:
 
     std::string& path_;
     WorksheetVariables& variables_;
+    std::string writeError_;
 };
 
 }  // namespace quorvix

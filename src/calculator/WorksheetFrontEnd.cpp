@@ -19,6 +19,13 @@ std::string ContinuedWorksheetText(const std::string& worksheetText) {
 }
 
 std::string WorksheetRunFile::Open() {
+    // A lock that cannot be taken at all (a folder the user may not write)
+    // does not stop the run: the write at its end fails and says so.
+    if (lock_.Acquire(path_) == FileLock::Result::InUse) {
+        inUse_ = true;
+        readable_ = false;
+        return {};
+    }
     WorksheetEvaluatorVariables variables(evaluator_);
     std::string text;
     const WorksheetReadResult result = ReadWorksheetFile(path_, text, variables);
@@ -32,10 +39,18 @@ std::string WorksheetRunFile::Open() {
     return ContinuedWorksheetText(text);
 }
 
-bool WorksheetRunFile::Save(const std::string& worksheetText) const {
-    if (!readable_) return false;
-    WorksheetEvaluatorVariables variables(evaluator_);
-    return WriteWorksheetFile(path_, TrimWorksheetText(worksheetText), variables);
+bool WorksheetRunFile::Save(const std::string& worksheetText, std::string* error) const {
+    return Save(worksheetText, WorksheetEvaluatorVariables(evaluator_), error);
+}
+
+bool WorksheetRunFile::Save(const std::string& worksheetText, const WorksheetVariables& variables,
+                            std::string* error) const {
+    if (!readable_) {
+        if (error != nullptr)
+            *error = path_ + (inUse_ ? ": in use by another run" : ": could not be read completely");
+        return false;
+    }
+    return WriteWorksheetFile(path_, TrimWorksheetText(worksheetText), variables, error);
 }
 
 }  // namespace quorvix

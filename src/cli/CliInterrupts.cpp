@@ -1,11 +1,14 @@
 #include "cli/CliInterrupts.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
+#include <mutex>
+#include <thread>
 
 #include "engine/Cancellation.h"
 
@@ -22,6 +25,14 @@ sigset_t interruptOnly;
 
 constexpr int kInterruptedStatus = 130;
 
+// The write end of the pipe that wakes the saving thread; -1 when the run
+// has nothing to save.
+volatile std::sig_atomic_t saveWakeFd = -1;
+// Held while the saving thread saves; once saving is stopped (the run has
+// saved normally and its session is going away) it saves nothing.
+std::mutex saveGate;
+bool savingStopped = false;
+
 extern "C" void OnInterrupt(int) {
     if (evaluating && !cancelSent) {
         cancelSent = 1;
@@ -34,6 +45,11 @@ extern "C" void OnInterrupt(int) {
     }
     static const char kNewline = '\n';
     (void)!write(STDERR_FILENO, &kNewline, 1);
+    if (saveWakeFd >= 0) {
+        // The saving thread ends the program once the worksheet is written.
+        (void)!write(saveWakeFd, &kNewline, 1);
+        return;
+    }
     _exit(kInterruptedStatus);
 }
 
@@ -54,6 +70,35 @@ void InstallInterruptHandler(bool interactivePrompt) {
     sigemptyset(&interruptOnly);
     sigaddset(&interruptOnly, SIGINT);
     SetInterruptBlocked(true);
+}
+
+void SaveBeforeInterruptExit(std::function<void()> save) {
+    int wake[2];
+    if (pipe2(wake, O_CLOEXEC) != 0) return;
+    // Never blocks in the handler, even after many presses of Ctrl+C.
+    fcntl(wake[1], F_SETFL, O_NONBLOCK);
+    // The thread starts with SIGINT blocked, so the handler always runs on
+    // the main thread, whose mask the interactive prompt relies on.
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &interruptOnly, &previous);
+    std::thread([readFd = wake[0], save = std::move(save)] {
+        char byte;
+        while (read(readFd, &byte, 1) < 0 && errno == EINTR) {
+        }
+        {
+            const std::lock_guard<std::mutex> gate(saveGate);
+            if (!savingStopped) save();
+        }
+        _exit(kInterruptedStatus);
+    }).detach();
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    saveWakeFd = wake[1];
+}
+
+void StopSavingBeforeInterruptExit() {
+    saveWakeFd = -1;
+    const std::lock_guard<std::mutex> gate(saveGate);
+    savingStopped = true;
 }
 
 void BeginLineEvaluation() {

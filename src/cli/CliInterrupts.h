@@ -5,12 +5,27 @@
 // prompt the input reader sees it and the loop ends cleanly (SIGINT is
 // blocked there except while waiting for a key, so it cannot slip in between
 // the check and the wait); elsewhere the program ends at once.
+//
+// When the run continues a worksheet, "ends at once" first saves it: a
+// watcher thread, woken by the signal handler, writes what the worksheet
+// held before the running line (the line may never return) and then ends
+// the program with the interrupted status.
+
+#include <functional>
 
 namespace quorvix {
 
 // Installs the SIGINT handler. interactivePrompt: input is read through
 // ReadInputByte, which reports an idle Ctrl+C instead of the program ending.
 void InstallInterruptHandler(bool interactivePrompt);
+
+// From now on, a Ctrl+C that ends the program runs save first (on another
+// thread, while the interrupted line may still run); save must be safe to
+// call from there.
+void SaveBeforeInterruptExit(std::function<void()> save);
+// Ends that: a later Ctrl+C ends the program without saving. Waits for a
+// save already under way.
+void StopSavingBeforeInterruptExit();
 
 // Brackets the evaluation of one line.
 void BeginLineEvaluation();

@@ -126,8 +126,10 @@ std::string CliUsageText() {
            "Commands: CLEAR (CLR), SHOWVARS (SV), CLEARVARS (CV), EXIT (OFF).\n"
            "Stored settings, user definitions and the current worksheet's variables are\n"
            "read (never written); the options above override the settings for the run.\n"
-           "Answers go to standard output, errors to standard error. The exit status is\n"
-           "0 when every line succeeded, 1 when any failed and 2 for a bad command line.\n";
+           "A worksheet continued with --worksheet is locked for the run: a second run\n"
+           "on it fails at once. Answers go to standard output, errors to standard error.\n"
+           "The exit status is 0 when every line succeeded, 1 when any failed or output\n"
+           "could not be written, and 2 for a bad command line.\n";
 }
 
 }  // namespace quorvix

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/BoundedLineReader.h"
 #include "cli/CliInterrupts.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPrompters.h"
@@ -25,47 +26,73 @@ constexpr int kAllSucceeded = 0;
 constexpr int kSomeFailed = 1;
 constexpr int kBadUsage = 2;
 
+// The status after writing to out: a failed write (a full disk, a closed
+// pipe) is a failure and says so on err.
+int ReportOutputFailure(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) return kAllSucceeded;
+    err << "quorvix-cli: could not write the answers to standard output\n";
+    return kSomeFailed;
+}
+
 // Lines from -e (each may hold several lines) or from a non-terminal stdin;
 // no one is there to answer questions.
 int RunBatch(const CliOptions& options) {
     InstallInterruptHandler(false);
     CliPrompter prompter(std::cerr);
     CliSession session(prompter);
-    PrepareSession(session, options);
+    if (!PrepareSession(session, options, std::cerr)) return kSomeFailed;
 
     if (!options.lines.empty()) {
         bool running = true;
         for (const std::string& argument : options.lines)
             for (const std::string& line : CliSession::SplitLines(argument))
                 if (running) running = RunAndReport(session, line, std::cout, std::cerr);
-        return FinishSession(session, std::cerr);
+        return FinishSession(session, std::cout, std::cerr);
     }
+    // Longer lines are refused anyway, so no more than that is kept.
+    BoundedLineReader input(STDIN_FILENO, CalculatorDialog::kLineReadLimit);
     std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    while (input.ReadLine(line)) {
         if (!RunAndReport(session, line, std::cout, std::cerr)) break;
     }
-    return FinishSession(session, std::cerr);
+    return FinishSession(session, std::cout, std::cerr);
 }
 
 }  // namespace
 
-void PrepareSession(CliSession& session, const CliOptions& options) {
+bool PrepareSession(CliSession& session, const CliOptions& options, std::ostream& err) {
     LoadStoredState(session, options);
     session.ApplyOptions(options);
+    if (session.worksheetInUse()) {
+        err << "quorvix-cli: the worksheet " << session.worksheetPath()
+            << " is in use by another run; it was left unchanged\n";
+        return false;
+    }
+    if (session.continuesWorksheet() && session.worksheetReadable()) {
+        SaveBeforeInterruptExit([&session] {
+            std::string error;
+            if (!session.SaveWorksheet(&error))
+                std::cerr << "quorvix-cli: could not write the worksheet " << error << std::endl;
+        });
+    }
+    return true;
 }
 
-int FinishSession(const CliSession& session, std::ostream& err) {
+int FinishSession(const CliSession& session, std::ostream& out, std::ostream& err) {
+    int status = session.anyFailed() ? kSomeFailed : kAllSucceeded;
+    std::string error;
     if (!session.worksheetReadable()) {
         err << "quorvix-cli: the worksheet " << session.worksheetPath()
             << " could not be read completely and was left unchanged\n";
-        return kSomeFailed;
+        status = kSomeFailed;
+    } else if (!session.SaveWorksheet(&error)) {
+        err << "quorvix-cli: could not write the worksheet " << error << '\n';
+        status = kSomeFailed;
     }
-    if (!session.SaveWorksheet()) {
-        err << "quorvix-cli: could not write the worksheet " << session.worksheetPath() << '\n';
-        return kSomeFailed;
-    }
-    return session.anyFailed() ? kSomeFailed : kAllSucceeded;
+    StopSavingBeforeInterruptExit();
+    if (ReportOutputFailure(out, err) != kAllSucceeded) status = kSomeFailed;
+    return status;
 }
 
 bool RunAndReport(CliSession& session, const std::string& line, std::ostream& out,
@@ -94,10 +121,10 @@ int RunCli(int argc, char** argv) {
             return kBadUsage;
         case CliCommand::Help:
             std::cout << CliUsageText();
-            return kAllSucceeded;
+            return ReportOutputFailure(std::cout, std::cerr);
         case CliCommand::Version:
             std::cout << "quorvix-cli " << QUORVIX_VERSION << '\n';
-            return kAllSucceeded;
+            return ReportOutputFailure(std::cout, std::cerr);
         case CliCommand::Run:
             break;
     }

@@ -1,5 +1,7 @@
 #include "cli/CliSession.h"
 
+#include "engine/Evaluator.h"
+
 namespace quorvix {
 
 namespace {
@@ -44,15 +46,44 @@ std::vector<std::string> CliSession::SplitLines(std::string_view text) {
 
 void CliSession::ContinueWorksheet(const std::string& path) {
     worksheetFile_ = std::make_unique<WorksheetRunFile>(path, calculator_.evaluator());
-    transcript_ = worksheetFile_->Open();
+    std::string text = worksheetFile_->Open();
+    const std::lock_guard<std::mutex> lock(stateMutex_);
+    transcript_ = std::move(text);
+    CommitVariables();
 }
 
-bool CliSession::SaveWorksheet() const {
-    return worksheetFile_ == nullptr || worksheetFile_->Save(transcript_);
+bool CliSession::SaveWorksheet(std::string* error) const {
+    if (worksheetFile_ == nullptr) return true;
+    const std::lock_guard<std::mutex> lock(stateMutex_);
+    return worksheetFile_->Save(transcript_, committedVariables_, error);
 }
 
 bool CliSession::worksheetReadable() const {
     return worksheetFile_ == nullptr || worksheetFile_->readable();
+}
+
+bool CliSession::worksheetInUse() const {
+    return worksheetFile_ != nullptr && worksheetFile_->inUse();
+}
+
+void CliSession::CommitVariables() {
+    // Most lines change no variable: compare first, copy only on a change.
+    const Evaluator& evaluator = calculator_.evaluator();
+    const int count = evaluator.VariableCount();
+    std::vector<WorksheetVariable>& committed = committedVariables_.list;
+    bool same = committed.size() == static_cast<std::size_t>(count);
+    for (int i = 0; same && i < count; ++i) {
+        const Variable& variable = evaluator.VariableAt(i);
+        const WorksheetVariable& kept = committed[static_cast<std::size_t>(i)];
+        same = kept.name == variable.name && kept.formula == variable.expression;
+    }
+    if (same) return;
+    committed.clear();
+    committed.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const Variable& variable = evaluator.VariableAt(i);
+        committed.push_back({variable.name, variable.expression});
+    }
 }
 
 std::string CliSession::worksheetPath() const {
@@ -66,15 +97,23 @@ void CliSession::AppendToTranscript(const std::string& text) {
 
 CliSession::LineResult CliSession::RunLine(std::string_view line) {
     LineResult result;
-    const std::string text = TypeableText(line);
+    std::string text = TypeableText(line);
+    const auto limit = static_cast<std::size_t>(CalculatorDialog::kLineReadLimit);
+    if (text.size() > limit) {
+        // Blanks at the end change nothing: only a line that is too long
+        // without them is refused.
+        const std::size_t end = text.find_last_not_of(' ');
+        text.resize(end == std::string::npos ? 0 : end + 1);
+    }
     if (text.empty()) return result;
-    if (text.size() > static_cast<std::size_t>(CalculatorDialog::kLineReadLimit)) {
+    if (text.size() > limit) {
         // The worksheet reads only the start of such a line and would answer
         // for a different expression; a script must not get that answer.
         result.ok = false;
         anyFailed_ = true;
         result.error = "Error: Line too long (over " +
                        std::to_string(CalculatorDialog::kLineReadLimit) + " characters)";
+        const std::lock_guard<std::mutex> lock(stateMutex_);
         AppendToTranscript(text);
         return result;
     }
@@ -101,10 +140,12 @@ CliSession::LineResult CliSession::RunLine(std::string_view line) {
         }
     }
 
+    const std::lock_guard<std::mutex> lock(stateMutex_);
     if (outcome == CalculatorDialog::LineOutcome::Command && written.empty())
         transcript_.clear();  // CLEAR empties the worksheet
     else
         AppendToTranscript(written);
+    if (worksheetFile_ != nullptr) CommitVariables();
     return result;
 }
 

@@ -4,6 +4,7 @@
 // settings and a worksheet can be applied before the first line.
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,14 +46,20 @@ public:
     // The worksheet as the window would show it after the lines so far.
     const std::string& transcript() const { return transcript_; }
 
-    // Continues a worksheet file: its variables replace the current ones and
-    // its text starts the transcript. SaveWorksheet writes the transcript and
-    // the variables back (true when there is no such file to write).
+    // Continues a worksheet file: takes its lock, its variables replace the
+    // current ones and its text starts the transcript. SaveWorksheet writes
+    // the transcript and the variables as they were after the last finished
+    // line (true when there is no such file to write; error says why not).
+    // It may be called from another thread while a line runs: that saves
+    // what the worksheet held before the line.
     void ContinueWorksheet(const std::string& path);
-    bool SaveWorksheet() const;
+    bool SaveWorksheet(std::string* error = nullptr) const;
+    bool continuesWorksheet() const { return worksheetFile_ != nullptr; }
     // False when the continued worksheet exists but could not be read
     // completely; it is then left as it is.
     bool worksheetReadable() const;
+    // True when another run holds the continued worksheet: nothing was read.
+    bool worksheetInUse() const;
     std::string worksheetPath() const;
 
     CalculatorDialog& calculator() { return calculator_; }
@@ -63,10 +70,15 @@ public:
 
 private:
     void AppendToTranscript(const std::string& text);
+    // With the state lock held: the variables as a saved worksheet gets them.
+    void CommitVariables();
 
     TextDisplay display_;
     CalculatorDialog calculator_;
+    // Guards transcript_ and committedVariables_, which SaveWorksheet reads.
+    mutable std::mutex stateMutex_;
     std::string transcript_;
+    MemoryWorksheetVariables committedVariables_;
     bool anyFailed_ = false;
     std::unique_ptr<WorksheetRunFile> worksheetFile_;
 };

@@ -11,7 +11,9 @@
 namespace quorvix {
 
 void LoadStoredState(CliSession& session, const CliOptions& options) {
-    const QtLocations locations(options.dataDir);
+    // Only a run that continues a worksheet writes anything; any other run
+    // takes a missing data directory as defaults and leaves it missing.
+    const QtLocations locations(options.dataDir, !options.worksheet.empty());
     const QtSettingsStore store(options.dataDir);
     SettingsContext context;
     context.locations = &locations;

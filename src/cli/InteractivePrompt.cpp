@@ -43,7 +43,7 @@ int RunInteractive(const CliOptions& options) {
     InstallInterruptHandler(true);
     CliPrompter prompter(std::cerr, ReadEditedLine);
     CliSession session(prompter);
-    PrepareSession(session, options);
+    if (!PrepareSession(session, options, std::cerr)) return 1;
     // Before the line editor initialises (using_history does that).
     rl_catch_signals = 0;
     rl_getc_function = ReadKey;
@@ -58,7 +58,7 @@ int RunInteractive(const CliOptions& options) {
         if (!RunAndReport(session, line, std::cout, std::cerr)) break;
     }
     if (InterruptedWhileIdle()) std::cout << '\n';
-    return FinishSession(session, std::cerr);
+    return FinishSession(session, std::cout, std::cerr);
 }
 
 }  // namespace quorvix

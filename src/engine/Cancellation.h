@@ -11,4 +11,12 @@ void RequestEvaluationCancel();
 void ClearEvaluationCancel();
 bool EvaluationCancelRequested();
 
+// A host function run every kCancellationPollInterval-th poll of
+// EvaluationCancelRequested(), so that a window can keep drawing and notice
+// a cancel key while a long evaluation runs on its thread. Null for none.
+// The hook must not start another evaluation.
+using CancellationPollHook = void (*)();
+inline constexpr unsigned kCancellationPollInterval = 256;
+void SetCancellationPollHook(CancellationPollHook hook);
+
 }  // namespace quorvix

@@ -1,7 +1,20 @@
 #pragma once
-// Whole-file reading and writing. Writes go to a temporary file beside the
-// target that is then renamed over it, so a crash or a full disk never leaves
-// a half-written file behind: the target holds either the old or the new bytes.
+// Whole-file reading and writing, shared by every file the program keeps
+// (worksheets, user definition files, Recent.cnv, the autostart entry).
+//
+// Reading never blocks on an odd file: a FIFO, device or directory under a
+// file's name is reported unreadable instead of being waited on.
+//
+// Writing replaces what the user named, not the name itself: a symbolic link
+// is followed and its target written; the target keeps its permission bits
+// (and its group where the user may set it). A file the user may not write
+// (or that no one may write: read-only on purpose), or something that is not
+// a regular file, is refused. The new bytes go to a
+// temporary file in the target's folder that is synced and then renamed over
+// the target, so a crash or a full disk leaves either the old or the new
+// bytes. The one exception is a file with several hard links: renaming
+// would split it from its other names, so it is rewritten in place (and the
+// old bytes are put back when that fails part-way).
 
 #include <cstddef>
 #include <string>
@@ -10,12 +23,18 @@
 namespace quorvix {
 
 // Reads the whole file into bytes. False (bytes untouched) when it cannot be
-// opened or read, or when it is larger than maxBytes.
+// opened or read, is not a regular file, or is larger than maxBytes.
 bool ReadWholeFile(const std::string& path, std::string& bytes,
                    std::size_t maxBytes = std::size_t{1} << 30);
 
-// Replaces the file at path with bytes, atomically. False on any failure, in
-// which case the old file (if any) is unchanged and no temporary is left.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// The file that writing to path changes: path itself, or the final target
+// of a chain of symbolic links (which need not exist yet).
+std::string ResolveWriteTarget(const std::string& path);
+
+// Replaces the file at path with bytes as described above. False on any
+// failure, in which case the old file (if any) is unchanged, no temporary is
+// left, and error (when given) names the file and says what went wrong.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         std::string* error = nullptr);
 
 }  // namespace quorvix

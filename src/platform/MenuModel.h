@@ -1,9 +1,11 @@
 #pragma once
 // A menu as plain data: entries with a caption and a command id, separators
-// and submenus. The host turns it into real menus and reports the command id
-// of the chosen entry.
+// and submenus, with each entry's check mark and enabled state. The host turns
+// it into real menus (rebuilding them each time one opens, so the marks are
+// current) and reports the command id of the chosen entry.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvix {
@@ -15,11 +17,23 @@ struct MenuItem {
     std::string caption;
     int command = 0;                 // for Command entries
     std::vector<MenuItem> children;  // for Submenu entries
+    bool checkable = false;          // shows a check mark when checked
+    bool checked = false;
+    bool enabled = true;
+    std::string shortcut;            // key shown beside the caption, e.g. "F1"
+    bool isDefault = false;          // the menu's default entry, shown in bold
 
     static MenuItem Entry(std::string caption, int command) {
         MenuItem item;
         item.caption = std::move(caption);
         item.command = command;
+        return item;
+    }
+    // An entry that carries a check mark (or its empty place).
+    static MenuItem Check(std::string caption, int command, bool checked) {
+        MenuItem item = Entry(std::move(caption), command);
+        item.checkable = true;
+        item.checked = checked;
         return item;
     }
     static MenuItem Separator() {

@@ -18,10 +18,10 @@ public:
 // Records the entry in memory, for tests.
 class MemoryRunAtLogon : public RunAtLogon {
 public:
-    bool Register(const std::string& programPath, const std::string& argument) override {
+    bool Register(const std::string& programPath, const std::string& programArgument) override {
         registered = true;
         program = programPath;
-        this->argument = argument;
+        argument = programArgument;
         ++calls;
         return true;
     }

@@ -46,6 +46,8 @@ bool UnitConverter::ConvertValue(const std::string& from, const std::string& to,
 }
 
 void UnitConverter::Convert() {
+    // The focus moves only when this command refuses something.
+    focus_ = Field::None;
     const std::string from = UnitText(from_);
     const std::string to = UnitText(to_);
     if (from.empty()) {
@@ -97,6 +99,7 @@ void UnitConverter::Reselect(UnitBox& box) const {
 void UnitConverter::Choose(UnitBox& box, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= recent_.size()) return;
     box = {recent_.at(static_cast<std::size_t>(index)), index};
+    focus_ = Field::None;
     const std::string from = UnitText(from_);
     const std::string to = UnitText(to_);
     if (from.empty() || to.empty()) return;

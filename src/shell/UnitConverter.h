@@ -58,6 +58,8 @@ public:
     // "Unit &Reference..." and F1.
     void Help(HelpViewer& help) const { help.OpenAtKeyword(kHelpKeyword); }
 
+    // Field that should receive the focus after the last command (None
+    // when the command refused nothing).
     Field focus() const { return focus_; }
 
     // Shown from the calculator's Options menu with its last result as the

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calculator/CommandIds.h"
 #include "units/ConversionList.h"
 #include "userdefs/UserRecords.h"
 
@@ -25,15 +26,6 @@ struct UserSubmenu {
     int position = 0;
     std::vector<UserMenuEntry> entries;
 };
-
-// Commands of the "&Edit..." entries (they open the editing dialogs).
-inline constexpr int kEditUserConstantsCommand = 128;
-inline constexpr int kEditUserConversionsCommand = 129;
-inline constexpr int kEditUserFunctionsCommand = 130;
-// First command of each kind's entries; entry k has first + k.
-inline constexpr int kFirstUserConstantCommand = 25000;
-inline constexpr int kFirstUserConversionCommand = 26000;
-inline constexpr int kFirstUserFunctionCommand = 27000;
 
 UserSubmenu BuildUserConstantsMenu(const std::vector<UserConstant>& constants);
 UserSubmenu BuildUserConversionsMenu(const ConversionList& list);

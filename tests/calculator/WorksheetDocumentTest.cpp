@@ -56,6 +56,20 @@ TEST_F(WorksheetDocumentFixture, ExitWithSaveDisplayOffKeepsVariablesOnly) {
     EXPECT_EQ(SavedText(), "1+1 =\n2");
 }
 
+TEST_F(WorksheetDocumentFixture, ExitWithSaveDisplayOffKeepsTheSavedText) {
+    MemoryWorksheetVariables old;
+    old.Append("B", "1");
+    WriteWorksheetFile(path, "saved by hand", old);
+    display.SetText("typed since\n");
+    vars.Append("A", "2");
+    document.SaveOnExit(display, false);
+    MemoryWorksheetVariables loaded;
+    std::string text;
+    ASSERT_EQ(ReadWorksheetFile(path, text, loaded), WorksheetReadResult::Loaded);
+    EXPECT_EQ(text, "saved by hand");
+    EXPECT_EQ(loaded.list, vars.list);
+}
+
 TEST_F(WorksheetDocumentFixture, SaveTrimsAndClearsTheModifiedFlag) {
     display.SetText("5*5 =\n25\n\n   ");
     display.SetModified(true);

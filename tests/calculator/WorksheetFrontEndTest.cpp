@@ -12,13 +12,19 @@
 namespace quorvix {
 namespace {
 
+// Writes a worksheet with the text and one variable; returns its bytes.
+std::string StoreSheet(const std::string& path, const std::string& text, const std::string& name,
+                       const std::string& formula) {
+    MemoryWorksheetVariables stored;
+    stored.Append(name, formula);
+    EXPECT_TRUE(WriteWorksheetFile(path, text, stored));
+    return ReadBytes(path);
+}
+
 TEST(WorksheetFrontEnd, VariablesAreLoadedAndTheFileIsLeftAlone) {
     TempDir dir;
     const std::string path = dir.File("Quorvix.qws");
-    MemoryWorksheetVariables stored;
-    stored.Append("R", "0.05");
-    ASSERT_TRUE(WriteWorksheetFile(path, "old text", stored));
-    const std::string before = ReadBytes(path);
+    const std::string before = StoreSheet(path, "old text", "R", "0.05");
 
     Evaluator evaluator;
     evaluator.SetVariable("Gone", "1");
@@ -29,6 +35,46 @@ TEST(WorksheetFrontEnd, VariablesAreLoadedAndTheFileIsLeftAlone) {
     EXPECT_EQ(LoadWorksheetVariables(dir.File("missing.qws"), evaluator),
               WorksheetReadResult::NotOpened);
     EXPECT_EQ(evaluator.VariableCount(), 1);
+}
+
+TEST(WorksheetFrontEnd, ManyVariablesComeBackWholeWithTheLastFormulaPerName) {
+    TempDir dir;
+    const std::string path = dir.File("many.qws");
+    MemoryWorksheetVariables stored;
+    for (int i = 0; i < 6000; ++i)
+        stored.Append(std::string("V").append(std::to_string(i)), std::to_string(i));
+    stored.Append("v17", "later");  // names match without regard to case
+    ASSERT_TRUE(WriteWorksheetFile(path, "", stored));
+
+    Evaluator evaluator;
+    ASSERT_EQ(LoadWorksheetVariables(path, evaluator), WorksheetReadResult::Loaded);
+    ASSERT_EQ(evaluator.VariableCount(), 6000);
+    EXPECT_EQ(evaluator.VariableAt(5999).name, "V5999");
+    EXPECT_EQ(evaluator.VariableAt(17).expression, "later");
+}
+
+TEST(WorksheetFrontEnd, ASecondRunOnTheSameWorksheetIsRefusedAndWritesNothing) {
+    TempDir dir;
+    const std::string path = dir.File("shared.qws");
+    const std::string before = StoreSheet(path, "A=1 =\n1", "A", "1");
+
+    Evaluator first;
+    Evaluator second;
+    WorksheetRunFile holder(path, first);
+    EXPECT_EQ(holder.Open(), "A=1 =\n1\n");
+    EXPECT_FALSE(holder.inUse());
+    {
+        WorksheetRunFile other(path, second);
+        EXPECT_EQ(other.Open(), "");
+        EXPECT_TRUE(other.inUse());
+        EXPECT_EQ(second.VariableCount(), 0);
+        std::string error;
+        EXPECT_FALSE(other.Save("lost", &error));
+        EXPECT_NE(error.find("in use"), std::string::npos);
+        EXPECT_EQ(ReadBytes(path), before);
+    }
+    // The holder still writes; once it is gone the file is free again.
+    EXPECT_TRUE(holder.Save("A=1 =\n1\nA =\n1"));
 }
 
 TEST(WorksheetFrontEnd, ContinuedTextStandsOnAFreshLine) {

@@ -65,7 +65,9 @@ TEST(WorksheetEncoding, TrimRemovesTrailingBlanksAndLineBreaksOnly) {
     EXPECT_EQ(TrimWorksheetText(""), "");
 }
 
-TEST(WorksheetDecoding, CountOf7000ReadsOnlyTheFirst5000) {
+TEST(WorksheetDecoding, EveryVariableTheFileHoldsIsRead) {
+    // A run may define any number of variables; the next run must get them
+    // all back, or it would write the file back without the rest.
     ByteWriter writer;
     writer.WriteText("t");
     writer.WriteInt32(7000);
@@ -76,9 +78,9 @@ TEST(WorksheetDecoding, CountOf7000ReadsOnlyTheFirst5000) {
     }
     const DecodedWorksheet decoded = DecodeWorksheet(writer.bytes());
     ASSERT_TRUE(decoded.complete);
-    ASSERT_EQ(decoded.variables.size(), 5000u);
-    EXPECT_EQ(decoded.variables.back().name, "v4999");
-    // The pairs beyond 5000 need not even be present.
+    ASSERT_EQ(decoded.variables.size(), 7000u);
+    EXPECT_EQ(decoded.variables.back().name, "v6999");
+    // A count the file does not hold is a short file.
     ByteWriter shortFile;
     shortFile.WriteText("");
     shortFile.WriteInt32(7000);
@@ -86,7 +88,9 @@ TEST(WorksheetDecoding, CountOf7000ReadsOnlyTheFirst5000) {
         shortFile.WriteText("a");
         shortFile.WriteText("1");
     }
-    EXPECT_TRUE(DecodeWorksheet(shortFile.bytes()).complete);
+    const DecodedWorksheet cut = DecodeWorksheet(shortFile.bytes());
+    EXPECT_FALSE(cut.complete);
+    EXPECT_TRUE(cut.variables.empty());
 }
 
 TEST(WorksheetDecoding, NegativeCountReadsNoVariables) {

@@ -1,6 +1,7 @@
 #include "CliTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,6 +86,73 @@ ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& 
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.err = ReadWholeFile(errPath);
     return run;
+}
+
+RunningCli::RunningCli(const std::vector<std::string>& arguments) {
+    int in[2];
+    int out[2];
+    if (pipe(in) != 0 || pipe(out) != 0) return;
+    std::vector<char*> argv{const_cast<char*>(QUORVIX_CLI_BINARY)};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_ = fork();
+    if (pid_ == 0) {
+        dup2(in[0], STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        dup2(out[1], STDERR_FILENO);
+        close(in[0]);
+        close(in[1]);
+        close(out[0]);
+        close(out[1]);
+        execv(QUORVIX_CLI_BINARY, argv.data());
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    input_ = in[1];
+    outputFd_ = out[0];
+    EXPECT_GT(pid_, 0);
+}
+
+RunningCli::~RunningCli() {
+    CloseInput();
+    if (outputFd_ >= 0) close(outputFd_);
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+void RunningCli::Write(const std::string& text) {
+    EXPECT_EQ(write(input_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+}
+
+void RunningCli::CloseInput() {
+    if (input_ >= 0) close(input_);
+    input_ = -1;
+}
+
+bool RunningCli::WaitForOutput(const std::string& text) {
+    char buffer[256];
+    while (output_.find(text) == std::string::npos) {
+        const ssize_t n = read(outputFd_, buffer, sizeof buffer);
+        if (n <= 0) return false;
+        output_.append(buffer, static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+void RunningCli::Signal(int signal) { kill(pid_, signal); }
+
+int RunningCli::Wait() {
+    char buffer[256];
+    ssize_t n = 0;
+    while ((n = read(outputFd_, buffer, sizeof buffer)) > 0)
+        output_.append(buffer, static_cast<std::size_t>(n));
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace quorvix

@@ -192,6 +192,22 @@ TEST_F(SolverOperators, LongSumIsCancelledWhileRunning) {
     EXPECT_EQ(o.code, kEvaluationCancelled);
 }
 
+namespace {
+int pollHookRuns = 0;
+void CancelOnThirdPoll() {
+    if (++pollHookRuns == 3) RequestEvaluationCancel();
+}
+}  // namespace
+
+TEST_F(SolverOperators, PollHookRunsDuringALongSumAndCanCancelIt) {
+    pollHookRuns = 0;
+    SetCancellationPollHook(&CancelOnThirdPoll);
+    const Outcome o = Run("FSUM(t, 0, 1E15)");
+    SetCancellationPollHook(nullptr);
+    EXPECT_EQ(o.code, kEvaluationCancelled);
+    EXPECT_EQ(pollHookRuns, 3);
+}
+
 TEST_F(SolverOperators, SolversInsideUserFunctionsSampleTheirOwnT) {
     std::vector<UserFunctionEntry> functions;
     UserFunctionEntry entry;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 
 #include "TempDirectory.h"
@@ -63,6 +66,36 @@ TEST(QtSettingsStore, HandEditedValuesOutsideTheRangeAreUnreadable) {
     EXPECT_FALSE(store.ReadInt("Options", "Width"));
     EXPECT_EQ(store.ReadInt("Options", "Height"), -1);
     EXPECT_EQ(store.ReadString("Options", "DisplayFile"), "a, b");
+}
+
+TEST(QtSettingsStore, AnOddFileIsSkippedAndALinkedOneWrittenInPlace) {
+    TempDirectory dir;
+    const std::string ini = dir.path + "/Quorvix.ini";
+    ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);
+    {
+        // Would wait for a writer forever if the FIFO were opened.
+        QtSettingsStore store(dir.path);
+        EXPECT_FALSE(store.ReadInt("Options", "Mode"));
+        store.WriteInt("Options", "Mode", 1);
+    }
+    EXPECT_FALSE(std::filesystem::is_regular_file(ini));
+
+    // A private file behind a link stays private and linked.
+    std::filesystem::remove(ini);
+    const std::string real = dir.path + "/real.ini";
+    { std::ofstream(real) << "[Options]\nMode=2\n"; }
+    ASSERT_EQ(::chmod(real.c_str(), 0600), 0);
+    std::filesystem::create_symlink(real, ini);
+    {
+        QtSettingsStore store(dir.path);
+        EXPECT_EQ(store.ReadInt("Options", "Mode"), 2);
+        store.WriteInt("Options", "Mode", 1);
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(ini));
+    EXPECT_NE(ReadTextFile(real).find("Mode=1"), std::string::npos);
+    struct stat st {};
+    ::stat(real.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
 }  // namespace

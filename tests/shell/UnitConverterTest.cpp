@@ -173,6 +173,11 @@ TEST_F(UnitConverterTest, MessagesForMissingAndIncompatibleUnits) {
     }
     EXPECT_EQ(uc.focus(), UnitConverter::Field::From);
     EXPECT_TRUE(uc.recent().entries().empty());  // failures record nothing
+
+    // A conversion that succeeds moves the focus nowhere.
+    uc.TypeTo("meter");
+    uc.Convert();
+    EXPECT_EQ(uc.focus(), UnitConverter::Field::None);
 }
 
 TEST_F(UnitConverterTest, ChoosingEntriesConvertsSilently) {

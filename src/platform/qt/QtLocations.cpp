@@ -6,7 +6,8 @@
 
 namespace quorvix {
 
-QtLocations::QtLocations(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+QtLocations::QtLocations(std::string dataDir, bool createDirectory)
+    : dataDir_(std::move(dataDir)), createDirectory_(createDirectory) {}
 
 std::string QtLocations::ProgramDirectory() const {
     QString dir;
@@ -16,7 +17,7 @@ std::string QtLocations::ProgramDirectory() const {
         dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
               QStringLiteral("/Daltrane/Quorvix");
     }
-    QDir().mkpath(dir);
+    if (createDirectory_) QDir().mkpath(dir);
     while (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
     return dir.toStdString();
 }

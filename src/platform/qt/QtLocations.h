@@ -11,14 +11,17 @@ namespace quorvix {
 
 class QtLocations : public Locations {
 public:
-    explicit QtLocations(std::string dataDir = {});
-    // Created on first use so that files can be written into it.
+    // createDirectory: a program that writes state (the window, a run that
+    // continues a worksheet) has the directory made on first use; one that
+    // only reads takes a missing directory as holding nothing.
+    explicit QtLocations(std::string dataDir = {}, bool createDirectory = true);
     std::string ProgramDirectory() const override;
     // The running executable when a Qt application object exists, else "quorvix".
     std::string ProgramPath() const override;
 
 private:
     std::string dataDir_;
+    bool createDirectory_;
 };
 
 }  // namespace quorvix

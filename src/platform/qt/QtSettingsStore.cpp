@@ -1,6 +1,8 @@
 #include "platform/qt/QtSettingsStore.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -13,25 +15,47 @@ QString ValueKey(std::string_view key, std::string_view name) {
     return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())) + '/' +
            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
+// True when one of the files is there but is not a regular file.
+bool AnyOddFile(const QStringList& paths) {
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile()) return true;
+    }
+    return false;
+}
+
+// The files QSettings reads for the organisation and application: its own
+// and the organisation's, in the user's and the system's folders.
+QStringList DefaultFiles() {
+    QStringList files;
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        files << dir + QStringLiteral("/Daltrane/Quorvix.ini") << dir + QStringLiteral("/Daltrane.ini");
+    return files;
+}
 }  // namespace
 
 QtSettingsStore::QtSettingsStore(const std::string& dataDir) {
     if (dataDir.empty()) {
+        if (AnyOddFile(DefaultFiles())) return;
         settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                 QStringLiteral("Daltrane"),
                                                 QStringLiteral("Quorvix"));
     } else {
         QString dir = QString::fromStdString(dataDir);
         if (!dir.endsWith('/')) dir += '/';
-        settings_ = std::make_unique<QSettings>(dir + QStringLiteral("Quorvix.ini"),
-                                                QSettings::IniFormat);
+        const QString file = dir + QStringLiteral("Quorvix.ini");
+        if (AnyOddFile({file})) return;
+        settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
     }
 }
 
-QtSettingsStore::~QtSettingsStore() { settings_->sync(); }
+QtSettingsStore::~QtSettingsStore() {
+    if (settings_) settings_->sync();
+}
 
 std::optional<std::int32_t> QtSettingsStore::ReadInt(std::string_view key,
                                                      std::string_view name) const {
+    if (!settings_) return std::nullopt;
     const QVariant value = settings_->value(ValueKey(key, name));
     if (!value.isValid()) return std::nullopt;
     // Decimal as written, or hexadecimal with 0x for hand-edited colours; a
@@ -54,6 +78,7 @@ std::optional<std::int32_t> QtSettingsStore::ReadInt(std::string_view key,
 
 std::optional<std::string> QtSettingsStore::ReadString(std::string_view key,
                                                        std::string_view name) const {
+    if (!settings_) return std::nullopt;
     const QVariant value = settings_->value(ValueKey(key, name));
     if (!value.isValid()) return std::nullopt;
     // An unquoted INI value with commas is read back as a list; join it again.
@@ -64,21 +89,26 @@ std::optional<std::string> QtSettingsStore::ReadString(std::string_view key,
 
 void QtSettingsStore::WriteInt(std::string_view key, std::string_view name,
                                std::int32_t value) {
-    settings_->setValue(ValueKey(key, name), static_cast<int>(value));
+    if (settings_) settings_->setValue(ValueKey(key, name), static_cast<int>(value));
 }
 
 void QtSettingsStore::WriteString(std::string_view key, std::string_view name,
                                   std::string_view value) {
+    if (!settings_) return;
     settings_->setValue(ValueKey(key, name),
                         QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 void QtSettingsStore::Remove(std::string_view key, std::string_view name) {
-    settings_->remove(ValueKey(key, name));
+    if (settings_) settings_->remove(ValueKey(key, name));
 }
 
-void QtSettingsStore::Flush() { settings_->sync(); }
+void QtSettingsStore::Flush() {
+    if (settings_) settings_->sync();
+}
 
-std::string QtSettingsStore::FileName() const { return settings_->fileName().toStdString(); }
+std::string QtSettingsStore::FileName() const {
+    return settings_ ? settings_->fileName().toStdString() : std::string();
+}
 
 }  // namespace quorvix

@@ -2,7 +2,9 @@
 // The real settings store on Qt Core: QSettings for organisation "Daltrane"
 // and application "Quorvix" (an INI file on Linux, the registry on Windows).
 // With a data directory the values live in DIR/Quorvix.ini instead. The four
-// keys are INI groups.
+// keys are INI groups. When a file the store would read is there but is not
+// a regular file (a FIFO would block the read, a device never end it), the
+// store holds nothing: reads find no values and writes are dropped.
 
 #include <memory>
 #include <string>

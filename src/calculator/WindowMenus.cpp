@@ -1,0 +1,128 @@
+#include "calculator/WindowMenus.h"
+
+#include <string>
+
+#include "calculator/CatalogueMenus.h"
+#include "calculator/CommandIds.h"
+#include "calculator/Settings.h"
+#include "userdefs/UserDefinitions.h"
+
+namespace quorvix {
+
+namespace {
+
+MenuItem KeypadLayoutMenu(int mode) {
+    return MenuItem::Submenu("Key&pad Layout", {
+        MenuItem::Check("&Math", kCmdLayoutMath, mode == 0),
+        MenuItem::Check("&Finance", kCmdLayoutFinance, mode == 1),
+        MenuItem::Check("&Custom", kCmdLayoutCustom, mode == 2),
+        MenuItem::Entry("&Define Custom...", kCmdDefineCustomKeys),
+    });
+}
+
+MenuItem NumberBaseMenu(int base) {
+    const bool named = base == 10 || base == 2 || base == 8 || base == 16;
+    return MenuItem::Submenu("Number &Base", {
+        MenuItem::Check("&Decimal", kCmdBaseDecimal, base == 10),
+        MenuItem::Check("&Binary", kCmdBaseBinary, base == 2),
+        MenuItem::Check("&Octal", kCmdBaseOctal, base == 8),
+        MenuItem::Check("&Hexadecimal", kCmdBaseHexadecimal, base == 16),
+        MenuItem::Check("O&ther", kCmdBaseOther, !named),
+    });
+}
+
+MenuItem AngleUnitMenu(int unit) {
+    return MenuItem::Submenu("&Angle Unit", {
+        MenuItem::Check("&Degrees", kCmdAngleDegrees, unit == 0),
+        MenuItem::Check("&Radians", kCmdAngleRadians, unit == 1),
+        MenuItem::Check("&Gradients", kCmdAngleGradients, unit == 2),
+    });
+}
+
+MenuItem NumberFormatMenu(int format) {
+    return MenuItem::Submenu("&Number Format", {
+        MenuItem::Check("&General", kCmdNumberFormatGeneral, format == 0),
+        MenuItem::Check("&Scientific", kCmdNumberFormatScientific, format == 1),
+    });
+}
+
+MenuItem SignificantDigitsMenu(int digits) {
+    MenuItems entries;
+    for (int id = kCmdDigitsDefault; id <= kCmdDigitsLast; ++id) {
+        const int k = id - kCmdDigitsDefault;
+        entries.push_back(MenuItem::Check(k == 0 ? "Default" : std::to_string(k), id, digits == k));
+    }
+    return MenuItem::Submenu("Significant &Digits", std::move(entries));
+}
+
+}  // namespace
+
+MenuItems BuildOptionsMenu(const Settings& s) {
+    return {
+        MenuItem::Check("Always On &Top", kCmdAlwaysOnTop, s.alwaysOnTop),
+        MenuItem::Separator(),
+        MenuItem::Entry("Save &Worksheet", kCmdSaveWorksheet),
+        MenuItem::Entry("Save Worksheet As...", kCmdSaveWorksheetAs),
+        MenuItem::Entry("Load Wor&ksheet...", kCmdLoadWorksheet),
+        MenuItem::Check("&Save Worksheet On Exit", kCmdSaveWorksheetOnExit, s.saveDisplay),
+        MenuItem::Separator(),
+        KeypadLayoutMenu(s.mode),
+        MenuItem::Check("Hide &Keypad", kCmdHideKeypad, s.hideKeypad),
+        MenuItem::Check("Show Pop-up &Help", kCmdShowPopupHelp, s.showPopupHelp),
+        MenuItem::Entry("Display Options...", kCmdDisplayOptions),
+        MenuItem::Separator(),
+        NumberBaseMenu(s.numberBase),
+        AngleUnitMenu(s.angleUnit),
+        NumberFormatMenu(s.numberFormat),
+        SignificantDigitsMenu(s.decimalPlaces),
+        MenuItem::Separator(),
+        MenuItem::Entry("Show &Unit Converter", kCmdShowUnitConverter),
+        MenuItem::Entry("Show &Finance Box", kCmdShowFinanceBox),
+        MenuItem::Separator(),
+        MenuItem::Check("New Line After &Calculation", kCmdNewLineAfterCalculation, s.newLine),
+        MenuItem::Check("&Run At Startup", kCmdRunAtStartup, s.runAtStartup),
+        MenuItem::Separator(),
+        MenuItem::Entry("&Exit", kCmdExit),
+    };
+}
+
+MenuItems BuildCommandsMenu() {
+    return {
+        MenuItem::Entry("Clear &Display (CLR)", kCmdClearDisplay),
+        MenuItem::Entry("Clear &Variables (ClearVars)", kCmdClearVariables),
+        MenuItem::Entry("&Show Variables (ShowVars)", kCmdShowVariables),
+    };
+}
+
+MenuItems BuildCatalogueMenusWithUserEntries(const UserDefinitions& userDefinitions) {
+    MenuItems menus = BuildCatalogueMenuBar();
+    AppendUserSubmenu(menus[0].children, userDefinitions.BuildUserConstantsMenu());
+    AppendUserSubmenu(menus[1].children, userDefinitions.BuildUserConversionsMenu());
+    AppendUserSubmenu(menus[2].children, userDefinitions.BuildUserFunctionsMenu());
+    return menus;
+}
+
+MenuItems BuildHelpMenu() {
+    MenuItem search = MenuItem::Entry("&Search...", kCmdHelpSearch);
+    search.shortcut = "F1";
+    return {
+        MenuItem::Entry("&Content", kCmdHelpContents),
+        std::move(search),
+        MenuItem::Separator(),
+        MenuItem::Entry("Daltrane &Homepage", kCmdHomepage),
+        MenuItem::Entry("E-mail Us Your Comments", kCmdMailComments),
+        MenuItem::Separator(),
+        MenuItem::Entry("&About Quorvix...", kCmdAbout),
+    };
+}
+
+MenuItems BuildWindowMenuBar(const Settings& settings, const UserDefinitions& userDefinitions) {
+    return {
+        MenuItem::Submenu("&Options", BuildOptionsMenu(settings)),
+        MenuItem::Submenu("&Commands", BuildCommandsMenu()),
+        MenuItem::Submenu("&Functions", BuildCatalogueMenusWithUserEntries(userDefinitions)),
+        MenuItem::Submenu("&Help", BuildHelpMenu()),
+    };
+}
+
+}  // namespace quorvix

@@ -1,0 +1,385 @@
+#include "gui/calculator/DisplayEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextBlock>
+#include <algorithm>
+#include <memory>
+
+#include "gui/common/QtText.h"
+
+namespace quorvix {
+
+namespace {
+
+bool IsTypeable(char16_t u) { return u >= 0x20 && u != 0x7F && u <= 0xFF; }
+
+// The context menu's window commands run after the menu has closed.
+bool IsWindowCommand(DisplayMenuCommand command) {
+    switch (command) {
+        case DisplayMenuCommand::Clear:
+        case DisplayMenuCommand::ShowVariables:
+        case DisplayMenuCommand::ClearVariables:
+        case DisplayMenuCommand::DisplayOptions:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsDeletionShortcut(const QKeyEvent* event) {
+    return event->matches(QKeySequence::DeleteStartOfWord) ||
+           event->matches(QKeySequence::DeleteEndOfWord) ||
+           event->matches(QKeySequence::DeleteEndOfLine) ||
+           event->matches(QKeySequence::DeleteCompleteLine);
+}
+
+}  // namespace
+
+QString CleanDisplayText(const QString& text) {
+    QString cleaned;
+    cleaned.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u == u'\r') {
+            cleaned += QLatin1Char('\n');
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        } else if (u == u'\n' || u == 0x2029 || u == 0x2028) {
+            cleaned += QLatin1Char('\n');
+        } else if (IsTypeable(u)) {
+            cleaned += text[i];
+        }
+    }
+    return cleaned;
+}
+
+DisplayEdit::DisplayEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName(QStringLiteral("display"));
+    setAccessibleName(QStringLiteral("Worksheet display"));
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabChangesFocus(true);
+    setUndoRedoEnabled(true);
+    // The selection stays visible when the focus is elsewhere.
+    QPalette p = palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+}
+
+// --- Reading -------------------------------------------------------------------
+
+std::string DisplayEdit::Text() const {
+    // The raw text keeps every character as stored (the plain-text export
+    // would turn non-breaking blanks into blanks); blocks end in U+2029.
+    return ToStdString(CleanDisplayText(document()->toRawText()));
+}
+
+int DisplayEdit::TextLength() const { return std::max(0, document()->characterCount() - 1); }
+
+int DisplayEdit::LineCount() const { return document()->blockCount(); }
+
+int DisplayEdit::LineFromChar(int index) const {
+    return document()->findBlock(std::clamp(index, 0, TextLength())).blockNumber();
+}
+
+int DisplayEdit::LineStart(int line) const {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    return block.isValid() ? block.position() : -1;
+}
+
+int DisplayEdit::LineLength(int line) const {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    return block.isValid() ? block.length() - 1 : 0;
+}
+
+std::string DisplayEdit::ReadLine(int line, int maxChars) const {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    if (!block.isValid() || maxChars <= 0) return std::string();
+    QString text = block.text();
+    if (block.next().isValid()) text += QLatin1Char('\n');
+    return ToStdString(text.left(maxChars));
+}
+
+int DisplayEdit::CaretPosition() const { return textCursor().position(); }
+int DisplayEdit::SelectionStart() const { return textCursor().selectionStart(); }
+int DisplayEdit::SelectionEnd() const { return textCursor().selectionEnd(); }
+
+// --- Immediate edits -----------------------------------------------------------
+
+void DisplayEdit::SetSelection(int start, int end) {
+    const int length = TextLength();
+    QTextCursor cursor(document());
+    cursor.setPosition(start < 0 ? length : std::min(start, length));
+    cursor.setPosition(end < 0 ? length : std::min(end, length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    typingRun_ = false;
+}
+
+void DisplayEdit::MoveCaretTo(int position) { SetSelection(position, position); }
+
+void DisplayEdit::SetText(const std::string& text) {
+    setPlainText(CleanDisplayText(ToQString(text)));  // forgets undo
+    moveCursor(QTextCursor::End);
+    modified_ = true;
+    typingRun_ = false;
+    undone_ = false;
+}
+
+void DisplayEdit::BeginEdit(bool typing) {
+    // A run of typing continues only where the last typed character went.
+    const QTextCursor cursor = textCursor();
+    const bool continuesRun =
+        typing && typingRun_ && !cursor.hasSelection() && cursor.position() == runEnd_;
+    if (!continuesRun) document()->clearUndoRedoStacks();
+    undone_ = false;
+    modified_ = true;
+}
+
+void DisplayEdit::InsertPlain(const QString& text, bool typing) {
+    QTextCursor cursor = textCursor();
+    if (text.isEmpty() && !cursor.hasSelection()) return;
+    BeginEdit(typing);
+    cursor.insertText(text);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    typingRun_ = typing;
+    runEnd_ = cursor.position();
+}
+
+void DisplayEdit::DeleteSelection() {
+    if (!textCursor().hasSelection()) return;
+    InsertPlain(QString(), false);
+}
+
+void DisplayEdit::TypeCharacter(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c != '\n' && !IsTypeable(u)) return;
+    if (TypingObserver* observer = typingObserver()) observer->BeforeCharacter(c);
+    InsertPlain(QString(QChar(static_cast<char16_t>(u))), true);
+}
+
+void DisplayEdit::PressKey(DisplayKey key) {
+    const QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    const int column = cursor.position() - block.position();
+    switch (key) {
+        case DisplayKey::Home:
+            MoveCaretTo(block.position());
+            break;
+        case DisplayKey::End:
+            MoveCaretTo(block.position() + block.length() - 1);
+            break;
+        case DisplayKey::Up:
+        case DisplayKey::Down: {
+            const QTextBlock target = key == DisplayKey::Up ? block.previous() : block.next();
+            if (!target.isValid()) {
+                MoveCaretTo(cursor.position());
+                break;
+            }
+            MoveCaretTo(target.position() + std::min(column, target.length() - 1));
+            break;
+        }
+        case DisplayKey::Left:
+            MoveCaretTo(cursor.hasSelection() ? cursor.selectionStart()
+                                              : std::max(0, cursor.position() - 1));
+            break;
+        case DisplayKey::Right:
+            MoveCaretTo(cursor.hasSelection() ? cursor.selectionEnd() : cursor.position() + 1);
+            break;
+        case DisplayKey::Backspace:
+        case DisplayKey::Delete: {
+            const bool back = key == DisplayKey::Backspace;
+            if (back) {
+                if (TypingObserver* observer = typingObserver())
+                    observer->BeforeBackspace(cursor.position());
+            }
+            if (!cursor.hasSelection()) {
+                const int other = cursor.position() + (back ? -1 : 1);
+                if (other < 0 || other > TextLength()) return;
+                QTextCursor selecting = cursor;
+                selecting.setPosition(other, QTextCursor::KeepAnchor);
+                setTextCursor(selecting);
+            }
+            InsertPlain(QString(), false);
+            break;
+        }
+    }
+    ensureCursorVisible();
+}
+
+// --- Queued input --------------------------------------------------------------
+
+void DisplayEdit::QueueCharacter(char c) {
+    queue_.push_back({false, c, DisplayKey::Home});
+    ScheduleQueue();
+}
+
+void DisplayEdit::QueueKey(DisplayKey key) {
+    queue_.push_back({true, '\0', key});
+    ScheduleQueue();
+}
+
+void DisplayEdit::ScheduleQueue() {
+    if (queueScheduled_ || inputHeld_ || queue_.empty()) return;
+    queueScheduled_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            queueScheduled_ = false;
+            RunQueuedInput();
+        },
+        Qt::QueuedConnection);
+}
+
+void DisplayEdit::RunQueuedInput() {
+    while (!inputHeld_ && !queue_.empty()) {
+        const QueuedInput input = queue_.front();
+        queue_.pop_front();
+        if (input.isKey)
+            PressKey(input.key);
+        else
+            TypeCharacter(input.character);
+    }
+}
+
+void DisplayEdit::SetInputHeld(bool held) {
+    inputHeld_ = held;
+    ScheduleQueue();
+}
+
+// --- Clipboard, undo, focus ------------------------------------------------------
+
+void DisplayEdit::Cut() {
+    if (!textCursor().hasSelection()) return;
+    Copy();
+    DeleteSelection();
+}
+
+void DisplayEdit::Copy() {
+    if (textCursor().hasSelection()) copy();
+}
+
+void DisplayEdit::Paste() {
+    InsertPlain(CleanDisplayText(QApplication::clipboard()->text()), false);
+}
+
+bool DisplayEdit::CanPaste() const { return !QApplication::clipboard()->text().isEmpty(); }
+
+void DisplayEdit::Undo() {
+    // The undo stack holds only the last edit (BeginEdit clears it), which
+    // may be several document steps: undo or redo all of them.
+    if (undone_) {
+        while (document()->isRedoAvailable()) redo();
+        undone_ = false;
+    } else if (document()->isUndoAvailable()) {
+        while (document()->isUndoAvailable()) undo();
+        undone_ = true;
+    } else {
+        return;
+    }
+    modified_ = true;
+    typingRun_ = false;
+}
+
+bool DisplayEdit::CanUndo() const {
+    return undone_ ? document()->isRedoAvailable() : document()->isUndoAvailable();
+}
+
+void DisplayEdit::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+// --- Keyboard, input methods, drops ----------------------------------------------
+
+void DisplayEdit::keyPressEvent(QKeyEvent* event) {
+    // What keys and menus queued goes first, so typing follows it.
+    RunQueuedInput();
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    event->accept();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        typingRun_ = false;
+        emit enterPressed();
+    } else if (key == Qt::Key_F1) {
+        emit helpRequested();
+    } else if (event->matches(QKeySequence::Undo)) {
+        Undo();
+    } else if (event->matches(QKeySequence::Redo)) {
+        if (undone_) Undo();
+    } else if (event->matches(QKeySequence::Cut)) {
+        Cut();
+    } else if (event->matches(QKeySequence::Paste)) {
+        Paste();
+    } else if (key == Qt::Key_Backspace && !(mods & Qt::ControlModifier)) {
+        PressKey(DisplayKey::Backspace);
+    } else if (key == Qt::Key_Delete && !(mods & Qt::ControlModifier)) {
+        PressKey(DisplayKey::Delete);
+    } else if (event->text().size() == 1 && event->text()[0].unicode() >= 0x20 &&
+               !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        // A character outside Latin-1 cannot be stored; it is dropped.
+        if (IsTypeable(event->text()[0].unicode()))
+            TypeCharacter(static_cast<char>(event->text()[0].unicode()));
+    } else if (IsDeletionShortcut(event)) {
+        BeginEdit(false);
+        QPlainTextEdit::keyPressEvent(event);
+    } else {
+        // Moving and selecting, Copy, Select All; the rest (Escape, ...) is
+        // left to the window.
+        const int before = CaretPosition();
+        QPlainTextEdit::keyPressEvent(event);
+        if (CaretPosition() != before) typingRun_ = false;
+    }
+}
+
+void DisplayEdit::inputMethodEvent(QInputMethodEvent* event) {
+    for (QChar ch : event->commitString())
+        if (IsTypeable(ch.unicode())) TypeCharacter(static_cast<char>(ch.unicode()));
+    event->accept();
+}
+
+bool DisplayEdit::canInsertFromMimeData(const QMimeData* source) const {
+    return source && source->hasText();
+}
+
+void DisplayEdit::insertFromMimeData(const QMimeData* source) {
+    if (source && source->hasText()) InsertPlain(CleanDisplayText(source->text()), false);
+}
+
+// --- Context menu --------------------------------------------------------------
+
+QMenu* DisplayEdit::BuildContextMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("displayContextMenu"));
+    if (!dialog_) return menu;
+    for (const DisplayMenuEntry& entry : dialog_->DisplayContextMenu()) {
+        QAction* action = menu->addAction(ToQString(entry.caption));
+        action->setEnabled(entry.enabled);
+        action->setData(static_cast<int>(entry.command));
+    }
+    connect(menu, &QMenu::triggered, this, [this](QAction* action) {
+        const auto command = static_cast<DisplayMenuCommand>(action->data().toInt());
+        if (!dialog_) return;
+        if (IsWindowCommand(command)) {
+            QMetaObject::invokeMethod(
+                this, [this, command] { if (dialog_) dialog_->RunDisplayMenuCommand(command); },
+                Qt::QueuedConnection);
+        } else {
+            dialog_->RunDisplayMenuCommand(command);
+        }
+    });
+    return menu;
+}
+
+void DisplayEdit::contextMenuEvent(QContextMenuEvent* event) {
+    std::unique_ptr<QMenu> menu(BuildContextMenu());
+    menu->exec(event->globalPos());
+    event->accept();
+}
+
+}  // namespace quorvix

@@ -1,0 +1,122 @@
+#pragma once
+// The worksheet display of the calculator window: a QPlainTextEdit that is
+// the CalculatorDisplay the logic drives. Plain text in one font, no wrap,
+// both scroll bars. Positions are Latin-1 characters, so they equal the
+// logic's byte positions.
+//
+// Queued input (what keys, menus and answers type) runs from the event loop
+// after the command that queued it has returned, through the same path as
+// typed keys, so the typing observer sees every character. While input is
+// held (a long evaluation is running) the queue waits.
+//
+// Undo keeps exactly one edit (a run of typing counts as one); a second
+// Undo redoes it. Line lookups go through the document's blocks, so nothing
+// per keystroke walks the whole text.
+
+#include <QPlainTextEdit>
+#include <deque>
+#include <functional>
+#include <vector>
+
+// Qt's "slots" keyword macro would rewrite the engine's member of that name.
+#pragma push_macro("slots")
+#undef slots
+#include "calculator/CalculatorDialog.h"
+#pragma pop_macro("slots")
+#include "calculator/CalculatorDisplay.h"
+
+class QMenu;
+
+namespace quorvix {
+
+class DisplayEdit : public QPlainTextEdit, public CalculatorDisplay {
+    Q_OBJECT
+public:
+    explicit DisplayEdit(QWidget* parent = nullptr);
+
+    // --- CalculatorDisplay ---------------------------------------------------
+    std::string Text() const override;
+    int TextLength() const override;
+    int LineCount() const override;
+    int LineFromChar(int index) const override;
+    int LineStart(int line) const override;
+    int LineLength(int line) const override;
+    std::string ReadLine(int line, int maxChars) const override;
+    int CaretPosition() const override;
+    int SelectionStart() const override;
+    int SelectionEnd() const override;
+    void SetSelection(int start, int end) override;
+    void SetText(const std::string& text) override;
+    void DeleteSelection() override;
+    void TypeCharacter(char c) override;
+    void PressKey(DisplayKey key) override;
+    void QueueCharacter(char c) override;
+    void QueueKey(DisplayKey key) override;
+    void Cut() override;
+    void Copy() override;
+    void Paste() override;
+    bool CanPaste() const override;
+    void Undo() override;
+    bool CanUndo() const override;
+    bool IsModified() const override { return modified_; }
+    void SetModified(bool modified) override { modified_ = modified; }
+    void SetFocus() override;
+
+    // --- Queue ---------------------------------------------------------------
+    // Runs every queued character and key now, in order (also those queued
+    // while running). Does nothing while input is held.
+    void RunQueuedInput();
+    int PendingInputCount() const { return static_cast<int>(queue_.size()); }
+    // Holds queued input back while a long evaluation runs; releasing it
+    // schedules the queue again.
+    void SetInputHeld(bool held);
+
+    // --- Context menu --------------------------------------------------------
+    // The entries and their enablement come from this source (the window's
+    // logic). Window commands are run after the menu has closed.
+    void SetContextMenuSource(CalculatorDialog* dialog) { dialog_ = dialog; }
+    // The menu as it would open now; the caller owns it.
+    QMenu* BuildContextMenu();
+
+signals:
+    // Enter typed in the display (not inserted).
+    void enterPressed();
+    // F1 typed in the display.
+    void helpRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    struct QueuedInput {
+        bool isKey;
+        char character;
+        DisplayKey key;
+    };
+
+    // Starts an edit: a new undo step unless it continues a typing run.
+    void BeginEdit(bool typing);
+    // Inserts Latin-1 text (line feeds start lines) in place of the selection.
+    void InsertPlain(const QString& text, bool typing);
+    void MoveCaretTo(int position);
+    void ScheduleQueue();
+
+    CalculatorDialog* dialog_ = nullptr;
+    std::deque<QueuedInput> queue_;
+    bool queueScheduled_ = false;
+    bool inputHeld_ = false;
+    bool modified_ = false;
+    bool typingRun_ = false;
+    int runEnd_ = -1;  // where the current typing run ended
+    bool undone_ = false;  // the last Undo undid; the next one redoes
+};
+
+// Only what the display can hold: line feeds (a CR LF pair or a lone CR
+// becomes one) and printable Latin-1 characters.
+QString CleanDisplayText(const QString& text);
+
+}  // namespace quorvix

@@ -1,0 +1,56 @@
+#include "gui/calculator/QtMenus.h"
+
+#include <QMenuBar>
+
+#include "gui/common/QtText.h"
+
+namespace quorvix {
+
+void FillMenu(QMenu& menu, const MenuItems& items) {
+    // Submenus are children of the menu; clear() leaves them behind.
+    qDeleteAll(menu.findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
+    menu.clear();
+    for (const MenuItem& item : items) {
+        switch (item.kind) {
+            case MenuItem::Kind::Separator:
+                menu.addSeparator();
+                break;
+            case MenuItem::Kind::Submenu: {
+                auto* submenu = new QMenu(ToQString(item.caption), &menu);
+                FillMenu(*submenu, item.children);
+                submenu->setEnabled(item.enabled);
+                menu.addMenu(submenu);
+                break;
+            }
+            case MenuItem::Kind::Command: {
+                QString caption = ToQString(item.caption);
+                // The key is only shown; the window handles it itself.
+                if (!item.shortcut.empty()) caption += QLatin1Char('\t') + ToQString(item.shortcut);
+                QAction* action = menu.addAction(caption);
+                action->setData(item.command);
+                action->setCheckable(item.checkable);
+                action->setChecked(item.checked);
+                action->setEnabled(item.enabled);
+                break;
+            }
+        }
+    }
+}
+
+QMenu* AddRebuiltMenu(QMenuBar& bar, const QString& caption, std::function<MenuItems()> items) {
+    QMenu* menu = bar.addMenu(caption);
+    // Filled once now as well, so its entries exist before it first opens.
+    FillMenu(*menu, items());
+    QObject::connect(menu, &QMenu::aboutToShow, menu,
+                     [menu, items = std::move(items)] { FillMenu(*menu, items()); });
+    return menu;
+}
+
+int CommandOf(const QAction* action) {
+    if (!action) return 0;
+    bool ok = false;
+    const int command = action->data().toInt(&ok);
+    return ok ? command : 0;
+}
+
+}  // namespace quorvix

@@ -1,0 +1,121 @@
+#include "gui/calculator/ToolWindows.h"
+// First: it brings the calculator logic in before other Qt headers.
+#include "gui/calculator/DisplayEdit.h"
+
+#include "calculator/CommandIds.h"
+#include "finance/FinanceBox.h"
+#include "gui/converter/UnitConverterWindow.h"
+#include "gui/finance/AprCalculationDialog.h"
+#include "gui/finance/FinanceBoxWindow.h"
+#include "gui/help/AboutBox.h"
+#include "gui/keypad/ChangeNumberBaseDialog.h"
+#include "gui/keypad/CustomKeysDialog.h"
+#include "gui/keypad/KeypadPanel.h"
+#include "gui/options/DisplayOptionsDialog.h"
+#include "gui/userdefs/EditUserDefinitions.h"
+#include "platform/Locations.h"
+#include "shell/DisplayOptions.h"
+#include "shell/UnitConverter.h"
+
+namespace quorvix {
+
+namespace {
+void ShowOnTop(QWidget& window, bool topmost) {
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+}  // namespace
+
+ToolWindows::ToolWindows(CalculatorWindow& window, const CalculatorWindow::Logic& logic)
+    : window_(window), logic_(logic) {
+    aprHost_ = std::make_unique<QtAprCalculationHost>(logic_.help, &window_);
+    financeBox_ = std::make_unique<FinanceBox>(logic_.prompter, *aprHost_);
+    financeWindow_ = new FinanceBoxWindow(*financeBox_, logic_.help, &window_);
+    financeWindow_->setObjectName(QStringLiteral("financeBox"));
+    aprHost_->SetParent(financeWindow_);
+    unitConverter_ = std::make_unique<UnitConverter>(logic_.calculator.unitConversion(),
+                                                     logic_.prompter,
+                                                     logic_.locations.ProgramDirectory());
+    converterWindow_ = new UnitConverterWindow(*unitConverter_, logic_.help, &window_);
+    converterWindow_->setObjectName(QStringLiteral("unitConverter"));
+}
+
+ToolWindows::~ToolWindows() = default;
+
+void ToolWindows::ShowAtStart() {
+    if (logic_.settings.showFinanceBox) financeWindow_->show();
+    if (logic_.settings.showUnitConverter) converterWindow_->show();
+}
+
+void ToolWindows::SaveAtExit() { unitConverter_->SaveRecent(); }
+
+bool ToolWindows::financeBoxVisible() const { return financeWindow_->isVisible(); }
+bool ToolWindows::unitConverterVisible() const { return converterWindow_->isVisible(); }
+
+QSize ToolWindows::FinanceBoxSize() const {
+    return financeWindow_->sizeHint().expandedTo(financeWindow_->minimumSizeHint());
+}
+
+void ToolWindows::PlaceFinanceBox(QPoint topLeft) { financeWindow_->move(topLeft); }
+
+void ToolWindows::SetTopmost(bool on) {
+    for (QWidget* tool : {static_cast<QWidget*>(financeWindow_),
+                          static_cast<QWidget*>(converterWindow_)}) {
+        const bool visible = tool->isVisible();
+        tool->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        if (visible) tool->show();
+    }
+}
+
+void ToolWindows::ShowDisplayOptions() {
+    DisplayOptions options(TakeDisplayOptions(logic_.settings));
+    DisplayOptionsDialog dialog(options, logic_.prompter, logic_.help, window_.logicalDpiY(),
+                                &window_);
+    dialog.exec();
+    // However the dialog was closed, its values are taken.
+    PutDisplayOptions(options.values(), logic_.settings);
+    window_.keypadPanel()->applyAppearance(logic_.settings);
+    window_.ApplyDisplayFormat();
+}
+
+void ToolWindows::ShowUnitConverter(double value) {
+    converterWindow_->ShowWithValue(value);
+    ShowOnTop(*converterWindow_, logic_.settings.alwaysOnTop);
+}
+
+void ToolWindows::ShowFinanceBox() {
+    financeWindow_->ShowWindow();
+    ShowOnTop(*financeWindow_, logic_.settings.alwaysOnTop);
+}
+
+void ToolWindows::ShowAbout() { ShowAboutBox(&window_, logic_.shell, logic_.prompter); }
+
+std::optional<int> ToolWindows::AskNumberBase() {
+    return ChangeNumberBaseDialog::ask(logic_.prompter, &window_);
+}
+
+void ToolWindows::EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) {
+    CustomKeysDialog::edit(captions, logic_.help, &window_);
+}
+
+void ToolWindows::EditUserDefinitions(int editCommand) {
+    UserDefinitions& definitions = logic_.calculator.userDefinitions();
+    switch (editCommand) {
+        case kEditUserConstantsCommand:
+            EditUserConstants(definitions, logic_.prompter, logic_.help, &window_);
+            break;
+        case kEditUserConversionsCommand:
+            EditUserConversions(definitions, logic_.calculator.unitConversion(), logic_.prompter,
+                                logic_.help, &window_);
+            break;
+        case kEditUserFunctionsCommand:
+            EditUserFunctions(definitions, logic_.prompter, logic_.help, &window_);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace quorvix

@@ -1,0 +1,81 @@
+#include "gui/keypad/KeyButton.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "calculator/Keypad.h"
+
+namespace quorvix {
+
+namespace {
+constexpr int kMaxGrowth = 3;
+}  // namespace
+
+KeyButton::KeyButton(int keyId, QWidget* parent) : QAbstractButton(parent), keyId_(keyId) {
+    // A click must not take the focus from the display; the keyboard can
+    // still reach every key with Tab.
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_Hover);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void KeyButton::setCaptionColor(const QColor& color) {
+    if (color == captionColor_) return;
+    captionColor_ = color;
+    update();
+}
+
+void KeyButton::setDefault(bool isDefault) {
+    if (isDefault == default_) return;
+    default_ = isDefault;
+    update();
+}
+
+void KeyButton::setLayoutSize(const QSize& size) {
+    layoutSize_ = size;
+    updateGeometry();
+}
+
+QSize KeyButton::sizeHint() const {
+    const QFontMetrics metrics(font());
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
+    const QSize caption(metrics.horizontalAdvance(text()) + 2 * margin, metrics.height() + margin);
+    if (layoutSize_.isEmpty()) return caption;
+    // A caption may widen its key up to three times the layout size; beyond
+    // that (an absurd size in a hand-edited settings file) it is clipped, so
+    // the keypad still fits on the screen.
+    return caption.boundedTo(layoutSize_ * kMaxGrowth).expandedTo(layoutSize_);
+}
+
+QSize KeyButton::minimumSizeHint() const { return sizeHint(); }
+
+void KeyButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.features = default_ ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
+    const bool pressed = isDown() || isChecked();
+    option.state |= pressed ? QStyle::State_Sunken : QStyle::State_Raised;
+    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+
+    const QFontMetrics metrics(font());
+    const CaptionOrigin origin = KeyCaptionOrigin(
+        width(), height(), metrics.horizontalAdvance(text()), metrics.height(), pressed,
+        style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? captionColor_ : palette().color(QPalette::Disabled,
+                                                                  QPalette::ButtonText));
+    painter.drawText(QPoint(origin.x, origin.y + metrics.ascent()), text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+}  // namespace quorvix

@@ -1,0 +1,230 @@
+#include "gui/options/DisplayOptionsDialog.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "calculator/Settings.h"
+#include "gui/common/QtColorRef.h"
+#include "gui/common/QtFontRecord.h"
+#include "gui/common/QtText.h"
+#include "gui/options/ColorButton.h"
+#include "platform/HelpViewer.h"
+
+namespace quorvix {
+
+namespace {
+
+constexpr std::array<KeyGroup, kKeyGroupCount> kGroups = {KeyGroup::Number, KeyGroup::Operator,
+                                                          KeyGroup::Function};
+constexpr std::array<const char*, kKeyGroupCount> kGroupNames = {"number", "operator", "function"};
+
+std::size_t Index(KeyGroup group) { return static_cast<std::size_t>(group); }
+
+// "Display &Font..." -> "Display Font": the font dialog's title.
+QString TitleOf(const char* buttonText) {
+    QString title = ToQString(buttonText);
+    title.remove(QLatin1Char('&'));
+    title.remove(QStringLiteral("..."));
+    return title;
+}
+
+// The face and size a font button stands for, shown beside it.
+QString Describe(const QFont& font) {
+    QString text = font.family() + QStringLiteral(", ") +
+                   QString::number(std::lround(font.pointSizeF())) + QStringLiteral(" pt");
+    if (font.bold()) text += QStringLiteral(", bold");
+    if (font.italic()) text += QStringLiteral(", italic");
+    return text;
+}
+
+QPushButton* FontButton(const char* text, const QString& name) {
+    auto* button = new QPushButton(ToQString(text));
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* FontLabel(const QString& name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    return label;
+}
+
+ColorButton* NamedColorButton(const QString& name, const QString& accessibleName) {
+    auto* button = new ColorButton;
+    button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+}  // namespace
+
+DisplayOptionsDialog::DisplayOptionsDialog(DisplayOptions& logic, Prompter& prompter,
+                                           HelpViewer& help, int dotsPerInchY, QWidget* parent)
+    : QDialog(parent),
+      logic_(logic),
+      prompter_(prompter),
+      help_(help),
+      dotsPerInchY_(dotsPerInchY),
+      fontChooser_(DefaultFontChooser()) {
+    setObjectName(QStringLiteral("displayOptionsDialog"));
+    setWindowTitle(ToQString(DisplayOptions::kCaption));
+    buildUi();
+    refresh();
+}
+
+void DisplayOptionsDialog::buildUi() {
+    auto* displayFont =
+        FontButton(DisplayOptions::kDisplayFontButton, QStringLiteral("displayFontButton"));
+    connect(displayFont, &QPushButton::clicked, this, &DisplayOptionsDialog::chooseDisplayFont);
+    displayFontLabel_ = FontLabel(QStringLiteral("displayFontLabel"));
+    textColour_ = NamedColorButton(QStringLiteral("textColorButton"),
+                                   QStringLiteral("Display text color"));
+    connect(textColour_, &ColorButton::changed, this,
+            [this](const QColor& colour) { logic_.TakeTextColour(ToColorRef(colour)); });
+    background_ = NamedColorButton(QStringLiteral("backgroundColorButton"),
+                                   QStringLiteral("Display background color"));
+
+    auto* display = new QGroupBox(ToQString(DisplayOptions::kDisplayGroup));
+    auto* displayForm = new QFormLayout(display);
+    displayForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    displayForm->addRow(displayFont, displayFontLabel_);
+    displayForm->addRow(ToQString(DisplayOptions::kTextColourLabel), textColour_);
+    displayForm->addRow(ToQString(DisplayOptions::kBackgroundLabel), background_);
+
+    auto* keypadFont =
+        FontButton(DisplayOptions::kKeypadFontButton, QStringLiteral("keypadFontButton"));
+    connect(keypadFont, &QPushButton::clicked, this, &DisplayOptionsDialog::chooseKeypadFont);
+    keypadFontLabel_ = FontLabel(QStringLiteral("keypadFontLabel"));
+    auto* keypad = new QGroupBox(ToQString(DisplayOptions::kKeypadGroup));
+    auto* keypadForm = new QFormLayout(keypad);
+    keypadForm->addRow(keypadFont, keypadFontLabel_);
+    auto* groups = new QHBoxLayout;
+    for (KeyGroup group : kGroups) groups->addWidget(buildKeyGroup(group));
+    keypadForm->addRow(groups);
+
+    auto* buttons = new QDialogButtonBox;
+    auto* close = buttons->addButton(ToQString(DisplayOptions::kCloseButton),
+                                     QDialogButtonBox::AcceptRole);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &DisplayOptionsDialog::closeDialog);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(display);
+    layout->addWidget(keypad);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* DisplayOptionsDialog::buildKeyGroup(KeyGroup group) {
+    const QString name = QLatin1String(kGroupNames[Index(group)]);
+    auto* size = new QLineEdit;
+    size->setObjectName(name + QStringLiteral("SizeEdit"));
+    size->setAccessibleName(ToQString(DisplayOptions::GroupCaption(group)) +
+                            QStringLiteral(" font size"));
+    size->setFixedWidth(size->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                        2 * size->fontMetrics().averageCharWidth());
+    auto* colour = NamedColorButton(
+        name + QStringLiteral("ColorButton"),
+        ToQString(DisplayOptions::GroupCaption(group)) + QStringLiteral(" font color"));
+    sizes_[Index(group)] = size;
+    keyColours_[Index(group)] = colour;
+
+    auto* box = new QGroupBox(ToQString(DisplayOptions::GroupCaption(group)));
+    auto* form = new QFormLayout(box);
+    form->addRow(ToQString(DisplayOptions::kSizeLabel), size);
+    form->addRow(ToQString(DisplayOptions::kColourLabel), colour);
+    return box;
+}
+
+void DisplayOptionsDialog::setColorChooser(const ColorChooser& chooser) {
+    textColour_->setColorChooser(chooser);
+    background_->setColorChooser(chooser);
+    for (ColorButton* button : keyColours_) button->setColorChooser(chooser);
+}
+
+void DisplayOptionsDialog::refresh() {
+    const QSignalBlocker block(textColour_);
+    textColour_->setColor(ToQColor(logic_.TextColour()));
+    background_->setColor(ToQColor(logic_.BackgroundColour()));
+    for (KeyGroup group : kGroups) {
+        sizes_[Index(group)]->setText(ToQString(logic_.SizeText(group)));
+        keyColours_[Index(group)]->setColor(ToQColor(logic_.KeyColour(group)));
+    }
+    showFontChoices();
+}
+
+void DisplayOptionsDialog::showFontChoices() {
+    // Only the font descriptions: the size fields and pickers keep what was
+    // typed or picked until the dialog closes.
+    displayFontLabel_->setText(Describe(ToQFont(logic_.values().displayFont, dotsPerInchY_)));
+    keypadFontLabel_->setText(Describe(ToQFont(logic_.values().keypadFont, dotsPerInchY_)));
+}
+
+std::optional<FontRecord> DisplayOptionsDialog::chooseFont(const FontRecord& current,
+                                                           const char* buttonText) {
+    if (!fontChooser_) return std::nullopt;
+    const std::optional<QFont> chosen =
+        fontChooser_(ToQFont(current, dotsPerInchY_), this, TitleOf(buttonText));
+    if (!chosen) return std::nullopt;
+    return ToFontRecord(*chosen, dotsPerInchY_);
+}
+
+void DisplayOptionsDialog::chooseDisplayFont() {
+    const auto chosen = chooseFont(logic_.values().displayFont, DisplayOptions::kDisplayFontButton);
+    if (!chosen) return;
+    logic_.TakeDisplayFont(*chosen);
+    showFontChoices();
+}
+
+void DisplayOptionsDialog::chooseKeypadFont() {
+    const auto chosen = chooseFont(logic_.values().keypadFont, DisplayOptions::kKeypadFontButton);
+    if (!chosen) return;
+    logic_.TakeKeypadFont(*chosen);
+    showFontChoices();
+}
+
+void DisplayOptionsDialog::closeDialog() {
+    DisplayOptions::Fields fields;
+    for (KeyGroup group : kGroups) {
+        fields.sizes[Index(group)] = ToStdString(sizes_[Index(group)]->text());
+        fields.keyColours[Index(group)] = ToColorRef(keyColours_[Index(group)]->color());
+    }
+    fields.background = ToColorRef(background_->color());
+    logic_.Close(fields, prompter_);
+    accept();
+}
+
+void DisplayOptionsDialog::closeEvent(QCloseEvent* event) {
+    // The close box closes as "&Close" does; Escape (reject) reads nothing.
+    if (isVisible()) closeDialog();
+    event->accept();
+}
+
+void DisplayOptionsDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        help_.OpenAtKeyword(DisplayOptions::kHelpKeyword);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void EditDisplayOptions(Settings& settings, int dotsPerInchY, Prompter& prompter,
+                        HelpViewer& help, QWidget* parent) {
+    DisplayOptions logic(TakeDisplayOptions(settings));
+    DisplayOptionsDialog dialog(logic, prompter, help, dotsPerInchY, parent);
+    dialog.exec();
+    PutDisplayOptions(logic.values(), settings);
+}
+
+}  // namespace quorvix

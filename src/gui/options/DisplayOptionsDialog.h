@@ -1,0 +1,76 @@
+#pragma once
+// The "Display and Keypad Options" dialog over DisplayOptions: the display
+// font and text colour, the background colour, the keypad font and the size
+// and colour of the number, operator and function keys. "&Close" and the
+// close box read the fields into the logic; Escape leaves them unread (font
+// choices already made stay). F1 opens the help at "Display".
+
+#include <QDialog>
+#include <array>
+#include <optional>
+
+#include "gui/options/OptionChoosers.h"
+#include "shell/DisplayOptions.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quorvix {
+
+class ColorButton;
+class HelpViewer;
+class Prompter;
+struct Settings;
+
+class DisplayOptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // dotsPerInchY is the resolution the settings' font heights are for.
+    DisplayOptionsDialog(DisplayOptions& logic, Prompter& prompter, HelpViewer& help,
+                         int dotsPerInchY, QWidget* parent = nullptr);
+
+    void setFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
+    // Given to every colour picker of the dialog.
+    void setColorChooser(const ColorChooser& chooser);
+
+    // Copies the logic's state into the fields.
+    void refresh();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildUi();
+    QWidget* buildKeyGroup(KeyGroup group);
+    // The font chooser on a font; the choice, or nothing when cancelled.
+    std::optional<FontRecord> chooseFont(const FontRecord& current, const char* buttonText);
+    void chooseDisplayFont();
+    void chooseKeypadFont();
+    void closeDialog();
+    void showFontChoices();
+
+    DisplayOptions& logic_;
+    Prompter& prompter_;
+    HelpViewer& help_;
+    int dotsPerInchY_;
+    FontChooser fontChooser_;
+    QLabel* displayFontLabel_ = nullptr;
+    QLabel* keypadFontLabel_ = nullptr;
+    ColorButton* textColour_ = nullptr;
+    ColorButton* background_ = nullptr;
+    std::array<QLineEdit*, kKeyGroupCount> sizes_{};
+    std::array<ColorButton*, kKeyGroupCount> keyColours_{};
+};
+
+// What the calculator window calls for "Display Options...": runs the dialog
+// modally on a copy of the settings' display and keypad options and copies
+// every value back, whichever way the dialog was closed. The caller then
+// remakes the key fonts (MakeKeypadFonts) and the display format
+// (ApplyDisplayFormat); the values are saved with the other settings.
+void EditDisplayOptions(Settings& settings, int dotsPerInchY, Prompter& prompter,
+                        HelpViewer& help, QWidget* parent);
+
+}  // namespace quorvix

@@ -1,0 +1,94 @@
+// First: the calculator logic uses names that Qt's headers define as macros.
+#include "calculator/CalculatorDialog.h"
+#include "gui/calculator/CalculatorApp.h"
+#include "gui/tray/TrayProgram.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <cstdio>
+
+#include "gui/calculator/CalculatorWindow.h"
+#include "gui/common/QtFileDialogs.h"
+#include "gui/common/QtPrompter.h"
+#include "gui/common/QtShell.h"
+#include "gui/common/QtText.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/tray/ExitSignals.h"
+#include "gui/tray/GlobalShortcut.h"
+#include "gui/tray/SingleInstance.h"
+#include "gui/tray/TrayWindow.h"
+#include "platform/qt/QtLocations.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/XdgAutostart.h"
+
+namespace quorvix {
+
+namespace {
+constexpr const char* kGlobalShortcutKey = "Options";
+constexpr const char* kGlobalShortcutName = "GlobalShortcut";
+
+// The stored shortcut; a first start stores the default so that the user
+// finds the value to change.
+QString GlobalShortcutSetting(SettingsStore& store) {
+    if (const auto stored = store.ReadString(kGlobalShortcutKey, kGlobalShortcutName))
+        return QString::fromStdString(*stored);
+    store.WriteString(kGlobalShortcutKey, kGlobalShortcutName, kDefaultGlobalShortcut);
+    return QString::fromLatin1(kDefaultGlobalShortcut);
+}
+}  // namespace
+
+int RunTrayProgram(const AppArguments& arguments) {
+    QtLocations locations(arguments.dataDir);
+    const std::string directory = locations.ProgramDirectory();
+
+    // A second start hands over to the running program and ends.
+    SingleInstance instance(QString::fromStdString(directory));
+    if (instance.Claim() == SingleInstance::Role::Secondary) {
+        if (!arguments.startHidden && !instance.Send(kShowCalculatorRequest))
+            std::fprintf(stderr, "quorvix: another Quorvix uses %s but does not answer\n",
+                         directory.c_str());
+        return 0;
+    }
+
+    QtSettingsStore store(arguments.dataDir);
+    XdgAutostart autostart(arguments.dataDir);
+    QtPrompter prompter;
+    QtFileDialogs fileDialogs;
+    QtShell shell;
+    HelpWindow help;
+
+    CalculatorApp calculator(
+        AppServices{prompter, fileDialogs, help, shell, store, locations, &autostart});
+    prompter.SetParent(&calculator.window());
+    fileDialogs.SetParent(&calculator.window());
+
+    auto exitFiles = [&] {
+        return std::vector<std::string>{store.FileName(), calculator.settings().displayFile,
+                                        JoinPath(directory, "Recent.cnv")};
+    };
+    TrayWindow tray(calculator, TrayWindow::Services{prompter, shell, exitFiles, {}});
+
+    QObject::connect(&instance, &SingleInstance::requestReceived, &tray,
+                     [&tray](const QByteArray& request) {
+                         if (request == kShowCalculatorRequest) tray.ShowCalculator();
+                     });
+    // Every way out saves like Exit: signals and the session's end.
+    ExitSignals exitSignals;
+    QObject::connect(&exitSignals, &ExitSignals::exitRequested, &tray,
+                     [&tray] { tray.RequestExit(false); });
+    auto* application = qApp;
+    QObject::connect(application, &QGuiApplication::commitDataRequest, &tray,
+                     [&tray](QSessionManager&) { tray.RequestExit(false); });
+    QObject::connect(application, &QGuiApplication::saveStateRequest, &tray,
+                     [&tray](QSessionManager&) { tray.RequestExit(false); });
+
+    GlobalShortcut shortcut(GlobalShortcutSetting(store));
+    QObject::connect(&shortcut, &GlobalShortcut::activated, &tray,
+                     [&tray] { tray.ToggleCalculator(); });
+
+    tray.Start(arguments.startHidden);
+    QApplication::exec();
+    return 0;
+}
+
+}  // namespace quorvix

@@ -1,0 +1,43 @@
+#include "shell/AppArguments.h"
+
+namespace quorvix {
+
+namespace {
+constexpr std::string_view kDataDirOption = "--data-dir";
+}
+
+AppArguments ParseAppArguments(const std::vector<std::string>& arguments) {
+    AppArguments result;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == kDataDirOption) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                result.error = "--data-dir needs a directory";
+                return result;
+            }
+            result.dataDir = arguments[++i];
+        } else if (argument.starts_with(std::string(kDataDirOption) + "=")) {
+            result.dataDir = argument.substr(kDataDirOption.size() + 1);
+            if (result.dataDir.empty()) {
+                result.error = "--data-dir needs a directory";
+                return result;
+            }
+        } else {
+            rest.push_back(argument);
+        }
+    }
+    if (!rest.empty()) {
+        result.first = rest.front();
+        result.startHidden = result.first.find('i') != std::string::npos;
+    }
+    return result;
+}
+
+AppArguments ParseAppArguments(int argc, const char* const* argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i] ? argv[i] : "");
+    return ParseAppArguments(arguments);
+}
+
+}  // namespace quorvix

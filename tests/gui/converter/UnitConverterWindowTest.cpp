@@ -1,0 +1,156 @@
+// Wiring of the unit converter window over the real conversion engine:
+// typed units and Enter, the default button, Switch, silent list choices,
+// the recent list shown in both lists, and the value set when shown from
+// the calculator.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui/GuiTestSupport.h"
+#include "gui/converter/UnitConverterWindow.h"
+#include "platform/MemoryPrompter.h"
+#include "platform/NumberField.h"
+#include "units/ConversionList.h"
+#include "units/UnitConversionEngine.h"
+
+using namespace quorvix;
+
+class UnitConverterWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ConversionList list;
+    UnitConversionEngine engine{list};
+    MemoryPrompter prompter;
+    MemoryHelpViewer help;
+    test::ModalGuard guard;
+
+    static QComboBox* unitBox(QWidget& w, const char* name) {
+        return w.findChild<QComboBox*>(QString::fromLatin1(name));
+    }
+    static QLineEdit* field(QWidget& w, const char* name) {
+        return w.findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    static void type(QWidget* edit, const QString& text) {
+        if (auto* box = qobject_cast<QComboBox*>(edit)) edit = box->lineEdit();
+        static_cast<QLineEdit*>(edit)->clear();
+        QTest::keyClicks(edit, text);
+    }
+    static QStringList items(QComboBox* box) {
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+        return out;
+    }
+
+private slots:
+    void init() {
+        prompter = {};
+        help = {};
+        QFile::remove(dir.filePath(QLatin1String(kRecentUnitsFile)));
+    }
+
+    void typedUnitsConvertAndEnterTheRecentList() {
+        UnitConverter logic(engine, prompter, dir.path().toStdString());
+        UnitConverterWindow window(logic, help);
+        window.show();
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("convert"))->isDefault());
+        type(unitBox(window, "fromUnit"), QStringLiteral("inch"));
+        type(unitBox(window, "toUnit"), QStringLiteral("centimeter"));
+        QTest::keyClick(field(window, "value"), Qt::Key_Return);  // the default button
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("2.54"));
+        const QStringList recent{QStringLiteral("inch"), QStringLiteral("centimeter")};
+        QCOMPARE(items(unitBox(window, "fromUnit")), recent);
+        QCOMPARE(items(unitBox(window, "toUnit")), recent);
+
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("switch")), Qt::LeftButton);
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("0.393700787401575"));
+        QCOMPARE(unitBox(window, "fromUnit")->currentText(), QStringLiteral("centimeter"));
+        QVERIFY(prompter.shown.empty());
+    }
+
+    // Enter in a unit field converts the text as typed: INCH is not swapped
+    // for the entry inch but replaces it at the front of the list.
+    void enterInAUnitFieldKeepsTheTypedText() {
+        UnitConverter logic(engine, prompter, dir.path().toStdString());
+        UnitConverterWindow window(logic, help);
+        window.show();
+        type(unitBox(window, "fromUnit"), QStringLiteral("foot"));
+        type(unitBox(window, "toUnit"), QStringLiteral("inch"));
+        QTest::keyClick(unitBox(window, "toUnit"), Qt::Key_Return);
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("12"));
+        type(unitBox(window, "fromUnit"), QStringLiteral("INCH"));
+        type(unitBox(window, "toUnit"), QStringLiteral("mm"));
+        QTest::keyClick(unitBox(window, "fromUnit"), Qt::Key_Return);
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("25.4"));
+        QCOMPARE(items(unitBox(window, "toUnit")),
+                 (QStringList{QStringLiteral("INCH"), QStringLiteral("mm"), QStringLiteral("foot")}));
+        QVERIFY(prompter.shown.empty());
+    }
+
+    void choosingAnEntryConvertsSilently() {
+        UnitConverter logic(engine, prompter, dir.path().toStdString());
+        UnitConverterWindow window(logic, help);
+        window.show();
+        for (const char* unit : {"second", "meter", "foot"}) {
+            type(unitBox(window, "fromUnit"), QString::fromLatin1(unit));
+            type(unitBox(window, "toUnit"), QString::fromLatin1(unit));
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("convert")),
+                              Qt::LeftButton);
+        }
+        // Recent: foot, meter, second; the to list's typed foot has no
+        // selection, so Down chooses foot, then meter, then second.
+        QComboBox* to = unitBox(window, "toUnit");
+        type(field(window, "value"), QStringLiteral("10"));
+        QTest::keyClick(to, Qt::Key_Down);
+        QCOMPARE(to->currentText(), QStringLiteral("foot"));
+        QTest::keyClick(to, Qt::Key_Down);
+        QCOMPARE(to->currentText(), QStringLiteral("meter"));
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("3.048"));
+        QTest::keyClick(to, Qt::Key_Down);  // incompatible: silently nothing
+        QCOMPARE(to->currentText(), QStringLiteral("second"));
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("3.048"));
+        QVERIFY(prompter.shown.empty());
+    }
+
+    void badInputIsRefusedAndTheWindowStaysUsable() {
+        UnitConverter logic(engine, prompter, dir.path().toStdString());
+        UnitConverterWindow window(logic, help);
+        window.show();
+        type(unitBox(window, "fromUnit"), QStringLiteral("km"));
+        type(unitBox(window, "toUnit"), QStringLiteral("m"));
+        type(field(window, "value"), QStringLiteral("lots"));
+        QTest::keyClick(field(window, "value"), Qt::Key_Return);
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("1000"));  // the previous value 1
+        type(field(window, "value"), QStringLiteral("1e308"));
+        QTest::keyClick(field(window, "value"), Qt::Key_Return);
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("1000"));
+        QCOMPARE(prompter.shown.size(), 2u);
+        QCOMPARE(QString::fromStdString(prompter.shown[0].text), QLatin1String(kPleaseEnterNumber));
+        QCOMPARE(QString::fromStdString(prompter.shown[1].text),
+                 QLatin1String(UnitConverter::kCannotConvert));
+        type(field(window, "value"), QStringLiteral("2"));
+        QTest::keyClick(field(window, "value"), Qt::Key_Return);
+        QCOMPARE(field(window, "result")->text(), QStringLiteral("2000"));
+    }
+
+    void shownFromTheCalculatorWithItsLastResult() {
+        UnitConverter logic(engine, prompter, dir.path().toStdString());
+        UnitConverterWindow window(logic, help);
+        window.ShowWithValue(42.5);
+        QVERIFY(window.isVisible());
+        QVERIFY(logic.visible());
+        QCOMPARE(field(window, "value")->text(), QStringLiteral("42.5"));
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("reference")),
+                          Qt::LeftButton);
+        QCOMPARE(help.requests, std::vector<std::string>{UnitConverter::kHelpKeyword});
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QVERIFY(!logic.visible());
+    }
+};
+
+QTEST_MAIN(UnitConverterWindowTest)
+#include "UnitConverterWindowTest.moc"

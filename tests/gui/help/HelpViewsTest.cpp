@@ -1,0 +1,99 @@
+// The help window and the About box: what lives in the views only.
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+#include "gui/GuiTestSupport.h"
+#include "gui/help/AboutBox.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/help/HyperlinkLabel.h"
+#include "platform/MemoryPrompter.h"
+#include "platform/Shell.h"
+
+using namespace quorvix;
+
+class HelpViewsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void keywordOpensItsAnchorAndHistoryGoesBack() {
+        HelpWindow window(QStringLiteral(QUORVIX_HELP_DIR));
+        window.OpenContents();
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.currentLocation(), QStringLiteral("index.html"));
+        window.OpenAtKeyword("gammaln");
+        QCOMPARE(window.currentLocation(), QStringLiteral("special.html#gammaln"));
+        window.OpenAtKeyword("Finance Box");
+        QCOMPARE(window.currentLocation(), QStringLiteral("finance-box.html#finance-box"));
+
+        auto* back = window.findChild<QToolButton*>(QStringLiteral("backButton"));
+        auto* forward = window.findChild<QToolButton*>(QStringLiteral("forwardButton"));
+        QVERIFY(back->isEnabled());
+        QVERIFY(!forward->isEnabled());
+        back->click();
+        QCOMPARE(window.currentLocation(), QStringLiteral("special.html#gammaln"));
+        QVERIFY(forward->isEnabled());
+    }
+
+    void unknownKeywordOpensContentsReadyToSearch() {
+        HelpWindow window(QStringLiteral(QUORVIX_HELP_DIR));
+        window.OpenAtKeyword("Radius2");
+        QCOMPARE(window.currentLocation(), QStringLiteral("index.html"));
+        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("findField"))->text(),
+                 QStringLiteral("Radius2"));
+    }
+
+    void findFieldSearchesThePage() {
+        HelpWindow window(QStringLiteral(QUORVIX_HELP_DIR));
+        window.OpenAtKeyword("Sin");
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* find = window.findChild<QLineEdit*>(QStringLiteral("findField"));
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(find->hasFocus());
+        QTest::keyClicks(find, QStringLiteral("cotangent"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(window.browser()->textCursor().selectedText(), QStringLiteral("cotangent"));
+    }
+
+    void missingDocumentStillOpens() {
+        HelpWindow window(QStringLiteral("/nonexistent"));
+        window.OpenAtKeyword("Sin");
+        QVERIFY(window.isVisible());
+        QVERIFY(window.browser()->toPlainText().contains(QStringLiteral("not found")));
+    }
+
+    void linkTurnsVisitedAndReportsARefusal() {
+        MemoryShell shell;
+        shell.succeed = false;
+        MemoryPrompter prompter;
+        AboutDialog box(shell, prompter);
+        auto* web = box.findChild<HyperlinkLabel*>(QStringLiteral("webLink"));
+        QVERIFY(web != nullptr);
+        QVERIFY(box.findChild<HyperlinkLabel*>(QStringLiteral("mailLink")) != nullptr);
+        QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(web->font().underline());
+        QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 238));
+
+        QTest::mouseClick(web, Qt::LeftButton);
+        QCOMPARE(shell.opened.size(), std::size_t{1});
+        QCOMPARE(prompter.shown.size(), std::size_t{1});
+        QCOMPARE(web->palette().color(QPalette::WindowText), QColor(85, 26, 139));
+
+        // A box opened again starts with unvisited links.
+        AboutDialog again(shell, prompter);
+        QCOMPARE(again.findChild<HyperlinkLabel*>(QStringLiteral("webLink"))
+                     ->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 238));
+    }
+
+    void aboutBoxIsModalAndClosesWithEscape() {
+        MemoryShell shell;
+        MemoryPrompter prompter;
+        test::ModalGuard guard;
+        ShowAboutBox(nullptr, shell, prompter);
+        QCOMPARE(guard.closedTitles(), QStringList{QStringLiteral("About Quorvix")});
+    }
+};
+
+QTEST_MAIN(HelpViewsTest)
+#include "HelpViewsTest.moc"

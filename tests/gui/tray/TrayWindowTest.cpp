@@ -1,0 +1,271 @@
+// Wiring of the tray: each tray menu entry reaches its action through the one
+// route, closing and minimising follow the tray's presence, a hidden start
+// without a tray ends up showing the window, and the exit sequence writes
+// every file into the data directory (or names those it cannot write).
+#include "calculator/CalculatorDialog.h"
+#include "gui/calculator/CalculatorApp.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+#include "calculator/MakerAddresses.h"
+#include "gui/GuiTestSupport.h"
+#include "gui/calculator/CalculatorWindow.h"
+#include "gui/calculator/DisplayEdit.h"
+#include "gui/calculator/QtMenus.h"
+#include "gui/converter/UnitConverterWindow.h"
+#include "gui/finance/FinanceBoxWindow.h"
+#include "gui/tray/ExitSignals.h"
+#include "gui/tray/TrayWindow.h"
+#include "platform/FileDialogs.h"
+#include "platform/HelpViewer.h"
+#include "platform/Locations.h"
+#include "platform/MemoryPrompter.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/RunAtLogon.h"
+#include "platform/Shell.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "shell/TrayMenu.h"
+
+using namespace quorvix;
+
+namespace {
+
+// One application over in-memory services (or a real store in dir).
+struct Fixture {
+    explicit Fixture(bool tray, SettingsStore* realStore = nullptr, int trayWaitMs = kTrayWaitMs,
+                     const QString& dataDir = QString())
+        : locations((dataDir.isEmpty() ? dir.path() : dataDir).toStdString()),
+          app(AppServices{prompter, dialogs, help, shell, realStore ? *realStore : store,
+                          locations, &logon}),
+          window(app,
+                 TrayWindow::Services{prompter, shell, [this] { return exitFiles; },
+                                      [this] { return trayThere; }, trayWaitMs}) {
+        trayThere = tray;
+    }
+    QAction* Entry(int command) {
+        emit window.menu().aboutToShow();
+        for (QAction* action : window.menu().actions())
+            if (CommandOf(action) == command) return action;
+        return nullptr;
+    }
+    std::string File(const char* name) const { return JoinPath(locations.ProgramDirectory(), name); }
+
+    QTemporaryDir dir;
+    MemoryPrompter prompter;
+    MemoryFileDialogs dialogs;
+    MemoryHelpViewer help;
+    MemoryShell shell;
+    MemorySettingsStore store;
+    MemoryRunAtLogon logon;
+    FixedLocations locations;
+    std::vector<std::string> exitFiles;
+    bool trayThere = false;
+    CalculatorApp app;
+    TrayWindow window;
+};
+
+template <class Window>
+bool AnyVisible() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<Window*>(widget) && widget->isVisible()) return true;
+    return false;
+}
+
+QByteArray ReadAll(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TrayWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuHasEveryEntryAndItsDefault();
+    void menuEntriesRouteToTheirAction_data();
+    void menuEntriesRouteToTheirAction();
+    void closeAndMinimiseFollowTheTray();
+    void hiddenStartWithoutTrayShowsTheWindowAfterWaiting();
+    void exitWritesEveryFileIntoTheDataDirectory();
+    void exitNamesTheFilesItCannotWriteAndStillExits();
+    void damagedFilesDoNotStopTheStart();
+    void exitSignalsArriveOnTheGuiThread();
+};
+
+void TrayWindowTest::menuHasEveryEntryAndItsDefault() {
+    Fixture f(true);
+    emit f.window.menu().aboutToShow();
+    QStringList captions;
+    for (const QAction* action : f.window.menu().actions())
+        if (!action->isSeparator()) captions << action->text();
+    QStringList expected;
+    for (const MenuItem& item : BuildTrayMenu())
+        if (item.kind == MenuItem::Kind::Command) expected << QString::fromStdString(item.caption);
+    QCOMPARE(captions, expected);
+    const QAction* byDefault = f.window.menu().defaultAction();
+    QVERIFY(byDefault);
+    QCOMPARE(CommandOf(byDefault), kTrayDefaultCommand);
+    QVERIFY(byDefault->font().bold());
+    QCOMPARE(f.window.icon().toolTip().toStdString(), TrayTipText());
+    QVERIFY(!f.window.icon().icon().isNull());
+}
+
+void TrayWindowTest::menuEntriesRouteToTheirAction_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("shellSucceeds");
+    QTest::addColumn<QString>("opened");   // address given to the shell
+    QTest::addColumn<QString>("message");  // message box shown
+    QTest::addColumn<QString>("shown");    // window expected visible
+    const QString web = QString::fromLatin1(kMakerWebAddress);
+    const QString mail = QStringLiteral("mailto:") + QString::fromLatin1(kMakerMailAddress);
+    QTest::newRow("homepage") << kCmdTrayHomepage << true << web << QString() << QString();
+    QTest::newRow("homepage refused") << kCmdTrayHomepage << false << web
+                                      << QStringLiteral("Unable to start browser program")
+                                      << QString();
+    QTest::newRow("mail refused") << kCmdTrayMailComments << false << mail
+                                  << QStringLiteral("Unable to start mail program") << QString();
+    QTest::newRow("calculator") << kCmdTrayShowCalculator << true << QString() << QString()
+                                << QStringLiteral("calculator");
+    QTest::newRow("finance box") << kCmdTrayShowFinanceBox << true << QString() << QString()
+                                 << QStringLiteral("finance");
+    QTest::newRow("unit converter") << kCmdTrayShowUnitConverter << true << QString()
+                                    << QString() << QStringLiteral("converter");
+    QTest::newRow("about") << kCmdTrayAbout << true << QString() << QString()
+                           << QStringLiteral("about");
+    QTest::newRow("exit") << kCmdTrayExit << true << QString() << QString()
+                          << QStringLiteral("exited");
+}
+
+void TrayWindowTest::menuEntriesRouteToTheirAction() {
+    QFETCH(int, command);
+    QFETCH(bool, shellSucceeds);
+    QFETCH(QString, opened);
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    Fixture f(true);
+    f.window.Start(true);
+    f.shell.succeed = shellSucceeds;
+    test::ModalGuard guard;
+    QAction* entry = f.Entry(command);
+    QVERIFY(entry);
+    entry->trigger();
+    if (shown == QLatin1String("calculator")) QTRY_VERIFY(f.app.window().isVisible());
+    else if (shown == QLatin1String("finance")) QTRY_VERIFY(AnyVisible<FinanceBoxWindow>());
+    else if (shown == QLatin1String("converter")) QTRY_VERIFY(AnyVisible<UnitConverterWindow>());
+    else if (shown == QLatin1String("about"))
+        QTRY_COMPARE(guard.closedTitles(), QStringList{QStringLiteral("About Quorvix")});
+    else if (shown == QLatin1String("exited")) QTRY_VERIFY(f.app.exited());
+    else QTest::qWait(20);
+    if (shown != QLatin1String("calculator") && shown != QLatin1String("exited"))
+        QVERIFY(!f.app.window().isVisible());
+    const std::vector<std::string> expectOpened =
+        opened.isEmpty() ? std::vector<std::string>{} : std::vector<std::string>{opened.toStdString()};
+    QCOMPARE(f.shell.opened, expectOpened);
+    QCOMPARE(f.prompter.shown.size(), message.isEmpty() ? 0u : 1u);
+    if (!message.isEmpty()) QCOMPARE(QString::fromStdString(f.prompter.shown[0].text), message);
+}
+
+void TrayWindowTest::closeAndMinimiseFollowTheTray() {
+    {
+        Fixture f(true);
+        f.window.Start(false);
+        QVERIFY(f.app.window().isVisible());
+        QVERIFY(!f.app.window().close());
+        QTRY_VERIFY(!f.app.window().isVisible());
+        f.window.ShowCalculator();
+        f.app.window().showMinimized();
+        QTRY_VERIFY(!f.app.window().isVisible());
+        QTest::qWait(50);
+        QVERIFY(!f.app.exited());
+    }
+    {
+        // Without a tray the close box is the way out.
+        Fixture f(false);
+        f.window.Start(false);
+        f.app.window().close();
+        QTRY_VERIFY(f.app.exited());
+    }
+}
+
+void TrayWindowTest::hiddenStartWithoutTrayShowsTheWindowAfterWaiting() {
+    {
+        Fixture f(false, nullptr, 300);
+        f.window.Start(true);
+        QVERIFY(!f.app.window().isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(f.app.window().isVisible(), 3000);
+    }
+    {
+        // A tray that appears in time takes the program; the window stays hidden.
+        Fixture f(false, nullptr, 2000);
+        f.window.Start(true);
+        f.trayThere = true;
+        QTRY_VERIFY(f.window.iconShown());
+        QTest::qWait(2200);
+        QVERIFY(!f.app.window().isVisible());
+    }
+}
+
+void TrayWindowTest::exitWritesEveryFileIntoTheDataDirectory() {
+    QTemporaryDir data;
+    QtSettingsStore store(data.path().toStdString());
+    Fixture f(true, &store, kTrayWaitMs, data.path());
+    f.window.Start(true);
+    f.app.display().SetText("12*12 =\n144\nkept line");
+    f.Entry(kCmdTrayExit)->trigger();
+    QTRY_VERIFY(f.app.exited());
+    QVERIFY(ReadAll(store.FileName()).contains("[Options]"));
+    QVERIFY(ReadAll(f.File("Quorvix.qws")).contains("kept line"));
+    QVERIFY(QFile::exists(QString::fromStdString(f.File("Recent.cnv"))));
+    QVERIFY(f.prompter.shown.empty());
+}
+
+void TrayWindowTest::exitNamesTheFilesItCannotWriteAndStillExits() {
+    Fixture f(true);
+    f.window.Start(true);
+    const std::string blocked = f.File("missing-folder/Quorvix.qws");
+    f.exitFiles = {f.File("Recent.cnv"), blocked};
+    f.window.RunCommand(kCmdTrayExit);
+    QVERIFY(f.app.exited());
+    QCOMPARE(f.prompter.shown.size(), 1u);
+    const QString text = QString::fromStdString(f.prompter.shown[0].text);
+    QVERIFY(text.contains(QString::fromStdString(blocked) + QStringLiteral(": ")));
+    QVERIFY(!text.contains(QString::fromStdString(f.File("Recent.cnv"))));
+}
+
+void TrayWindowTest::damagedFilesDoNotStopTheStart() {
+    QTemporaryDir data;
+    const QByteArray garbage("\xff\xff\xff\xff\x7f garbage");
+    for (const char* name : {"Quorvix.qws", "user.cst", "user.cnv", "user.fct", "Recent.cnv"}) {
+        QFile file(data.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    QtSettingsStore store(data.path().toStdString());
+    Fixture f(true, &store, kTrayWaitMs, data.path());
+    f.window.Start(false);
+    QVERIFY(f.app.window().isVisible());
+    f.window.RunCommand(kCmdTrayExit);
+    QVERIFY(f.app.exited());
+}
+
+void TrayWindowTest::exitSignalsArriveOnTheGuiThread() {
+    ExitSignals exitSignals;
+    QVERIFY(exitSignals.installed());
+    QSignalSpy spy(&exitSignals, &ExitSignals::exitRequested);
+    for (int number : {SIGTERM, SIGINT, SIGHUP}) {
+        spy.clear();
+        std::raise(number);
+        QTRY_COMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), number);
+    }
+}
+
+QTEST_MAIN(TrayWindowTest)
+#include "TrayWindowTest.moc"
