@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "RatioReporter.h"
 #include "engine/Evaluator.h"
 
 namespace {
@@ -150,4 +151,21 @@ BENCHMARK(BM_ParseEvaluateLine_Quorvix);
 BENCHMARK(BM_ParseEvaluateLine_Muparser);
 BENCHMARK(BM_ParseLongSum_Quorvix)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    using quorvix::bench::Comparison;
+    return quorvix::bench::RunWithRatios(
+        argc, argv,
+        {
+            Comparison{"re-evaluate damped: Quorvix / muparser", "BM_Reevaluate_Damped_Quorvix",
+                       "BM_Reevaluate_Damped_Muparser", 1.0},
+            Comparison{"re-evaluate polynomial: Quorvix / muparser", "BM_Reevaluate_Polynomial_Quorvix",
+                       "BM_Reevaluate_Polynomial_Muparser", 1.0},
+            Comparison{"re-evaluate oscillating: Quorvix / muparser", "BM_Reevaluate_Oscillating_Quorvix",
+                       "BM_Reevaluate_Oscillating_Muparser", 1.0},
+            Comparison{"FSUM damped: Quorvix / muparser", "BM_Fsum_Damped_Quorvix", "BM_Fsum_Damped_Muparser", 1.0},
+            Comparison{"FSUM polynomial: Quorvix / muparser", "BM_Fsum_Polynomial_Quorvix",
+                       "BM_Fsum_Polynomial_Muparser", 1.0},
+            Comparison{"FSUM oscillating: Quorvix / muparser", "BM_Fsum_Oscillating_Quorvix",
+                       "BM_Fsum_Oscillating_Muparser", 1.0},
+        });
+}
