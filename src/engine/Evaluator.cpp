@@ -118,10 +118,6 @@ int Evaluator::SetVariable(std::string_view name, std::string_view expression) {
     return added;
 }
 
-void Evaluator::AppendVariable(std::string_view name, std::string_view expression) {
-    variables_.push_back(Variable{std::string(name), std::string(expression)});
-}
-
 void Evaluator::SetVariableText(int index, std::string_view text) {
     if (index >= 0 && index < VariableCount()) variables_[static_cast<std::size_t>(index)].expression = text;
 }

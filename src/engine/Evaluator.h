@@ -93,9 +93,6 @@ public:
     // Variables (named formulas).
     std::string FindVariable(std::string_view name) const;  // "" if none
     int SetVariable(std::string_view name, std::string_view expression);
-    // Appends without looking for the name first: for loading many variables
-    // whose names the caller already knows to be new.
-    void AppendVariable(std::string_view name, std::string_view expression);
     void SetVariableText(int index, std::string_view text);
     void RemoveVariable(int index);
     void ClearVariables();
