@@ -21,6 +21,7 @@ struct Comparison {
     std::string peer;
     double goal;  // the largest acceptable time(subject) / time(peer)
     std::string counter = {};  // compare this counter instead of the time
+    bool cpuTime = false;      // compare CPU times (in-process work) instead of real times
 };
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -34,10 +35,11 @@ public:
             const bool median = run.aggregate_name == "median";
             if (!median && !run.aggregate_name.empty()) continue;
             const std::string name = run.run_name.function_name;
-            const double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
             // A median replaces the single runs it summarises.
             if (median || !medians_.count(name)) {
-                times_[name] = seconds;
+                times_[name] = run.GetAdjustedRealTime() / unit;
+                cpuTimes_[name] = run.GetAdjustedCPUTime() / unit;
                 for (const auto& [counter, value] : run.counters) counters_[name + "/" + counter] = value;
             }
             if (median) medians_[name] = true;
@@ -59,9 +61,10 @@ public:
                             c.goal, ratio <= c.goal ? "met" : "MISSED");
                 continue;
             }
-            const auto s = times_.find(c.subject);
-            const auto p = times_.find(c.peer);
-            if (s == times_.end() || p == times_.end()) continue;
+            const std::map<std::string, double>& times = c.cpuTime ? cpuTimes_ : times_;
+            const auto s = times.find(c.subject);
+            const auto p = times.find(c.peer);
+            if (s == times.end() || p == times.end()) continue;
             const double ratio = s->second / p->second;
             std::printf("%-44s %12s %12s %7.2f %6s%.2f %s\n", c.label.c_str(), Format(s->second).c_str(),
                         Format(p->second).c_str(), ratio, "<=", c.goal, ratio <= c.goal ? "met" : "MISSED");
@@ -79,6 +82,7 @@ private:
 
     std::vector<Comparison> comparisons_;
     std::map<std::string, double> times_;
+    std::map<std::string, double> cpuTimes_;
     std::map<std::string, bool> medians_;
     std::map<std::string, double> counters_;
 };

@@ -157,15 +157,15 @@ int main(int argc, char** argv) {
         argc, argv,
         {
             Comparison{"re-evaluate damped: Quorvix / muparser", "BM_Reevaluate_Damped_Quorvix",
-                       "BM_Reevaluate_Damped_Muparser", 1.0},
+                       "BM_Reevaluate_Damped_Muparser", 1.0, "", true},
             Comparison{"re-evaluate polynomial: Quorvix / muparser", "BM_Reevaluate_Polynomial_Quorvix",
-                       "BM_Reevaluate_Polynomial_Muparser", 1.0},
+                       "BM_Reevaluate_Polynomial_Muparser", 1.0, "", true},
             Comparison{"re-evaluate oscillating: Quorvix / muparser", "BM_Reevaluate_Oscillating_Quorvix",
-                       "BM_Reevaluate_Oscillating_Muparser", 1.0},
-            Comparison{"FSUM damped: Quorvix / muparser", "BM_Fsum_Damped_Quorvix", "BM_Fsum_Damped_Muparser", 1.0},
+                       "BM_Reevaluate_Oscillating_Muparser", 1.0, "", true},
+            Comparison{"FSUM damped: Quorvix / muparser", "BM_Fsum_Damped_Quorvix", "BM_Fsum_Damped_Muparser", 1.0, "", true},
             Comparison{"FSUM polynomial: Quorvix / muparser", "BM_Fsum_Polynomial_Quorvix",
-                       "BM_Fsum_Polynomial_Muparser", 1.0},
+                       "BM_Fsum_Polynomial_Muparser", 1.0, "", true},
             Comparison{"FSUM oscillating: Quorvix / muparser", "BM_Fsum_Oscillating_Quorvix",
-                       "BM_Fsum_Oscillating_Muparser", 1.0},
+                       "BM_Fsum_Oscillating_Muparser", 1.0, "", true},
         });
 }

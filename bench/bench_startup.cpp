@@ -2,12 +2,11 @@
 // itself: `bc -l` and a C++ program that links only the standard library for
 // a one-line evaluation, GNU `units` for a unit conversion, python3 for a
 // batch of lines. Each iteration starts one process and waits for it (real
-// time); peak_kB is the largest peak resident memory of those processes.
+// time); peak_kB is the peak resident memory of one run.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,7 +31,7 @@ struct Command {
 
 // Runs the command to its end with its output discarded; false when it
 // could not be started or did not exit with 0.
-bool RunOnce(const Command& command, long& peakKb) {
+bool RunOnce(const Command& command) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, command.input.empty() ? "/dev/null" : command.input.c_str(),
@@ -47,21 +46,8 @@ bool RunOnce(const Command& command, long& peakKb) {
     posix_spawn_file_actions_destroy(&actions);
     if (started != 0) return false;
     int status = 0;
-    struct rusage usage {};
-    if (wait4(pid, &status, 0, &usage) != pid) return false;
-    if (usage.ru_maxrss > peakKb) peakKb = usage.ru_maxrss;
+    if (waitpid(pid, &status, 0) != pid) return false;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-void RunCommand(benchmark::State& state, const Command& command) {
-    long peakKb = 0;
-    for (auto _ : state) {
-        if (!RunOnce(command, peakKb)) {
-            state.SkipWithError(("could not run " + command.argv[0]).c_str());
-            break;
-        }
-    }
-    state.counters["peak_kB"] = static_cast<double>(peakKb);
 }
 
 // A fresh directory with the inputs; removed at exit.
@@ -106,6 +92,32 @@ Workspace& Work() {
     return workspace;
 }
 
+// The peak memory of one run, measured by the small peak_memory program
+// (see there why not here).
+double PeakMemoryKb(const Command& command) {
+    Command measured = command;
+    const std::string report = Work().dir + "/peak.txt";
+    measured.argv = {QUORVIX_PEAK_MEMORY, report};
+    measured.argv.insert(measured.argv.end(), command.argv.begin(), command.argv.end());
+    double kb = 0.0;
+    if (RunOnce(measured)) std::ifstream(report) >> kb;
+    return kb;
+}
+
+void RunCommand(benchmark::State& state, const Command& command) {
+    for (auto _ : state) {
+        if (!RunOnce(command)) {
+            state.SkipWithError(("could not run " + command.argv[0]).c_str());
+            return;
+        }
+    }
+    state.counters["peak_kB"] = PeakMemoryKb(command);
+}
+
+// The distribution's python3 rather than a version manager's wrapper
+// script, whose own start-up would be measured too.
+std::string Python() { return access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3"; }
+
 Command Quorvix(std::vector<std::string> arguments, std::string input = {}) {
     Command c{{QUORVIX_CLI_BINARY, "--data-dir", Work().dataDir}, std::move(input)};
     for (std::string& a : arguments) c.argv.push_back(std::move(a));
@@ -116,13 +128,13 @@ void BM_OneShot_Quorvix(benchmark::State& s) { RunCommand(s, Quorvix({"-e", "2*S
 void BM_OneShot_Bc(benchmark::State& s) { RunCommand(s, {{"bc", "-l"}, Work().dir + "/line.bc"}); }
 void BM_OneShot_PlainCpp(benchmark::State& s) { RunCommand(s, {{QUORVIX_PLAIN_PEER, "0.5"}, {}}); }
 void BM_OneShot_Python(benchmark::State& s) {
-    RunCommand(s, {{"python3", "-c", "import math; print('%.10g' % (2*math.sin(0.5)+math.sqrt(2)**3))"}, {}});
+    RunCommand(s, {{Python(), "-c", "import math; print('%.10g' % (2*math.sin(0.5)+math.sqrt(2)**3))"}, {}});
 }
 void BM_Convert_Quorvix(benchmark::State& s) { RunCommand(s, Quorvix({"-e", "CONVERT(60,\"mi/h\",\"m/s\")"})); }
-void BM_Convert_Units(benchmark::State& s) { RunCommand(s, {{"units", "-t", "60 mi/h", "m/s"}, {}}); }
+void BM_Convert_Units(benchmark::State& s) { RunCommand(s, {{"units", "-t", "60 mile/hour", "m/s"}, {}}); }
 void BM_Batch_Quorvix(benchmark::State& s) { RunCommand(s, Quorvix({}, Work().dir + "/batch.txt")); }
 void BM_Batch_Python(benchmark::State& s) {
-    RunCommand(s, {{"python3", "-c",
+    RunCommand(s, {{Python(), "-c",
                     "import math, sys\nfor line in sys.stdin:\n    print('%.10g' % eval(line))"},
                    Work().dir + "/batch.py.txt"});
 }

@@ -137,7 +137,7 @@ std::unique_ptr<CompiledProgram> CompiledProgram::Compile(const ExprNode& root) 
     if (!program->Emit(root, 0)) return nullptr;
     program->code_.push_back(Instruction{kReturn, 0, 0, 0.0, {}});
     double ignored = 0.0;
-    program->Execute(program->code_.data(), ignored, kBindHandlers);
+    program->Execute(program->code_.data(), ignored, errno, kBindHandlers);
     // Every push spills the accumulator, the first one included.
     program->stack_.assign(static_cast<std::size_t>(program->maxStackDepth_) + 2, 0.0);
     return program;
@@ -276,13 +276,13 @@ void CompiledProgram::BindAngleUnit(AngleUnit unit) {
     }
 }
 
-EvalError CompiledProgram::Run(double& result) {
+EvalError CompiledProgram::Run(double& result, int& err) {
     if (callsUnary_) {
         const AngleUnit unit = CanonicalUnit(owner_->angleUnit());
         if (unit != unit_) BindAngleUnit(unit);
     }
     const std::size_t slotCount = slots_ ? slots_->size() : 0;
-    if (maxSlot_ < 0 || static_cast<std::size_t>(maxSlot_) < slotCount) return Execute(code_.data(), result, kRun);
+    if (maxSlot_ < 0 || static_cast<std::size_t>(maxSlot_) < slotCount) return Execute(code_.data(), result, err, kRun);
     // The slots were reduced after compiling. As in the tree walk, reading
     // a missing slot fails, unless something before it failed first: run
     // the instructions before the first such read.
@@ -293,7 +293,7 @@ EvalError CompiledProgram::Run(double& result) {
     }
     head.push_back(code_.back());  // kReturn
     double ignored = 0.0;
-    const EvalError code = Execute(head.data(), ignored, kRun);
+    const EvalError code = Execute(head.data(), ignored, err, kRun);
     return code != kNoError ? code : kBadArgument;
 }
 
@@ -313,7 +313,7 @@ bool CompiledProgram::ReadsSlot(int op) {
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
 __attribute__((target_clones("fma", "default")))
 #endif
-EvalError CompiledProgram::Execute(Instruction* code, double& result, ExecuteMode mode) {
+EvalError CompiledProgram::Execute(Instruction* code, double& result, int& err, ExecuteMode mode) {
     if (mode == kBindHandlers) {
         // Each instruction learns the address of its handler below.
         for (Instruction* p = code;; ++p) {
@@ -381,7 +381,6 @@ EvalError CompiledProgram::Execute(Instruction* code, double& result, ExecuteMod
     const Instruction* in = code;
     double* sp = stack_.data();
     const ValueSlot* slots = slots_ ? slots_->data() : nullptr;
-    int& err = errno;
     double acc = 0.0;
     goto *in->handler;
 

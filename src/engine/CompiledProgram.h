@@ -25,7 +25,8 @@ public:
     // Null when the subtree holds something that is not compiled.
     static std::unique_ptr<CompiledProgram> Compile(const ExprNode& root);
 
-    EvalError Run(double& result);
+    // err is errno (cleared), passed in because finding it costs a call.
+    EvalError Run(double& result, int& err);
 
 private:
     struct Instruction {
@@ -47,7 +48,7 @@ private:
     static std::uint8_t Family(int add, int operatorOffset);
     static bool ReadsSlot(int op);
     void BindAngleUnit(AngleUnit unit);
-    EvalError Execute(Instruction* code, double& result, ExecuteMode mode);
+    EvalError Execute(Instruction* code, double& result, int& err, ExecuteMode mode);
 
     std::vector<Instruction> code_;
     std::vector<double> stack_;

@@ -59,6 +59,13 @@ inline double ExpOrZero(double x) { return x < kExpIsZeroBelow ? 0.0 : std::exp(
 // 2 gradians): the tree walk and the compiled programs both call these.
 template <AngleUnit U>
 UnaryFunction UnaryFunctionFor(int id) {
+    // In radians the trigonometric functions are the library's own, called
+    // without a function in between.
+    if constexpr (U == 1) {
+        if (id == kSin) return static_cast<UnaryFunction>(std::sin);
+        if (id == kCos) return static_cast<UnaryFunction>(std::cos);
+        if (id == kTan) return static_cast<UnaryFunction>(std::tan);
+    }
     switch (id) {
         case kExp: return [](double a) { return ExpOrZero(a); };
         case kLn: return [](double a) { return std::log(a); };
