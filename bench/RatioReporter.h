@@ -19,7 +19,7 @@ struct Comparison {
     std::string label;
     std::string subject;  // benchmark names
     std::string peer;
-    double goal;  // the largest acceptable time(subject) / time(peer)
+    double goal;               // the largest acceptable time(subject) / time(peer)
     std::string counter = {};  // compare this counter instead of the time
     bool cpuTime = false;      // compare CPU times (in-process work) instead of real times
 };
@@ -57,8 +57,8 @@ public:
                 const bool hasPeer = !c.peer.empty() && p != counters_.end();
                 const double ratio = hasPeer ? s->second / p->second : s->second;
                 std::printf("%-44s %12.0f %12s %7.2f %6s%.2f %s\n", c.label.c_str(), s->second,
-                            hasPeer ? std::to_string(static_cast<long>(p->second)).c_str() : "-", ratio, "<=",
-                            c.goal, ratio <= c.goal ? "met" : "MISSED");
+                            hasPeer ? std::to_string(static_cast<long>(p->second)).c_str() : "-", ratio,
+                            "<=", c.goal, ratio <= c.goal ? "met" : "MISSED");
                 continue;
             }
             const std::map<std::string, double>& times = c.cpuTime ? cpuTimes_ : times_;
@@ -75,8 +75,10 @@ public:
 private:
     static std::string Format(double seconds) {
         char buffer[32];
-        if (seconds >= 1e-3) std::snprintf(buffer, sizeof buffer, "%.2f ms", seconds * 1e3);
-        else std::snprintf(buffer, sizeof buffer, "%.1f ns", seconds * 1e9);
+        if (seconds >= 1e-3)
+            std::snprintf(buffer, sizeof buffer, "%.2f ms", seconds * 1e3);
+        else
+            std::snprintf(buffer, sizeof buffer, "%.1f ns", seconds * 1e9);
         return buffer;
     }
 

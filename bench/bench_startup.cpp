@@ -116,7 +116,9 @@ void RunCommand(benchmark::State& state, const Command& command) {
 
 // The distribution's python3 rather than a version manager's wrapper
 // script, whose own start-up would be measured too.
-std::string Python() { return access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3"; }
+std::string Python() {
+    return access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3";
+}
 
 Command Quorvix(std::vector<std::string> arguments, std::string input = {}) {
     Command c{{QUORVIX_CLI_BINARY, "--data-dir", Work().dataDir}, std::move(input)};
@@ -124,19 +126,31 @@ Command Quorvix(std::vector<std::string> arguments, std::string input = {}) {
     return c;
 }
 
-void BM_OneShot_Quorvix(benchmark::State& s) { RunCommand(s, Quorvix({"-e", "2*SIN(0.5)+SQRT(2)^3"})); }
-void BM_OneShot_Bc(benchmark::State& s) { RunCommand(s, {{"bc", "-l"}, Work().dir + "/line.bc"}); }
-void BM_OneShot_PlainCpp(benchmark::State& s) { RunCommand(s, {{QUORVIX_PLAIN_PEER, "0.5"}, {}}); }
+void BM_OneShot_Quorvix(benchmark::State& s) {
+    RunCommand(s, Quorvix({"-e", "2*SIN(0.5)+SQRT(2)^3"}));
+}
+void BM_OneShot_Bc(benchmark::State& s) {
+    RunCommand(s, {{"bc", "-l"}, Work().dir + "/line.bc"});
+}
+void BM_OneShot_PlainCpp(benchmark::State& s) {
+    RunCommand(s, {{QUORVIX_PLAIN_PEER, "0.5"}, {}});
+}
 void BM_OneShot_Python(benchmark::State& s) {
     RunCommand(s, {{Python(), "-c", "import math; print('%.10g' % (2*math.sin(0.5)+math.sqrt(2)**3))"}, {}});
 }
-void BM_Convert_Quorvix(benchmark::State& s) { RunCommand(s, Quorvix({"-e", "CONVERT(60,\"mi/h\",\"m/s\")"})); }
-void BM_Convert_Units(benchmark::State& s) { RunCommand(s, {{"units", "-t", "60 mile/hour", "m/s"}, {}}); }
-void BM_Batch_Quorvix(benchmark::State& s) { RunCommand(s, Quorvix({}, Work().dir + "/batch.txt")); }
+void BM_Convert_Quorvix(benchmark::State& s) {
+    RunCommand(s, Quorvix({"-e", "CONVERT(60,\"mi/h\",\"m/s\")"}));
+}
+void BM_Convert_Units(benchmark::State& s) {
+    RunCommand(s, {{"units", "-t", "60 mile/hour", "m/s"}, {}});
+}
+void BM_Batch_Quorvix(benchmark::State& s) {
+    RunCommand(s, Quorvix({}, Work().dir + "/batch.txt"));
+}
 void BM_Batch_Python(benchmark::State& s) {
-    RunCommand(s, {{Python(), "-c",
-                    "import math, sys\nfor line in sys.stdin:\n    print('%.10g' % eval(line))"},
-                   Work().dir + "/batch.py.txt"});
+    RunCommand(s,
+               {{Python(), "-c", "import math, sys\nfor line in sys.stdin:\n    print('%.10g' % eval(line))"},
+                Work().dir + "/batch.py.txt"});
 }
 
 }  // namespace
@@ -160,6 +174,7 @@ int main(int argc, char** argv) {
             Comparison{"one-shot peak memory, kB (goal in MB)", "BM_OneShot_Quorvix", "", 5120.0, "peak_kB"},
             Comparison{"conversion: quorvix-cli / GNU units", "BM_Convert_Quorvix", "BM_Convert_Units", 0.6},
             // At least 2.5 times as fast as python3 on the same lines.
-            Comparison{"batch of 2000 lines: quorvix-cli / python3", "BM_Batch_Quorvix", "BM_Batch_Python", 0.4},
+            Comparison{"batch of 2000 lines: quorvix-cli / python3", "BM_Batch_Quorvix", "BM_Batch_Python",
+                       0.4},
         });
 }

@@ -30,14 +30,19 @@ LineEditor* LineEditor::Load() {
         return Find(library, "readline", e.readline_) && Find(library, "add_history", e.addHistory_) &&
                Find(library, "using_history", e.usingHistory_) &&
                Find(library, "rl_catch_signals", e.catchSignals_) &&
-               Find(library, "rl_getc_function", e.getcFunction_) && Find(library, "rl_outstream", e.outStream_);
+               Find(library, "rl_getc_function", e.getcFunction_) &&
+               Find(library, "rl_outstream", e.outStream_);
     }();
     return loaded ? &editor : nullptr;
 }
 
-char* LineEditor::ReadLine(const char* prompt) const { return readline_(prompt); }
+char* LineEditor::ReadLine(const char* prompt) const {
+    return readline_(prompt);
+}
 
-void LineEditor::AddHistory(const char* line) const { addHistory_(line); }
+void LineEditor::AddHistory(const char* line) const {
+    addHistory_(line);
+}
 
 void LineEditor::Prepare(int (*getKey)(FILE*), FILE* output) const {
     *catchSignals_ = 0;

@@ -272,7 +272,8 @@ std::uint8_t CompiledProgram::Family(int add, int operatorOffset) {
 void CompiledProgram::BindAngleUnit(AngleUnit unit) {
     unit_ = unit;
     for (Instruction& in : code_) {
-        if (in.op == kFunction1 || in.op == kPushSlotFunction1) in.unary = PlainUnaryFunction(in.function, unit);
+        if (in.op == kFunction1 || in.op == kPushSlotFunction1)
+            in.unary = PlainUnaryFunction(in.function, unit);
     }
 }
 
@@ -282,7 +283,8 @@ EvalError CompiledProgram::Run(double& result, int& err) {
         if (unit != unit_) BindAngleUnit(unit);
     }
     const std::size_t slotCount = slots_ ? slots_->size() : 0;
-    if (maxSlot_ < 0 || static_cast<std::size_t>(maxSlot_) < slotCount) return Execute(code_.data(), result, err, kRun);
+    if (maxSlot_ < 0 || static_cast<std::size_t>(maxSlot_) < slotCount)
+        return Execute(code_.data(), result, err, kRun);
     // The slots were reduced after compiling. As in the tree walk, reading
     // a missing slot fails, unless something before it failed first: run
     // the instructions before the first such read.
@@ -302,12 +304,14 @@ bool CompiledProgram::ReadsSlot(int op) {
            (op >= kAddSlotLeft && op <= kPushSlotFunction1);
 }
 
-// Runs the program from `in` to its kReturn; every slot it reads exists.
+// Runs the program from `code` to its kReturn; every slot it reads exists.
+// (With kBindHandlers it only stores each instruction's handler address.)
 // Each handler ends with its own jump to the handler of the next
-// instruction, whose address the instruction holds (threaded dispatch): the processor predicts these jumps far better than
-// the one shared jump of a switch. Every operation is followed by the rest
-// of the result check of a call, the finite test (an infinity can vanish
-// later, as in 1/(1/0)); the calls and the power check errno themselves.
+// instruction, whose address the instruction holds (threaded dispatch):
+// the processor predicts these jumps far better than the one shared jump
+// of a switch. Every operation is followed by the rest of the result check
+// of a call, the finite test (an infinity can vanish later, as in
+// 1/(1/0)); the calls and the power check errno themselves.
 // Built twice, and picked at load time: with fused multiply-add instructions
 // where the processor has them (the powers then need no library call).
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
@@ -389,7 +393,8 @@ end_of_program:
     result = acc;
     return kNoError;
 
-    // Loads: spill the accumulator, load a constant or a slot (loads are not calls: no result check).
+    // Loads: spill the accumulator, load a constant or a slot (not calls:
+    // no result check).
 push_constant:
     *sp++ = acc;
     acc = in->value;

@@ -12,7 +12,9 @@ using Units = std::u16string;
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Appends UTF-8 bytes as UTF-16; each byte that does not start a valid
 // sequence becomes one replacement character. With `pending`, a sequence
@@ -36,9 +38,12 @@ void AppendUtf8(std::string_view input, Units& out, std::string* pending = nullp
         }
         int length = 0;
         std::uint32_t code = 0, minimum = 0;
-        if (c >= 0xC2 && c <= 0xDF) length = 2, code = c & 0x1F, minimum = 0x80;
-        else if ((c & 0xF0) == 0xE0) length = 3, code = c & 0x0F, minimum = 0x800;
-        else if (c >= 0xF0 && c <= 0xF4) length = 4, code = c & 0x07, minimum = 0x10000;
+        if (c >= 0xC2 && c <= 0xDF)
+            length = 2, code = c & 0x1F, minimum = 0x80;
+        else if ((c & 0xF0) == 0xE0)
+            length = 3, code = c & 0x0F, minimum = 0x800;
+        else if (c >= 0xF0 && c <= 0xF4)
+            length = 4, code = c & 0x07, minimum = 0x10000;
         bool valid = length > 0;
         int k = 1;
         for (; valid && k < length && i + static_cast<std::size_t>(k) < bytes.size(); ++k) {
@@ -96,8 +101,8 @@ std::string ToUtf8(const Units& units) {
         const char16_t u = units[i];
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
             units[i + 1] <= 0xDFFF) {
-            AppendCodePoint(0x10000 + ((static_cast<std::uint32_t>(u - 0xD800) << 10) | (units[i + 1] - 0xDC00)),
-                            out);
+            AppendCodePoint(
+                0x10000 + ((static_cast<std::uint32_t>(u - 0xD800) << 10) | (units[i + 1] - 0xDC00)), out);
             ++i;
         } else if (u >= 0xD800 && u <= 0xDFFF) {
             out += '?';
@@ -108,7 +113,9 @@ std::string ToUtf8(const Units& units) {
     return out;
 }
 
-bool IsLineSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsLineSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 int HexValue(char16_t c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -194,9 +201,9 @@ bool DecodeValue(std::string_view s, Units& text, std::vector<Units>& list) {
         if (c == '\\') {
             if (++i >= s.size()) return finish(false);
             const char e = s[i++];
-            static constexpr char kSimple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
-                                                  {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
-                                                  {'?', '?'}, {'\'', '\''}, {'\\', '\\'}};
+            static constexpr char kSimple[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                                  {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
+                                                  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
             bool simple = false;
             for (const auto& pair : kSimple) {
                 if (e == pair[0]) {
@@ -209,15 +216,16 @@ bool DecodeValue(std::string_view s, Units& text, std::vector<Units>& list) {
                 if (e == 'x' && i < s.size() && HexValue(static_cast<unsigned char>(s[i])) >= 0) {
                     char16_t unit = 0;
                     while (i < s.size() && HexValue(static_cast<unsigned char>(s[i])) >= 0)
-                        unit = static_cast<char16_t>((unit << 4) + HexValue(static_cast<unsigned char>(s[i++])));
+                        unit =
+                            static_cast<char16_t>((unit << 4) + HexValue(static_cast<unsigned char>(s[i++])));
                     text += unit;
                 } else if (e >= '0' && e <= '7') {
                     char16_t unit = static_cast<char16_t>(e - '0');
                     while (i < s.size() && s[i] >= '0' && s[i] <= '7')
                         unit = static_cast<char16_t>((unit << 3) + (s[i++] - '0'));
                     text += unit;
-                } else if ((e == '\n' || e == '\r') && i < s.size() &&
-                           (s[i] == '\n' || s[i] == '\r') && s[i] != e) {
+                } else if ((e == '\n' || e == '\r') && i < s.size() && (s[i] == '\n' || s[i] == '\r') &&
+                           s[i] != e) {
                     ++i;  // an escaped line break of two characters
                 }
                 // Any other escaped character is dropped.
@@ -246,7 +254,9 @@ bool DecodeValue(std::string_view s, Units& text, std::vector<Units>& list) {
     return finish(!quoted);
 }
 
-bool StartsWith(const Units& s, std::u16string_view prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
+bool StartsWith(const Units& s, std::u16string_view prefix) {
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
 
 // The typed forms that QSettings writes for texts that would be misread.
 IniValue TextValue(const Units& s) {
@@ -261,8 +271,9 @@ IniValue TextValue(const Units& s) {
                 value.kind = IniValue::Kind::kInvalid;
                 return value;
             }
-            if (StartsWith(s, u"@ByteArray(") || StartsWith(s, u"@Variant(") || StartsWith(s, u"@DateTime(") ||
-                StartsWith(s, u"@Rect(") || StartsWith(s, u"@Size(") || StartsWith(s, u"@Point(")) {
+            if (StartsWith(s, u"@ByteArray(") || StartsWith(s, u"@Variant(") ||
+                StartsWith(s, u"@DateTime(") || StartsWith(s, u"@Rect(") || StartsWith(s, u"@Size(") ||
+                StartsWith(s, u"@Point(")) {
                 value.kind = IniValue::Kind::kOther;
                 return value;
             }
@@ -347,9 +358,12 @@ IniValues ParseIni(std::string_view data) {
             std::size_t close = line.find(']');
             if (close == std::string_view::npos) close = line.size();
             const std::string_view name = Trim(line.substr(1, close - 1));
-            if (EqualsIgnoringCase(name, "general")) group.clear();
-            else if (EqualsIgnoringCase(name, "%general")) group = std::string(name.substr(1)) + "/";
-            else group = UnescapeIniKey(name) + "/";
+            if (EqualsIgnoringCase(name, "general"))
+                group.clear();
+            else if (EqualsIgnoringCase(name, "%general"))
+                group = std::string(name.substr(1)) + "/";
+            else
+                group = UnescapeIniKey(name) + "/";
             continue;
         }
         if (equals == std::string_view::npos) continue;

@@ -22,8 +22,8 @@ namespace quorvix {
 
 struct IniValue {
     enum class Kind {
-        kText,   // text holds the value (UTF-8)
-        kList,   // items hold the parts of a comma-separated value
+        kText,     // text holds the value (UTF-8)
+        kList,     // items hold the parts of a comma-separated value
         kOther,    // a typed value: reads as an empty text and as no number
         kInvalid,  // "@Invalid()": reads as missing, but hides the files after it
     };

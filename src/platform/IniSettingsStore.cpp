@@ -42,7 +42,9 @@ std::string ReadFile(const std::string& path) {
     return data;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 }  // namespace
 
@@ -98,14 +100,18 @@ std::optional<std::int32_t> ParseStoredInt(std::string_view text) {
     std::uint64_t magnitude = 0;
     for (const char c : text) {
         int digit = -1;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
         if (digit < 0) return std::nullopt;
         magnitude = magnitude * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
         if (magnitude > (std::uint64_t{1} << 40)) return std::nullopt;
     }
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
     if (value < std::numeric_limits<std::int32_t>::min() ||
         value > static_cast<std::int64_t>(std::numeric_limits<std::uint32_t>::max()))
         return std::nullopt;

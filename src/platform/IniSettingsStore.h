@@ -23,10 +23,8 @@ public:
     // dataDir empty: the user's own settings; otherwise DIR/Quorvix.ini.
     explicit IniSettingsStore(const std::string& dataDir = {});
 
-    std::optional<std::int32_t> ReadInt(std::string_view key,
-                                        std::string_view name) const override;
-    std::optional<std::string> ReadString(std::string_view key,
-                                          std::string_view name) const override;
+    std::optional<std::int32_t> ReadInt(std::string_view key, std::string_view name) const override;
+    std::optional<std::string> ReadString(std::string_view key, std::string_view name) const override;
     void WriteInt(std::string_view, std::string_view, std::int32_t) override {}
     void WriteString(std::string_view, std::string_view, std::string_view) override {}
     void Remove(std::string_view, std::string_view) override {}

@@ -29,8 +29,10 @@ std::string CleanPath(std::string_view path) {
         i = j + 1;
         if (part.empty() || part == ".") continue;
         if (part == "..") {
-            if (!parts.empty() && parts.back() != "..") parts.pop_back();
-            else if (!absolute) parts.push_back(part);
+            if (!parts.empty() && parts.back() != "..")
+                parts.pop_back();
+            else if (!absolute)
+                parts.push_back(part);
             continue;
         }
         parts.push_back(part);

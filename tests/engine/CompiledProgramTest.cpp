@@ -170,7 +170,10 @@ private:
             "ASECH", "ACSCH", "ACOTH", "INT", "FACT", "ERF"};
         static const char* const kOperators[] = {"+", "-", "*", "/", "^"};
         switch (Pick(7)) {
-            case 0: return std::string(kUnary[Pick(static_cast<int>(std::size(kUnary)))]) + "(" + Term(depth + 1) + ")";
+            case 0: {
+                const std::string name = kUnary[Pick(static_cast<int>(std::size(kUnary)))];
+                return name + "(" + Term(depth + 1) + ")";
+            }
             case 1: return (Pick(2) ? "LOGN(" : "MOD(") + Term(depth + 1) + ", " + Term(depth + 1) + ")";
             case 2: return "-" + Term(depth + 1);
             case 3: return "(" + Term(depth + 1) + ")%";
@@ -236,7 +239,8 @@ TEST(CompiledProgram, AgreesWithTheTreeWalkOnGeneratedExpressions) {
                 ASSERT_EQ(got.position, expected.position) << text;
                 ASSERT_EQ(got.hasText, expected.hasText) << text;
                 ASSERT_TRUE(SameBits(got.value, expected.value))
-                    << text << " t=" << t << " unit " << unit << ": " << got.value << " vs " << expected.value;
+                    << text << " t=" << t << " unit " << unit << ": " << got.value << " vs "
+                    << expected.value;
             }
         }
     }

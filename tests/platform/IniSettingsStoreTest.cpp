@@ -30,19 +30,39 @@ void WriteFile(const std::string& path, const std::string& contents) {
 
 TEST(IniSettingsStore, ReadsBackWhatQSettingsWrites) {
     TempDirectory dir;
-    const std::vector<std::string> texts = {
-        "", "Quorvix.qws", "/x/y, z.qws", "a,b", "semi;colon", "x=y", "  lead and trail  ",
-        "quote\"d", "back\\slash", "tab\there", "line\nbreak\r\n", "@at start", "@@two",
-        "@String(x)", "MS Sans Serif", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "\x01\x1F\x7F",
-        "ends with \\", "\"", ",", std::string("nul\0inside", 10), "\\x41", "%41"};
-    const std::vector<std::int32_t> numbers = {0, 1, -1, 10, 0xFF0000, 0x7FFFFFFF, INT32_MIN,
-                                               static_cast<std::int32_t>(0xF2FFFFFFu)};
-    const std::vector<std::string> names = {"Key0", "Font Face", "odd%name", "a=b", "semi;", "caf\xC3\xA9",
-                                            "[x]", "quo\"te", "\xE2\x82\xAC"};
+    const std::vector<std::string> texts = {"",
+                                            "Quorvix.qws",
+                                            "/x/y, z.qws",
+                                            "a,b",
+                                            "semi;colon",
+                                            "x=y",
+                                            "  lead and trail  ",
+                                            "quote\"d",
+                                            "back\\slash",
+                                            "tab\there",
+                                            "line\nbreak\r\n",
+                                            "@at start",
+                                            "@@two",
+                                            "@String(x)",
+                                            "MS Sans Serif",
+                                            "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
+                                            "\x01\x1F\x7F",
+                                            "ends with \\",
+                                            "\"",
+                                            ",",
+                                            std::string("nul\0inside", 10),
+                                            "\\x41",
+                                            "%41"};
+    const std::vector<std::int32_t> numbers = {
+        0, 1, -1, 10, 0xFF0000, 0x7FFFFFFF, INT32_MIN, static_cast<std::int32_t>(0xF2FFFFFFu)};
+    const std::vector<std::string> names = {"Key0",        "Font Face", "odd%name", "a=b",         "semi;",
+                                            "caf\xC3\xA9", "[x]",       "quo\"te",  "\xE2\x82\xAC"};
     {
         QtSettingsStore qt(dir.path);
-        for (std::size_t i = 0; i < texts.size(); ++i) qt.WriteString("Options", "Text" + std::to_string(i), texts[i]);
-        for (std::size_t i = 0; i < numbers.size(); ++i) qt.WriteInt("Display", "Number" + std::to_string(i), numbers[i]);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            qt.WriteString("Options", "Text" + std::to_string(i), texts[i]);
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            qt.WriteInt("Display", "Number" + std::to_string(i), numbers[i]);
         for (const std::string& name : names) qt.WriteString("CustomKeys", name, name);
         qt.WriteInt("General", "Width", 640);
         qt.WriteInt("Odd Group;", "Height", 480);
@@ -77,21 +97,26 @@ TEST(IniSettingsStore, ReadsHandEditedFilesAsQSettingsDoes) {
         "[Options]\nA=\xC3\x28\nB=\xE2\x82\nC=\xF0\x9F\x98\nD=\xFF\xFE\nE=\xC0\xAF\nF=\xED\xA0\x80\n",
     };
     const std::vector<std::pair<std::string, std::string>> keys = {
-        {"Options", "Mode"}, {"Options", "AngleUnit"}, {"Options", "NumberBase"}, {"Options", "Width"},
-        {"Options", "Height"}, {"Options", "DisplayFile"}, {"Options", "A"}, {"Options", "B"},
-        {"Options", "C"}, {"Options", "D"}, {"Options", "E"}, {"Options", "F"}, {"Options", "G"},
-        {"Options", "H"}, {"Options", "I"}, {"Options", "J"}, {"Options", "K"}, {"Options", "L"},
-        {"Display", "ForeColor"}, {"General", "Mode"}, {"Options", "Key 0"}, {"Options", "Key 1"},
-        {"Options", "Key/x"}, {"Options", "Key%2"}, {"Options", "Key%zz"}, {"Options", ""},
-        {"Options", "K\xC3\xA9y"}, {"Options", "noequals"}};
+        {"Options", "Mode"},      {"Options", "AngleUnit"}, {"Options", "NumberBase"},
+        {"Options", "Width"},     {"Options", "Height"},    {"Options", "DisplayFile"},
+        {"Options", "A"},         {"Options", "B"},         {"Options", "C"},
+        {"Options", "D"},         {"Options", "E"},         {"Options", "F"},
+        {"Options", "G"},         {"Options", "H"},         {"Options", "I"},
+        {"Options", "J"},         {"Options", "K"},         {"Options", "L"},
+        {"Display", "ForeColor"}, {"General", "Mode"},      {"Options", "Key 0"},
+        {"Options", "Key 1"},     {"Options", "Key/x"},     {"Options", "Key%2"},
+        {"Options", "Key%zz"},    {"Options", ""},          {"Options", "K\xC3\xA9y"},
+        {"Options", "noequals"}};
     for (const std::string& contents : files) {
         TempDirectory dir;
         WriteFile(dir.path + "/Quorvix.ini", contents);
         const IniSettingsStore mine(dir.path);
         const QtSettingsStore qt(dir.path);
         for (const auto& [key, name] : keys) {
-            EXPECT_EQ(mine.ReadInt(key, name), qt.ReadInt(key, name)) << key << "/" << name << " in\n" << contents;
-            EXPECT_EQ(mine.ReadString(key, name), qt.ReadString(key, name)) << key << "/" << name << " in\n" << contents;
+            EXPECT_EQ(mine.ReadInt(key, name), qt.ReadInt(key, name)) << key << "/" << name << " in\n"
+                                                                      << contents;
+            EXPECT_EQ(mine.ReadString(key, name), qt.ReadString(key, name)) << key << "/" << name << " in\n"
+                                                                            << contents;
         }
         // Top-level keys are not under any group.
         EXPECT_EQ(mine.ReadInt("", "Width"), std::nullopt);
@@ -116,8 +141,10 @@ TEST(IniSettingsStore, UserFileBeforeOrganisationFile) {
     ::unlink((dir.path + "/Daltrane.ini").c_str());
     ASSERT_EQ(::mkfifo((dir.path + "/Daltrane.ini").c_str(), 0600), 0);
     EXPECT_FALSE(IniSettingsStore().ReadInt("Options", "Mode"));
-    if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-    else unsetenv("XDG_CONFIG_HOME");
+    if (old)
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
 }
 
 // The folders are the ones Qt finds, for every way the variables are set.
@@ -127,7 +154,7 @@ TEST(XdgPaths, SameFoldersAsQStandardPaths) {
         const char* config;
         const char* data;
     };
-    const Case cases[] = {{"/home/u", nullptr, nullptr},       {"/home/u/", "", ""},
+    const Case cases[] = {{"/home/u", nullptr, nullptr},        {"/home/u/", "", ""},
                           {"//home//u/./x/..", "/cfg", "/dat"}, {"", nullptr, nullptr},
                           {nullptr, "relative/cfg", "rel"},     {"/", "/c/", "/d//"}};
     std::vector<std::pair<const char*, std::optional<std::string>>> saved;
@@ -136,16 +163,20 @@ TEST(XdgPaths, SameFoldersAsQStandardPaths) {
         saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
     }
     auto set = [](const char* name, const char* value) {
-        if (value) setenv(name, value, 1);
-        else unsetenv(name);
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
     };
     for (const Case& c : cases) {
         set("HOME", c.home);
         set("XDG_CONFIG_HOME", c.config);
         set("XDG_DATA_HOME", c.data);
-        EXPECT_EQ(ConfigHome(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString())
+        EXPECT_EQ(ConfigHome(),
+                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString())
             << (c.home ? c.home : "(unset)");
-        EXPECT_EQ(DataHome(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString())
+        EXPECT_EQ(DataHome(),
+                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString())
             << (c.home ? c.home : "(unset)");
     }
     for (const auto& [name, value] : saved) set(name, value ? value->c_str() : nullptr);
