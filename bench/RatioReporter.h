@@ -7,6 +7,7 @@
 // if one is named) against the goal.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -26,7 +27,10 @@ struct Comparison {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    explicit RatioReporter(std::vector<Comparison> comparisons) : comparisons_(std::move(comparisons)) {}
+    // Colours only on a terminal, as the library's own reporter does.
+    explicit RatioReporter(std::vector<Comparison> comparisons)
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular),
+          comparisons_(std::move(comparisons)) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);

@@ -81,9 +81,6 @@ static_assert(kCube == kSquare + 1 && kFourth == kSquare + 2 && kPushSlotCube ==
 // Nesting beyond this is left to the tree walk.
 constexpr int kMaxCompileDepth = 2000;
 
-// Angle units other than 0 and 1 all mean gradians.
-AngleUnit CanonicalUnit(AngleUnit unit) { return unit == 0 || unit == 1 ? unit : 2; }
-
 bool IsConstant(const ExprNode* x) { return x && x->kind == kNumberNode && x->parsed; }
 
 // a op b for the operators that cannot fail or set errno (% ignores b).
@@ -277,7 +274,9 @@ void CompiledProgram::BindAngleUnit(AngleUnit unit) {
     }
 }
 
-EvalError CompiledProgram::Run(double& result, int& err) {
+// The angle unit changed since the functions were looked up, or slots were
+// taken away since compiling.
+EvalError CompiledProgram::RunAfterAChange(double& result, int& err) {
     if (callsUnary_) {
         const AngleUnit unit = CanonicalUnit(owner_->angleUnit());
         if (unit != unit_) BindAngleUnit(unit);

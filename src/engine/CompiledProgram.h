@@ -26,7 +26,14 @@ public:
     static std::unique_ptr<CompiledProgram> Compile(const ExprNode& root);
 
     // err is errno (cleared), passed in because finding it costs a call.
-    EvalError Run(double& result, int& err);
+    // Inline: a solver runs a program for every sample.
+    EvalError Run(double& result, int& err) {
+        const bool unitHolds = !callsUnary_ || CanonicalUnit(owner_->angleUnit()) == unit_;
+        const bool slotsThere =
+            maxSlot_ < 0 || (slots_ && static_cast<std::size_t>(maxSlot_) < slots_->size());
+        if (unitHolds && slotsThere) return Execute(code_.data(), result, err, kRun);
+        return RunAfterAChange(result, err);
+    }
 
 private:
     struct Instruction {
@@ -47,6 +54,9 @@ private:
     void Push(Instruction in, int stackChange);
     static std::uint8_t Family(int add, int operatorOffset);
     static bool ReadsSlot(int op);
+    // Angle units other than 0 and 1 all mean gradians.
+    static AngleUnit CanonicalUnit(AngleUnit unit) { return unit == 0 || unit == 1 ? unit : 2; }
+    EvalError RunAfterAChange(double& result, int& err);
     void BindAngleUnit(AngleUnit unit);
     EvalError Execute(Instruction* code, double& result, int& err, ExecuteMode mode);
 

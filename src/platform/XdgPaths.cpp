@@ -51,21 +51,22 @@ std::string HomeDirectory() {
     return CleanPath(home.empty() ? "/" : home);
 }
 
-std::string ConfigHome() {
-    const std::string value = Environment("XDG_CONFIG_HOME");
+namespace {
+
+// The variable's value, or the folder below the home directory.
+std::string VariableOrHome(const char* variable, const char* belowHome) {
+    const std::string value = Environment(variable);
     if (!value.empty()) return value;
     std::string dir = HomeDirectory();
-    dir += "/.config";
+    dir += belowHome;
     return dir;
 }
 
-std::string DataHome() {
-    const std::string value = Environment("XDG_DATA_HOME");
-    if (!value.empty()) return value;
-    std::string dir = HomeDirectory();
-    dir += "/.local/share";
-    return dir;
-}
+}  // namespace
+
+std::string ConfigHome() { return VariableOrHome("XDG_CONFIG_HOME", "/.config"); }
+
+std::string DataHome() { return VariableOrHome("XDG_DATA_HOME", "/.local/share"); }
 
 bool MakePath(const std::string& path) {
     struct stat info {};

@@ -14,6 +14,16 @@ namespace {
 
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
+// A main evaluator in the angle unit with ANS = ans, holding text; the
+// parse result.
+EvalError Prepare(Evaluator& e, int unit, double ans, std::string_view text) {
+    test::MakeMainEvaluator(e);
+    e.setAngleUnit(unit);
+    e.SetSlotValue(1, ans);
+    e.SetExpression(text);
+    return e.Parse();
+}
+
 // The first evaluation walks the tree, later ones run the compiled program:
 // both must agree bit for bit, failures included.
 class CompiledProgramTest : public ::testing::TestWithParam<const char*> {};
@@ -25,12 +35,8 @@ TEST_P(CompiledProgramTest, AgreesWithTheTreeWalk) {
     for (int unit = 0; unit <= 2; ++unit) {
         for (double t : samples) {
             Evaluator walked;
-            test::MakeMainEvaluator(walked);
-            walked.setAngleUnit(unit);
+            ASSERT_EQ(Prepare(walked, unit, 0.25, GetParam()), kNoError) << GetParam();
             walked.SetSlotValue(0, t);
-            walked.SetSlotValue(1, 0.25);
-            walked.SetExpression(GetParam());
-            ASSERT_EQ(walked.Parse(), kNoError) << GetParam();
             const double expected = walked.Evaluate();
             const EvalError expectedCode = walked.LastError();
 
@@ -214,22 +220,14 @@ TEST(CompiledProgram, AgreesWithTheTreeWalkOnGeneratedExpressions) {
         const std::string text = generator.Next();
         for (int unit = 0; unit <= 2; ++unit) {
             Evaluator compiled;
-            test::MakeMainEvaluator(compiled);
-            compiled.setAngleUnit((unit + 1) % 3);
-            compiled.SetSlotValue(1, 0.75);
-            compiled.SetExpression(text);
-            if (compiled.Parse() != kNoError) break;
+            if (Prepare(compiled, (unit + 1) % 3, 0.75, text) != kNoError) break;
             compiled.Evaluate();
             compiled.Evaluate();
             compiled.setAngleUnit(unit);
             for (double t : samples) {
                 Evaluator walked;
-                test::MakeMainEvaluator(walked);
-                walked.setAngleUnit(unit);
+                ASSERT_EQ(Prepare(walked, unit, 0.75, text), kNoError) << text;
                 walked.SetSlotValue(0, t);
-                walked.SetSlotValue(1, 0.75);
-                walked.SetExpression(text);
-                ASSERT_EQ(walked.Parse(), kNoError) << text;
                 const Evaluation expected = Evaluate(walked);
                 compiled.SetSlotValue(0, t);
                 const Evaluation got = Evaluate(compiled);
