@@ -271,8 +271,18 @@ IniValue TextValue(const Units& s) {
                 value.kind = IniValue::Kind::kInvalid;
                 return value;
             }
-            if (StartsWith(s, u"@ByteArray(") || StartsWith(s, u"@Variant(") ||
-                StartsWith(s, u"@DateTime(") || StartsWith(s, u"@Rect(") || StartsWith(s, u"@Size(") ||
+            if (StartsWith(s, u"@ByteArray(")) {
+                // Bytes, read back as UTF-8 text (a character above 0xFF
+                // in the file stands for '?').
+                std::string bytes;
+                for (std::size_t i = 11; i + 1 < s.size(); ++i)
+                    bytes += s[i] <= 0xFF ? static_cast<char>(s[i]) : '?';
+                Units text;
+                AppendUtf8(bytes, text);
+                value.text = ToUtf8(text);
+                return value;
+            }
+            if (StartsWith(s, u"@Variant(") || StartsWith(s, u"@DateTime(") || StartsWith(s, u"@Rect(") || StartsWith(s, u"@Size(") ||
                 StartsWith(s, u"@Point(")) {
                 value.kind = IniValue::Kind::kOther;
                 return value;

@@ -7,7 +7,8 @@
 //  - a value may be quoted, uses C-like escapes (\n, \t, \", \\, \xHHHH,
 //    octal), continues over an escaped line break, and is a list when it
 //    holds unquoted commas; ';' starts a comment outside quotes;
-//  - "@String(...)", "@@" and "@Invalid()" as QSettings writes them; other
+//  - "@String(...)", "@ByteArray(...)", "@@" and "@Invalid()" as QSettings
+//    writes them; other
 //    typed values ("@Variant(...)", "@Rect(...)", ...) are not decoded (the
 //    settings never hold one) and read as an empty text;
 //  - a key given again (also in a repeated group) replaces the earlier value.

@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QByteArray>
+#include <QRect>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QStringList>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -67,8 +71,24 @@ TEST(IniSettingsStore, ReadsBackWhatQSettingsWrites) {
         qt.WriteInt("General", "Width", 640);
         qt.WriteInt("Odd Group;", "Height", 480);
     }
-    const IniSettingsStore mine(dir.path);
-    const QtSettingsStore qt(dir.path);
+    {
+        // Values of other types that a window might keep beside ours.
+        QSettings other(QString::fromStdString(dir.path + "/Quorvix.ini"), QSettings::IniFormat);
+        other.setValue("Window/Geometry", QByteArray("\x01\xFF@ab,c", 7));
+        other.setValue("Window/Box", QRect(1, 2, 3, 4));
+        other.setValue("Window/Flag", true);
+        other.setValue("Window/Names", QStringList{"a", "@b", "c d"});
+        other.setValue("Window/Empty", QStringList{});
+    }
+    // QSettings keeps what it wrote in memory: a copy makes it parse the file.
+    TempDirectory copy;
+    WriteFile(copy.path + "/Quorvix.ini", ReadTextFile(dir.path + "/Quorvix.ini"));
+    const IniSettingsStore mine(copy.path);
+    const QtSettingsStore qt(copy.path);
+    for (const char* name : {"Geometry", "Box", "Flag", "Names", "Empty"}) {
+        EXPECT_EQ(mine.ReadString("Window", name), qt.ReadString("Window", name)) << name;
+        EXPECT_EQ(mine.ReadInt("Window", name), qt.ReadInt("Window", name)) << name;
+    }
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const std::string name = "Text" + std::to_string(i);
         EXPECT_EQ(mine.ReadString("Options", name), qt.ReadString("Options", name)) << texts[i];
