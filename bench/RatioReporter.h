@@ -79,8 +79,10 @@ public:
 private:
     static std::string Format(double seconds) {
         char buffer[32];
-        if (seconds >= 1e-3)
+        if (seconds >= 1e-4)
             std::snprintf(buffer, sizeof buffer, "%.2f ms", seconds * 1e3);
+        else if (seconds >= 1e-7)
+            std::snprintf(buffer, sizeof buffer, "%.2f us", seconds * 1e6);
         else
             std::snprintf(buffer, sizeof buffer, "%.1f ns", seconds * 1e9);
         return buffer;
