@@ -19,7 +19,7 @@ packages=(
   # Checks of the desktop entry and the AppStream metadata.
   desktop-file-utils appstream
   # Peers that the benchmarks run side by side.
-  bc units
+  bc units python3
 )
 
 missing=()

@@ -8,6 +8,7 @@
 
 #include "cli/BoundedLineReader.h"
 #include "cli/CliInterrupts.h"
+#include "cli/CliLocale.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPrompters.h"
 #include "cli/CliSession.h"
@@ -130,8 +131,9 @@ int RunCli(int argc, char** argv) {
     }
 
     // Decimal and argument separators follow the user's locale.
-    InitSeparatorsFromLocale();
-    if (parsed.options.lines.empty() && isatty(STDIN_FILENO)) return RunInteractive(parsed.options);
+    const bool interactive = parsed.options.lines.empty() && isatty(STDIN_FILENO);
+    AdoptLocale(interactive);
+    if (interactive) return RunInteractive(parsed.options);
     return RunBatch(parsed.options);
 }
 

@@ -5,16 +5,18 @@
 #include "calculator/WorksheetFrontEnd.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
-#include "platform/qt/QtLocations.h"
-#include "platform/qt/QtSettingsStore.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/XdgLocations.h"
 
 namespace quorvix {
 
 void LoadStoredState(CliSession& session, const CliOptions& options) {
     // Only a run that continues a worksheet writes anything; any other run
     // takes a missing data directory as defaults and leaves it missing.
-    const QtLocations locations(options.dataDir, !options.worksheet.empty());
-    const QtSettingsStore store(options.dataDir);
+    // The settings the window writes, read without Qt: loading Qt and its
+    // libraries would cost more than the rest of a one-line run.
+    const XdgLocations locations(options.dataDir, !options.worksheet.empty());
+    const IniSettingsStore store(options.dataDir);
     SettingsContext context;
     context.locations = &locations;
     const Settings settings = ReadSettings(store, context);

@@ -1,7 +1,7 @@
 // The interactive prompt: libedit's readline with history, answers on
-// stdout, errors on stderr, Yes/No questions asked at the prompt.
+// stdout, errors on stderr, Yes/No questions asked at the prompt. Without
+// the line editor the prompt reads plain lines.
 
-#include <editline/readline.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,22 +9,32 @@
 #include <iostream>
 #include <string>
 
+#include "calculator/CalculatorDialog.h"
+#include "cli/BoundedLineReader.h"
 #include "cli/CliInterrupts.h"
 #include "cli/CliPrompters.h"
 #include "cli/CliRunner.h"
 #include "cli/CliSession.h"
+#include "cli/LineEditor.h"
 
 namespace quorvix {
 
 namespace {
 
-// Reads one line with editing; false at end of input or after Ctrl+C.
+// Reads one line, with editing when the editor is there; false at end of
+// input or after Ctrl+C.
 bool ReadEditedLine(const std::string& prompt, std::string& line) {
-    char* raw = readline(prompt.c_str());
-    if (raw == nullptr) return false;
-    line = raw;
-    std::free(raw);
-    return !InterruptedWhileIdle();
+    if (const LineEditor* editor = LineEditor::Load()) {
+        char* raw = editor->ReadLine(prompt.c_str());
+        if (raw == nullptr) return false;
+        line = raw;
+        std::free(raw);
+        return !InterruptedWhileIdle();
+    }
+    static BoundedLineReader input(STDIN_FILENO, CalculatorDialog::kLineReadLimit);
+    std::fputs(prompt.c_str(), stderr);
+    std::fflush(stderr);
+    return input.ReadLine(line) && !InterruptedWhileIdle();
 }
 
 // libedit's key reader: waits so that Ctrl+C can end the wait.
@@ -44,17 +54,14 @@ int RunInteractive(const CliOptions& options) {
     CliPrompter prompter(std::cerr, ReadEditedLine);
     CliSession session(prompter);
     if (!PrepareSession(session, options, std::cerr)) return 1;
-    // Before the line editor initialises (using_history does that).
-    rl_catch_signals = 0;
-    rl_getc_function = ReadKey;
     // With answers redirected to a file, the prompt and editing stay on the
     // terminal.
-    if (!isatty(STDOUT_FILENO)) rl_outstream = stderr;
-    using_history();
+    const LineEditor* editor = LineEditor::Load();
+    if (editor) editor->Prepare(ReadKey, isatty(STDOUT_FILENO) ? nullptr : stderr);
 
     std::string line;
     while (ReadEditedLine("quorvix> ", line)) {
-        if (HasNonBlank(line)) add_history(line.c_str());
+        if (editor && HasNonBlank(line)) editor->AddHistory(line.c_str());
         if (!RunAndReport(session, line, std::cout, std::cerr)) break;
     }
     if (InterruptedWhileIdle()) std::cout << '\n';

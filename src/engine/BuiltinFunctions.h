@@ -20,6 +20,15 @@ std::int32_t ToInt32(double x);
 double ToRadians(double x, AngleUnit unit);
 double FromRadians(double x, AngleUnit unit);
 
+// The plain numeric functions: the result depends on the arguments (and the
+// angle unit) only, and failures are reported through errno and the value.
+// Null for any other id. Both evaluation paths compute these, so a compiled
+// program gives exactly what the tree walk gives.
+using UnaryFunction = double (*)(double);
+using BinaryFunction = double (*)(double, double);
+UnaryFunction PlainUnaryFunction(int id, AngleUnit unit);
+BinaryFunction PlainBinaryFunction(int id);
+
 // Elementary, trigonometric, hyperbolic, LOGN, MOD, RAND and statistics.
 bool CallMathFunction(int id, const double* args, int count, ExprNode& call);
 bool ComputeMathFunction(int id, const double* args, int count, AngleUnit unit, double& result);

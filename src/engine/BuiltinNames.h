@@ -35,6 +35,17 @@ enum FunctionId : int {
     kUserFunction = 110,
 };
 
+// The evaluator and the compiled programs tell the operators by range
+// (kAdd..kPercent), and the compiled programs pick an operator's
+// instruction by its offset from kAdd; the evaluator also tests the groups
+// below by range, and SUM, AVE, MIN and MAX (no padding zeros) as one.
+static_assert(kSubtract == kAdd + 1 && kMultiply == kAdd + 2 && kDivide == kAdd + 3 &&
+              kPower == kAdd + 4 && kPercent == kAdd + 5 && kAdd == 1);
+static_assert(kFirstAnnuity <= kLastAnnuity && kLastAnnuity < kFirstSpecial &&
+              kFirstSpecial <= kLastSpecial && kLastSpecial < kConvert);
+static_assert(kFint == kFirstSolver && kFsum == kLastSolver && kLastSolver - kFirstSolver == 4);
+static_assert(kAve == kSum + 1 && kMin == kSum + 2 && kMax == kSum + 3);
+
 // Most arguments any call can take (SUM and friends), before padding.
 constexpr int kMaxCallArguments = 100;
 // Zeros appended after the arguments, so left-out optional ones read as 0.

@@ -193,7 +193,8 @@ EvalError EvaluateFunction(ExprNode& call) {
 
 EvalError EvaluateNode(ExprNode& node) {
     node.error = kNoError;
-    errno = 0;
+    int& err = errno;
+    err = 0;
     switch (node.kind) {
         case kSlotNode: {
             const std::vector<ValueSlot>* slots = node.valueSlots;
@@ -207,7 +208,7 @@ EvalError EvaluateNode(ExprNode& node) {
         case kCallNode:
             if (node.evaluations < 2 && ++node.evaluations == 2) node.program = CompiledProgram::Compile(node);
             if (node.program)
-                node.error = node.program->Run(node.value);
+                node.error = node.program->Run(node.value, err);
             else if (node.functionId <= kPercent && node.left && node.left->kind != kListNode)
                 node.error = EvaluateOperators(node);
             else

@@ -15,7 +15,6 @@ Evaluator::Evaluator() {
 
 Evaluator::~Evaluator() = default;
 
-AngleUnit Evaluator::angleUnit() const { return angleUnit_; }
 void Evaluator::setAngleUnit(AngleUnit unit) { angleUnit_ = unit; }
 NumberBase Evaluator::numberBase() const { return numberBase_; }
 void Evaluator::setNumberBase(NumberBase base) { numberBase_ = base; }

@@ -58,7 +58,7 @@ public:
     Evaluator& operator=(const Evaluator&) = delete;
 
     // Settings.
-    AngleUnit angleUnit() const;
+    AngleUnit angleUnit() const { return angleUnit_; }
     void setAngleUnit(AngleUnit unit);
     NumberBase numberBase() const;
     void setNumberBase(NumberBase base);

@@ -45,53 +45,99 @@ double FromRadians(double x, AngleUnit unit) {
     return x * kRadiansToGradians;
 }
 
-bool ComputeMathFunction(int id, const double* args, int count, AngleUnit unit, double& result) {
-    const double a = args[0];
-    double r;
+namespace {
+
+// exp rounds to +0 below this argument (exp(-746) is under half the
+// smallest subnormal). The library gets there by a slow underflow path that
+// sets ERANGE, which the result check then clears again, so returning the
+// +0 directly gives the same result and the same outcome.
+constexpr double kExpIsZeroBelow = -746.0;
+
+inline double ExpOrZero(double x) { return x < kExpIsZeroBelow ? 0.0 : std::exp(x); }
+
+// The one-argument functions for angles in unit U (0 degrees, 1 radians,
+// 2 gradians): the tree walk and the compiled programs both call these.
+template <AngleUnit U>
+UnaryFunction UnaryFunctionFor(int id) {
+    // In radians the trigonometric functions are the library's own, called
+    // without a function in between.
+    if constexpr (U == 1) {
+        if (id == kSin) return static_cast<UnaryFunction>(std::sin);
+        if (id == kCos) return static_cast<UnaryFunction>(std::cos);
+        if (id == kTan) return static_cast<UnaryFunction>(std::tan);
+    }
     switch (id) {
-        case kExp: r = std::exp(a); break;
-        case kLn: r = std::log(a); break;
-        case kLog: r = std::log10(a); break;
-        case kAbs: r = std::fabs(a); break;
-        case kRand: r = static_cast<double>(std::rand() & 0x7FFF) * static_cast<double>(kRandomScale); break;
-        case kSqrt: r = std::sqrt(a); break;
-        case kSqr: r = a * a; break;
-        case kCeil: r = std::ceil(a); break;
-        case kFloor: r = std::floor(a); break;
-        case kDegToRad: r = a * kDegreesToRadians; break;
-        case kRadToDeg: r = a * kRadiansToDegrees; break;
-        case kLogN: r = std::log(args[1]) / std::log(a); break;
-        case kMod: r = std::fmod(a, args[1]); break;
+        case kExp: return [](double a) { return ExpOrZero(a); };
+        case kLn: return [](double a) { return std::log(a); };
+        case kLog: return [](double a) { return std::log10(a); };
+        case kAbs: return [](double a) { return std::fabs(a); };
+        case kSqrt: return [](double a) { return std::sqrt(a); };
+        case kSqr: return [](double a) { return a * a; };
+        case kCeil: return [](double a) { return std::ceil(a); };
+        case kFloor: return [](double a) { return std::floor(a); };
+        case kDegToRad: return [](double a) { return a * kDegreesToRadians; };
+        case kRadToDeg: return [](double a) { return a * kRadiansToDegrees; };
 
-        case kSin: r = std::sin(ToRadians(a, unit)); break;
-        case kCos: r = std::cos(ToRadians(a, unit)); break;
-        case kTan: r = std::tan(ToRadians(a, unit)); break;
-        case kSec: r = 1.0 / std::cos(ToRadians(a, unit)); break;
-        case kCsc: r = 1.0 / std::sin(ToRadians(a, unit)); break;
-        case kCot: r = 1.0 / std::tan(ToRadians(a, unit)); break;
-        case kArcSin: r = FromRadians(std::asin(a), unit); break;
-        case kArcCos: r = FromRadians(std::acos(a), unit); break;
-        case kArcTan: r = FromRadians(std::atan(a), unit); break;
-        case kArcSec: r = FromRadians(std::acos(1.0 / a), unit); break;
-        case kArcCsc: r = FromRadians(std::asin(1.0 / a), unit); break;
-        case kArcCot: r = FromRadians(std::atan(1.0 / a), unit); break;
+        case kSin: return [](double a) { return std::sin(ToRadians(a, U)); };
+        case kCos: return [](double a) { return std::cos(ToRadians(a, U)); };
+        case kTan: return [](double a) { return std::tan(ToRadians(a, U)); };
+        case kSec: return [](double a) { return 1.0 / std::cos(ToRadians(a, U)); };
+        case kCsc: return [](double a) { return 1.0 / std::sin(ToRadians(a, U)); };
+        case kCot: return [](double a) { return 1.0 / std::tan(ToRadians(a, U)); };
+        case kArcSin: return [](double a) { return FromRadians(std::asin(a), U); };
+        case kArcCos: return [](double a) { return FromRadians(std::acos(a), U); };
+        case kArcTan: return [](double a) { return FromRadians(std::atan(a), U); };
+        case kArcSec: return [](double a) { return FromRadians(std::acos(1.0 / a), U); };
+        case kArcCsc: return [](double a) { return FromRadians(std::asin(1.0 / a), U); };
+        case kArcCot: return [](double a) { return FromRadians(std::atan(1.0 / a), U); };
 
-        case kSinh: r = std::sinh(a); break;
-        case kCosh: r = std::cosh(a); break;
-        case kTanh: r = std::tanh(a); break;
-        case kSech: r = 1.0 / std::cosh(a); break;
-        case kCsch: r = 1.0 / std::sinh(a); break;
-        case kCoth: r = 1.0 / std::tanh(a); break;
+        case kSinh: return [](double a) { return std::sinh(a); };
+        case kCosh: return [](double a) { return std::cosh(a); };
+        case kTanh: return [](double a) { return std::tanh(a); };
+        case kSech: return [](double a) { return 1.0 / std::cosh(a); };
+        case kCsch: return [](double a) { return 1.0 / std::sinh(a); };
+        case kCoth: return [](double a) { return 1.0 / std::tanh(a); };
         // The inverse hyperbolics use the library's well-conditioned forms
         // (and their reciprocal identities) rather than logarithms of sums,
         // which lose all precision for large negative or tiny arguments.
-        case kArcSinh: r = std::asinh(a); break;
-        case kArcCosh: r = std::acosh(a); break;
-        case kArcTanh: r = std::atanh(a); break;
-        case kArcSech: r = InverseSech(a); break;
-        case kArcCsch: r = std::asinh(1.0 / a); break;
-        case kArcCoth: r = InverseCoth(a); break;
+        case kArcSinh: return [](double a) { return std::asinh(a); };
+        case kArcCosh: return [](double a) { return std::acosh(a); };
+        case kArcTanh: return [](double a) { return std::atanh(a); };
+        case kArcSech: return [](double a) { return InverseSech(a); };
+        case kArcCsch: return [](double a) { return std::asinh(1.0 / a); };
+        case kArcCoth: return [](double a) { return InverseCoth(a); };
+        default: return nullptr;
+    }
+}
 
+}  // namespace
+
+UnaryFunction PlainUnaryFunction(int id, AngleUnit unit) {
+    if (unit == 0) return UnaryFunctionFor<0>(id);
+    if (unit == 1) return UnaryFunctionFor<1>(id);
+    return UnaryFunctionFor<2>(id);
+}
+
+BinaryFunction PlainBinaryFunction(int id) {
+    switch (id) {
+        case kLogN: return [](double base, double x) { return std::log(x) / std::log(base); };
+        case kMod: return [](double a, double b) { return std::fmod(a, b); };
+        default: return nullptr;
+    }
+}
+
+bool ComputeMathFunction(int id, const double* args, int count, AngleUnit unit, double& result) {
+    if (const UnaryFunction f = PlainUnaryFunction(id, unit)) {
+        result = f(args[0]);
+        return true;
+    }
+    if (const BinaryFunction f = PlainBinaryFunction(id)) {
+        result = f(args[0], args[1]);
+        return true;
+    }
+    double r;
+    switch (id) {
+        case kRand: r = static_cast<double>(std::rand() & 0x7FFF) * static_cast<double>(kRandomScale); break;
         case kSum:
         case kAve: {
             double sum = 0.0;

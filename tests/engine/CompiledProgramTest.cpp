@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <random>
+#include <string>
 
 #include "EngineTestSupport.h"
 #include "engine/Power.h"
@@ -11,6 +13,16 @@ namespace quorvix {
 namespace {
 
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// A main evaluator in the angle unit with ANS = ans, holding text; the
+// parse result.
+EvalError Prepare(Evaluator& e, int unit, double ans, std::string_view text) {
+    test::MakeMainEvaluator(e);
+    e.setAngleUnit(unit);
+    e.SetSlotValue(1, ans);
+    e.SetExpression(text);
+    return e.Parse();
+}
 
 // The first evaluation walks the tree, later ones run the compiled program:
 // both must agree bit for bit, failures included.
@@ -23,12 +35,8 @@ TEST_P(CompiledProgramTest, AgreesWithTheTreeWalk) {
     for (int unit = 0; unit <= 2; ++unit) {
         for (double t : samples) {
             Evaluator walked;
-            test::MakeMainEvaluator(walked);
-            walked.setAngleUnit(unit);
+            ASSERT_EQ(Prepare(walked, unit, 0.25, GetParam()), kNoError) << GetParam();
             walked.SetSlotValue(0, t);
-            walked.SetSlotValue(1, 0.25);
-            walked.SetExpression(GetParam());
-            ASSERT_EQ(walked.Parse(), kNoError) << GetParam();
             const double expected = walked.Evaluate();
             const EvalError expectedCode = walked.LastError();
 
@@ -133,6 +141,122 @@ TEST(PowerTest, SmallIntegerPowersMatchPow) {
     EXPECT_TRUE(std::isinf(Power(-1e103, 3.0)));
     EXPECT_EQ(Power(1e-200, 3.0), 0.0);
     EXPECT_TRUE(std::isnan(Power(std::nan(""), 4.0)));
+}
+
+
+// Random expressions over everything the compiler handles (and a few calls
+// it leaves to the tree walk), with awkward constants: values that
+// overflow, underflow, divide by zero or leave a function's domain.
+class ExpressionGenerator {
+public:
+    explicit ExpressionGenerator(std::uint64_t seed) : random_(seed) {}
+
+    std::string Next() { return Term(0); }
+
+private:
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    std::string Leaf() {
+        static const char* const kLeaves[] = {"t", "t", "t", "ANS", "0", "1", "2", "3", "4", "0.5",
+                                              "5", "1E308", "1E-320", "745", "1E16", "90", "PI"};
+        return kLeaves[Pick(static_cast<int>(std::size(kLeaves)))];
+    }
+
+    std::string Term(int depth) {
+        if (depth > 4 || Pick(4) == 0) return Leaf();
+        static const char* const kUnary[] = {
+            "EXP", "LN", "LOG", "SIN", "COS", "TAN", "SEC", "CSC", "COT", "ABS", "SQRT", "SQR",
+            "CEIL", "FLOOR", "DEGTORAD", "RADTODEG", "ASIN", "ACOS", "ATAN", "ASEC", "ACSC",
+            "ACOT", "SINH", "COSH", "TANH", "SECH", "CSCH", "COTH", "ASINH", "ACOSH", "ATANH",
+            "ASECH", "ACSCH", "ACOTH", "INT", "FACT", "ERF"};
+        static const char* const kOperators[] = {"+", "-", "*", "/", "^"};
+        switch (Pick(7)) {
+            case 0: {
+                const std::string name = kUnary[Pick(static_cast<int>(std::size(kUnary)))];
+                return name + "(" + Term(depth + 1) + ")";
+            }
+            case 1: return (Pick(2) ? "LOGN(" : "MOD(") + Term(depth + 1) + ", " + Term(depth + 1) + ")";
+            case 2: return "-" + Term(depth + 1);
+            case 3: return "(" + Term(depth + 1) + ")%";
+            case 4: return "(" + Term(depth + 1) + ")";
+            default: {
+                std::string chain = Term(depth + 1);
+                for (int n = 1 + Pick(3); n > 0; --n) chain += kOperators[Pick(5)] + Term(depth + 1);
+                return chain;
+            }
+        }
+    }
+
+    std::mt19937_64 random_;
+};
+
+struct Evaluation {
+    double value;
+    EvalError code;
+    int position;
+    bool hasText;
+};
+
+Evaluation Evaluate(Evaluator& e) {
+    const double value = e.Evaluate();
+    return {value, e.LastError(), e.ErrorPosition(), e.HasTextResult()};
+}
+
+// Old against new: a fresh tree is walked on its first evaluation; from
+// the second one on, its compilable subtrees run as programs. Both must
+// give the same bits, the same code and position, in every angle unit,
+// also after the angle unit changed since compiling.
+TEST(CompiledProgram, AgreesWithTheTreeWalkOnGeneratedExpressions) {
+    SetSeparators('.', ',');
+    ExpressionGenerator generator(20240611);
+    const double samples[] = {0.0, -1.5, 2.0, 30.0, 1e-5, 800.0, -800.0, 1e300};
+    int failures = 0, compared = 0;
+    for (int i = 0; i < 1500; ++i) {
+        const std::string text = generator.Next();
+        for (int unit = 0; unit <= 2; ++unit) {
+            Evaluator compiled;
+            if (Prepare(compiled, (unit + 1) % 3, 0.75, text) != kNoError) break;
+            compiled.Evaluate();
+            compiled.Evaluate();
+            compiled.setAngleUnit(unit);
+            for (double t : samples) {
+                Evaluator walked;
+                ASSERT_EQ(Prepare(walked, unit, 0.75, text), kNoError) << text;
+                walked.SetSlotValue(0, t);
+                const Evaluation expected = Evaluate(walked);
+                compiled.SetSlotValue(0, t);
+                const Evaluation got = Evaluate(compiled);
+                ++compared;
+                if (expected.code != kNoError) ++failures;
+                ASSERT_EQ(got.code, expected.code) << text << " t=" << t << " unit " << unit;
+                ASSERT_EQ(got.position, expected.position) << text;
+                ASSERT_EQ(got.hasText, expected.hasText) << text;
+                ASSERT_TRUE(SameBits(got.value, expected.value))
+                    << text << " t=" << t << " unit " << unit << ": " << got.value << " vs "
+                    << expected.value;
+            }
+        }
+    }
+    // The generator must reach both outcomes often.
+    EXPECT_GT(compared, 20000);
+    EXPECT_GT(failures, compared / 20);
+    EXPECT_LT(failures, compared / 2);
+}
+
+
+// EXP skips the library below its underflow threshold: the +0 and the
+// outcome must be what the library gives, on both sides of the threshold.
+TEST(CompiledProgram, ExpUnderflowGivesWhatTheLibraryGives) {
+    SetSeparators('.', ',');
+    Evaluator e;
+    ASSERT_EQ(Prepare(e, 1, 0.0, "EXP(t)"), kNoError);
+    for (double t = -760.0; t < -700.0; t += 0.0625) {
+        for (double x : {t, std::nextafter(-746.0, 0.0), -746.0, std::nextafter(-746.0, -1000.0)}) {
+            e.SetSlotValue(0, x);
+            EXPECT_TRUE(SameBits(e.Evaluate(), std::exp(x))) << x;
+            EXPECT_EQ(e.LastError(), kNoError) << x;
+        }
+    }
 }
 
 }  // namespace
