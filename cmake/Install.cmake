@@ -57,7 +57,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plugin at run time, which dpkg-shlibdeps cannot see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Loaded at run time, which dpkg-shlibdeps cannot see: Qt's platform plugin,
+# and libedit for quorvix-cli's interactive prompt.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libedit2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
 include(CPack)
