@@ -89,6 +89,21 @@ public:
     TypingObserver* typingObserver() const { return typingObserver_; }
 
     // --- Worksheet helpers built on the above ------------------------------
+    // One character or key held in the input queue, and applying it: both
+    // displays run their queue through this, so queued input takes exactly
+    // the path of typed input.
+    struct QueuedInput {
+        bool isKey;
+        char character;
+        DisplayKey key;
+    };
+    void Apply(const QueuedInput& input) {
+        if (input.isKey)
+            PressKey(input.key);
+        else
+            TypeCharacter(input.character);
+    }
+
     int CaretLine() const { return LineFromChar(CaretPosition()); }
 
     // Queues End (when the caret is before the end of its line) and a line

@@ -202,10 +202,7 @@ int TextDisplay::ProcessQueuedInput() {
     while (!queue_.empty()) {
         const QueuedInput input = queue_.front();
         queue_.pop_front();
-        if (input.isKey)
-            PressKey(input.key);
-        else
-            TypeCharacter(input.character);
+        Apply(input);
         ++ran;
     }
     return ran;

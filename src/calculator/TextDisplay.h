@@ -56,11 +56,6 @@ public:
     void SetClipboard(const std::string& text) { clipboard_ = text; }
 
 private:
-    struct QueuedInput {
-        bool isKey;
-        char character;
-        DisplayKey key;
-    };
 
     int Clamp(int index) const;
     // Where each line starts, built when first asked for after a change of

@@ -243,10 +243,7 @@ void DisplayEdit::RunQueuedInput() {
     while (!inputHeld_ && !queue_.empty()) {
         const QueuedInput input = queue_.front();
         queue_.pop_front();
-        if (input.isKey)
-            PressKey(input.key);
-        else
-            TypeCharacter(input.character);
+        Apply(input);
     }
 }
 

@@ -88,11 +88,6 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    struct QueuedInput {
-        bool isKey;
-        char character;
-        DisplayKey key;
-    };
 
     // Starts an edit: a new undo step unless it continues a typing run.
     void BeginEdit(bool typing);
