@@ -43,11 +43,9 @@ QDateTime LastModified(const std::string& path) {
 
 std::string WorksheetReadNotice(WorksheetReadResult result, bool fileExists) {
     if (result == WorksheetReadResult::Damaged)
-        return "The worksheet file is damaged: only what could be read was loaded, "
-               "and it is kept unchanged at exit";
+        return "Worksheet damaged: partly loaded, file kept";
     if (result == WorksheetReadResult::NotOpened && fileExists)
-        return "The worksheet file could not be read (too large or unreadable); "
-               "it is kept unchanged at exit";
+        return "Worksheet unreadable: not loaded, file kept";
     return std::string();
 }
 

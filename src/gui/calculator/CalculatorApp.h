@@ -99,7 +99,8 @@ private:
     bool exited_ = false;
 };
 
-// The help-line message for a worksheet read at start, or empty.
+// The help-line message for a worksheet read at start, or empty. Short, so
+// that it fits the help line; the file is never written over at exit.
 std::string WorksheetReadNotice(WorksheetReadResult result, bool fileExists);
 
 }  // namespace quorvix
