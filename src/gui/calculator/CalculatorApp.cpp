@@ -77,8 +77,9 @@ CalculatorApp::CalculatorApp(AppServices services, QObject* parent)
     window_->Attach(*frame_);
 
     // EXIT and Options "&Exit" ask for the exit; it runs once the current
-    // command has returned. Until the program lives in the tray, closing
-    // the window ends it the same way.
+    // command has returned. Closing the window ends it the same way unless
+    // a tray window watches the calculator: the tray takes the close itself
+    // and hides the window while its icon is shown.
     calculator_->onExitRequest = [this] {
         QMetaObject::invokeMethod(this, [this] { Exit(); }, Qt::QueuedConnection);
     };

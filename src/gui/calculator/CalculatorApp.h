@@ -6,8 +6,9 @@
 // Start: settings, user definition files and the worksheet are read; the
 // window is built, placed and shown unless the program starts hidden; the
 // worksheet text goes into the display. Exit (EXIT typed, Options "&Exit",
-// or the window closed): the settings, the changed user definition files
-// and the worksheet are written, then the event loop ends with code 0.
+// or the window closed when no tray keeps it): the settings, the changed
+// user definition files and the worksheet are written, then the event loop
+// ends with code 0.
 
 #include <QDateTime>
 #include <QObject>
