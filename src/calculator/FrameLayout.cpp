@@ -63,6 +63,19 @@ WindowPlacement PlaceWindows(const Rect& screen, Size window, Size financeBox,
     return placement;
 }
 
+Point PlaceUnitConverter(const Rect& screen, Point calculator, Size window, Size converter) {
+    long long x = static_cast<long long>(calculator.x) - converter.width;
+    long long y = screen.top + (static_cast<long long>(screen.height()) - converter.height) / 2;
+    if (x < screen.left) {
+        x = calculator.x;
+        y = static_cast<long long>(calculator.y) + window.height;
+    }
+    // On the screen: end at its right and bottom edges, start at its left and top.
+    x = std::max<long long>(screen.left, std::min<long long>(x, screen.right - converter.width));
+    y = std::max<long long>(screen.top, std::min<long long>(y, screen.bottom - converter.height));
+    return {ClampToInt(x, screen.left, screen.right), ClampToInt(y, screen.top, screen.bottom)};
+}
+
 DisplayOnlyLayout LayOutDisplayOnly(Size client, const FrameMetrics& metrics) {
     const int margin = metrics.leftMargin;
     DisplayOnlyLayout layout;

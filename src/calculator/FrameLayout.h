@@ -68,6 +68,12 @@ struct WindowPlacement {
 WindowPlacement PlaceWindows(const Rect& screen, Size window, Size financeBox,
                              bool showFinanceBox);
 
+// The unit converter beside the calculator, so that a converter shown at
+// start does not hide behind it: at the calculator's left edge, vertically
+// centred on the screen; where that does not fit, under the calculator at
+// its left edge. Always kept on the screen.
+Point PlaceUnitConverter(const Rect& screen, Point calculator, Size window, Size converter);
+
 struct DisplayOnlyLayout {
     Rect helpLine;
     Rect display;

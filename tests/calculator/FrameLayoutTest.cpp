@@ -34,6 +34,19 @@ TEST(FrameLayout, PlacementCentresCalculatorAndShownFinanceBox) {
     }
 }
 
+TEST(FrameLayout, UnitConverterSitsLeftOfTheCalculatorAndOnScreen) {
+    const Rect screen{100, 50, 1380, 1074};  // 1280 x 1024, not at the origin
+    const Size calculator{250, 500};
+    // Room on the left: it ends at the calculator's left edge, centred vertically.
+    EXPECT_EQ(PlaceUnitConverter(screen, {600, 300}, calculator, {400, 200}), (Point{200, 462}));
+    // No room on the left: under the calculator, at its left edge.
+    EXPECT_EQ(PlaceUnitConverter(screen, {300, 300}, calculator, {400, 200}), (Point{300, 800}));
+    // No room below either: it ends at the screen's bottom edge.
+    EXPECT_EQ(PlaceUnitConverter(screen, {300, 500}, calculator, {400, 200}), (Point{300, 874}));
+    // Larger than the screen: at its top-left corner.
+    EXPECT_EQ(PlaceUnitConverter(screen, {300, 300}, calculator, {4000, 2000}), (Point{100, 50}));
+}
+
 TEST(FrameLayout, DisplayOnlySizeFallsBackAndStaysOnScreen) {
     const Rect screen{0, 0, 1280, 1024};
     struct Row {

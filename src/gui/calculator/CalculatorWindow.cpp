@@ -237,6 +237,11 @@ void CalculatorWindow::PlaceOnScreen() {
                      {financeSize.width(), financeSize.height()}, logic_.settings.showFinanceBox);
     move(place.calculator.x, place.calculator.y);
     tools_->PlaceFinanceBox(QPoint(place.financeBox.x, place.financeBox.y));
+    const QSize converterSize = tools_->UnitConverterSize();
+    const Point converter =
+        PlaceUnitConverter(ToRect(screen->availableGeometry()), place.calculator,
+                           {width(), height()}, {converterSize.width(), converterSize.height()});
+    tools_->PlaceUnitConverter(QPoint(converter.x, converter.y));
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {

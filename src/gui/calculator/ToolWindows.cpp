@@ -59,6 +59,12 @@ QSize ToolWindows::FinanceBoxSize() const {
 
 void ToolWindows::PlaceFinanceBox(QPoint topLeft) { financeWindow_->move(topLeft); }
 
+QSize ToolWindows::UnitConverterSize() const {
+    return converterWindow_->sizeHint().expandedTo(converterWindow_->minimumSizeHint());
+}
+
+void ToolWindows::PlaceUnitConverter(QPoint topLeft) { converterWindow_->move(topLeft); }
+
 void ToolWindows::SetTopmost(bool on) {
     for (QWidget* tool : {static_cast<QWidget*>(financeWindow_),
                           static_cast<QWidget*>(converterWindow_)}) {

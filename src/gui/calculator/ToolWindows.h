@@ -38,6 +38,8 @@ public:
 
     QSize FinanceBoxSize() const;
     void PlaceFinanceBox(QPoint topLeft);
+    QSize UnitConverterSize() const;
+    void PlaceUnitConverter(QPoint topLeft);
     void SetTopmost(bool on);
 
     void ShowDisplayOptions();
