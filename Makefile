@@ -18,7 +18,7 @@ deps:
 CONFIGURE = { $(CMAKE) -S . -B $(1) $(2) || { rm -f $(1)/CMakeCache.txt; exit 1; }; } && touch $(1)/.configured
 
 $(BUILD)/.configured:
-	$(call CONFIGURE,$(BUILD),-DCMAKE_BUILD_TYPE=Release)
+	$(call CONFIGURE,$(BUILD),-DCMAKE_BUILD_TYPE=Release $(LAUNCHER))
 
 configure: $(BUILD)/.configured
 

@@ -7,6 +7,10 @@ packages=(
   build-essential cmake pkg-config make
   qt6-base-dev
   libedit-dev
+  # Special functions and quadrature (header-only).
+  libboost-dev
+  # Plot export to SVG.
+  qt6-svg-dev
   libgtest-dev
   libbenchmark-dev
   libmuparser-dev
