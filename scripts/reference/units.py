@@ -11,6 +11,9 @@ mpmath at 40 digits.
   units.py --check         list catalogue rows of src/units/UnitCatalogue.cpp
                            whose factor is not the double nearest the exact
                            ratio, with the factor they should have
+  units.py --constants     print the physical constants that the SI makes
+                           exact but CODATA lists truncated ("..."), to 17
+                           digits, for the constants table
 """
 
 import re
@@ -302,6 +305,18 @@ def check():
     return bad == 0
 
 
+def exact_constants():
+    k = F(1380649, 10**29)                 # J/K
+    h = F(662607015, 10**42)               # J s
+    r = N_A * k
+    sigma = 2 * PI**5 * as_mpf(k)**4 / (15 * as_mpf(h)**3 * as_mpf(C_LIGHT)**2)
+    for name, value in [("Faraday constant N_A e", N_A * E_CHARGE),
+                        ("molar gas constant N_A k", r),
+                        ("molar volume of ideal gas at 273.15 K, 101.325 kPa", r * F(27315, 100) / ATM),
+                        ("Stefan-Boltzmann constant", sigma)]:
+        print(f"{name}: {mpmath.nstr(as_mpf(value), 17)}")
+
+
 def write():
     table = reference()
     lines = [
@@ -320,4 +335,7 @@ def write():
 if __name__ == "__main__":
     if sys.argv[1:] == ["--check"]:
         sys.exit(0 if check() else 1)
+    if sys.argv[1:] == ["--constants"]:
+        exact_constants()
+        sys.exit(0)
     write()
