@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "UnitTestSupport.h"
-#include "engine/TextRules.h"
 #include "units/ConversionList.h"
 #include "units/UnitCatalogue.h"
 #include "units/UnitGraph.h"
