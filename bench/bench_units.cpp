@@ -1,14 +1,19 @@
-// Speed of the unit conversion: a compound conversion that succeeds, a
+// Speed of the unit conversion: name lookups as the catalogue spells the
+// names and in capitals, simple and compound conversions that succeed, a
 // failing one between two unconnected units, the same with 1000 user
 // conversions loaded, and a failing search that runs into the budget.
 
 #include <benchmark/benchmark.h>
 
+#include <cctype>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "units/ConversionList.h"
 #include "units/UnitCatalogue.h"
 #include "units/UnitConversionEngine.h"
+#include "units/UnitGraph.h"
 
 namespace {
 
@@ -40,6 +45,42 @@ void AddUserConversions(ConversionList& list) {
                                   1.0 + i);
     }
 }
+
+// Every name and base text of the catalogue, looked up once per iteration,
+// as spelt in the catalogue or in capitals (the form a typed unit may take).
+void LookUpCatalogueNames(benchmark::State& state, bool capitals) {
+    ConversionList list;
+    quorvix::UnitGraph graph(list);
+    std::vector<std::string> texts;
+    for (int k = 0; k < quorvix::kCatalogueRowCount; ++k) {
+        texts.emplace_back(quorvix::CatalogueRowAt(k).name);
+        texts.emplace_back(quorvix::CatalogueRowAt(k).base);
+    }
+    if (capitals) {
+        for (std::string& t : texts) {
+            for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    for (auto _ : state) {
+        for (const std::string& t : texts) benchmark::DoNotOptimize(graph.FindUnit(t));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+}
+
+void BM_FindUnitAsSpelt(benchmark::State& state) { LookUpCatalogueNames(state, false); }
+BENCHMARK(BM_FindUnitAsSpelt);
+
+void BM_FindUnitInCapitals(benchmark::State& state) { LookUpCatalogueNames(state, true); }
+BENCHMARK(BM_FindUnitInCapitals);
+
+// A conversion over the catalogue alone: one row, or a name matched
+// regardless of case and then one more row.
+void BM_CatalogueConversion(benchmark::State& state, const char* from, const char* to) {
+    ConversionList list;
+    Convert(state, list, from, to, quorvix::kNoError);
+}
+BENCHMARK_CAPTURE(BM_CatalogueConversion, KilogramToGram, "kg", "g");
+BENCHMARK_CAPTURE(BM_CatalogueConversion, KilowattToWattInCapitals, "KILOWATT", "W");
 
 void BM_KmPerHourToMetersPerSecond(benchmark::State& state) {
     ConversionList list;

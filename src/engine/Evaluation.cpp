@@ -111,7 +111,7 @@ EvalError CallConvert(const double* args, ExprNode& call) {
     UnitConversionService* service = call.owner ? call.owner->unitConversion() : nullptr;
     if (!service) return kBadArgument;
     double result = 0.0;
-    const EvalError code = service->ConvertUnits(args[0], from->text, to->text, result);
+    const EvalError code = service->ConvertUnits(args[0], from->token, to->token, result);
     if (code != kNoError) return code;
     call.value = result;
     return kNoError;

@@ -1,6 +1,7 @@
 #include "engine/Evaluator.h"
 
 #include <cerrno>
+#include <functional>
 
 #include "engine/FunctionDispatch.h"
 #include "engine/Parser.h"
@@ -30,11 +31,20 @@ void Evaluator::SetExpression(std::string_view text) {
     root_.Reset();
     root_.ownText.clear();
     expression_ = UpperCaseText(text);
+    typed_.assign(text);
     root_.text = expression_;
     errorLength_ = 1;
 }
 
 const std::string& Evaluator::Expression() const { return expression_; }
+
+std::string_view Evaluator::AsTyped(std::string_view view) const {
+    const std::less<const char*> before;
+    const char* begin = expression_.data();
+    const char* end = begin + expression_.size();
+    if (before(view.data(), begin) || before(end, view.data() + view.size())) return view;
+    return std::string_view(typed_).substr(static_cast<std::size_t>(view.data() - begin), view.size());
+}
 
 EvalError Evaluator::Parse() {
     if (root_.parsed) return kNoError;

@@ -73,6 +73,10 @@ public:
     // Evaluating one expression: SetExpression, Parse, Evaluate.
     void SetExpression(std::string_view text);
     const std::string& Expression() const;  // the upper-cased root text
+    // The characters of `view` as they were typed, when view lies within
+    // Expression(); otherwise view itself. Unit names keep their case this
+    // way ("g" is the gram, "G" the gauss).
+    std::string_view AsTyped(std::string_view view) const;
     EvalError Parse();
     double Evaluate();
     EvalError LastError() const;  // the root's current error
@@ -124,6 +128,7 @@ private:
     bool unitMode_ = false;
     UnitConversionService* unitService_ = nullptr;
     std::string expression_;
+    std::string typed_;  // the expression as given, before upper-casing
     int errorLength_ = 1;
 };
 

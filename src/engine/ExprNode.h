@@ -41,7 +41,9 @@ public:
     // --- The tree: what the parser made of the text ------------------------
     std::int32_t kind = kNumberNode;
     double value = 0.0;  // a number's value; after evaluation, the result
-    std::string token;            // literal text, operator character or name
+    // Literal text, operator character or name; for a string node and for a
+    // unit-mode name, the characters as they were typed (case kept).
+    std::string token;
     std::int32_t functionId = 0;  // for calls
     std::unique_ptr<ExprNode> left;
     std::unique_ptr<ExprNode> right;

@@ -439,6 +439,7 @@ EvalError ParseString(ExprNode& node, Context& ctx, const Scanner& scan) {
     const std::size_t open = scan.position;
     node.kind = kStringNode;
     node.text = open + 1 < t.size() ? t.substr(open + 1, t.size() - open - 2) : t.substr(t.size());
+    node.token.assign(ctx.owner.AsTyped(node.text));
     node.parsed = true;
     return kNoError;
 }
@@ -576,7 +577,10 @@ EvalError ParseName(ExprNode& node, Context& ctx, int depth, Scanner scan) {
     const int nameLength = static_cast<int>(name.size());
 
     Evaluator& owner = *node.owner;
-    if (owner.unitMode()) return MakeNameLeaf(node);
+    if (owner.unitMode()) {
+        node.token.assign(owner.AsTyped(name));
+        return MakeNameLeaf(node);
+    }
     if (ParseBareName(node, name)) return kNoError;
     std::optional<FunctionRef> function = FindBuiltin(name);
     if (!function) function = FindUserFunction(owner, name);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/TextRules.h"
 #include "platform/AtomicFile.h"
 #include "platform/BinaryIO.h"
 #include "platform/Locations.h"
+#include "units/UnitText.h"
 
 namespace quorvix {
 
@@ -18,10 +18,11 @@ constexpr std::size_t kMaxRecentFileBytes = std::size_t{4} << 20;
 }  // namespace
 
 void RecentUnits::Record(const std::string& name) {
-    // Equal ignoring case as the conversion engine compares unit names. The
-    // list never holds two equal names, but a damaged file might: remove
-    // every copy so the invariant holds again after a recording.
-    std::erase_if(entries_, [&](const std::string& e) { return EqualsIgnoringCase(e, name); });
+    // Equal as the conversion engine compares unit names: ignoring case,
+    // except that gram "g" and gauss "G" stay two entries. The list never
+    // holds two equal names, but a damaged file might: remove every copy so
+    // the invariant holds again after a recording.
+    std::erase_if(entries_, [&](const std::string& e) { return UnitNamesMatch(e, name); });
     if (entries_.size() >= kMaxEntries) entries_.pop_back();
     entries_.insert(entries_.begin(), name);
 }

@@ -29,16 +29,16 @@ constexpr std::array<CatalogueRow, kCatalogueRowCount> kCatalogue{{
     {"rod", "yard", 5.5},  // 17
     {"fathom", "ft", 6.0},  // 18
     {"mil", "in", 0.001},  // 19
-    {"barleycorn", "m", 0.008467},  // 20
-    {"hand", "m", 0.106},  // 21
+    {"barleycorn", "m", 0.008466666666666667},  // 20: 1/3 in
+    {"hand", "m", 0.1016},  // 21: 4 in
     {"link", "m", 0.201168},  // 22
     {"nautical mile", "m", 1852.0},  // 23
-    {"astronomical unit", "m", 149598550000.0},  // 24
+    {"astronomical unit", "m", 149597870700.0},  // 24: exact (IAU 2012)
     {"astronomical unit", "AU", 1.0},  // 25
     {"angstrom", "m", 1e-10},  // 26
     {"fermi", "m", 1e-15},  // 27
-    {"light year", "km", 9460500000000.0},  // 28
-    {"parsec", "km", 30856770000000.0},  // 29
+    {"light year", "km", 9460730472580.8},  // 28: Julian year x c
+    {"parsec", "km", 30856775814913.67},  // 29: 648000/pi au
     {"meter", "m", 1.0},  // 30
     {"kilometer", "km", 1.0},  // 31
     {"hectometer", "hm", 1.0},  // 32
@@ -75,8 +75,8 @@ constexpr std::array<CatalogueRow, kCatalogueRowCount> kCatalogue{{
     {"are", "m2", 100.0},  // 62
     {"hectare", "m2", 10000.0},  // 63
     {"barn", "m2", 1e-28},  // 64
-    {"circular mil", "m2", 5.067075e-10},  // 65
-    {"circular inch", "m2", 0.000506707479},  // 66
+    {"circular mil", "m2", 5.067074790974977e-10},  // 65: pi/4 mil^2
+    {"circular inch", "m2", 0.0005067074790974978},  // 66: pi/4 in^2
     {"rood", "m2", 1011.7141056},  // 67
     {"square kilometer", "km2", 1.0},  // 68
     {"square centimeter", "cm2", 1.0},  // 69
@@ -139,8 +139,8 @@ constexpr std::array<CatalogueRow, kCatalogueRowCount> kCatalogue{{
     {"kg", "mg", 1000000.0},  // 124
     {"kg", "microgram", 1000000000.0},  // 125
     {"kg", "ng", 1000000000000.0},  // 126
-    {"slug", "kg", 14.593903},  // 127
-    {"kg", "amu", 6.022e26},  // 128
+    {"slug", "kg", 14.593902937206364},  // 127: 1 lbf s^2/ft
+    {"kg", "amu", 6.022140762081123e26},  // 128: 1 / dalton (CODATA 2018)
     {"kg", "metric ton", 0.001},  // 129
     {"carat", "kg", 0.0002},  // 130
     {"lb", "kg", 0.45359237},  // 131
@@ -194,9 +194,9 @@ constexpr std::array<CatalogueRow, kCatalogueRowCount> kCatalogue{{
     {"kN", "N", 1000.0},  // 176
     {"N", "dyne", 100000.0},  // 177
     {"kgf", "N", 9.80665},  // 178
-    {"lbf", "N", 4.448221615},  // 179
+    {"lbf", "N", 4.4482216152605},  // 179: 1 lb x standard gravity
     {"kip", "lbf", 1000.0},  // 180
-    {"poundal", "N", 0.138255},  // 181
+    {"poundal", "N", 0.138254954376},  // 181: 1 lb ft/s^2
     {"ton force", "lbf", 2000.0},  // 182
     {"Newton", "N", 1.0},  // 183
     {"kilonewton", "kN", 1.0},  // 184
@@ -207,8 +207,8 @@ constexpr std::array<CatalogueRow, kCatalogueRowCount> kCatalogue{{
     {"bar", "Pa", 100000.0},  // 188
     {"bar", "mbar", 1000.0},  // 189
     {"atm", "Pa", 101325.0},  // 190
-    {"atm", "mmHg", 760.0},  // 191
-    {"atm", "psi", 14.7},  // 192
+    {"atm", "mmHg", 759.9998917256113},  // 191: conventional mmHg: 13.5951 g/cm^3 x 1 mm x standard gravity
+    {"atm", "psi", 14.695948775513449},  // 192: psi = 1 lbf/in^2
     {"cmH2O", "Pa", 98.0665},  // 193
     {"cmHg", "mmHg", 10.0},  // 194
     {"cmH2O", "mmH2O", 10.0},  // 195
@@ -227,18 +227,18 @@ constexpr std::array<CatalogueRow, kCatalogueRowCount> kCatalogue{{
     {"cm Hg", "cmHg", 1.0},  // 208
     {"mm H2O", "mmH2O", 1.0},  // 209
     {"cm H2O", "cmH2O", 1.0},  // 210
-    {"torr", "mmHg", 1.0},  // 211
+    {"torr", "mmHg", 0.999999857533699},  // 211: 1 torr = 1/760 atm
     {"millibar", "mbar", 1.0},  // 212
     {"pound per square inch", "psi", 1.0},  // 213
     // Energy
     {"erg", "J", 1e-7},  // 214
-    {"foot poundal", "J", 0.04214011},  // 215
+    {"foot poundal", "J", 0.0421401100938048},  // 215: 1 poundal x 1 ft
     {"cal", "J", 4.1868},  // 216
     {"kwh", "J", 3600000.0},  // 217
-    {"eV", "J", 1.602177e-19},  // 218
+    {"eV", "J", 1.602176634e-19},  // 218: e x 1 V, exact
     {"MeV", "eV", 1000000.0},  // 219
     {"quad", "Btu", 1000000000000000.0},  // 220
-    {"Btu", "J", 1055.056},  // 221
+    {"Btu", "J", 1055.05585262},  // 221: International Table Btu
     {"therm", "J", 105480400.0},  // 222
     {"kcal", "cal", 1000.0},  // 223
     {"kJ", "J", 1000.0},  // 224
@@ -251,7 +251,7 @@ constexpr std::array<CatalogueRow, kCatalogueRowCount> kCatalogue{{
     {"kilowatt hour", "kwh", 1.0},  // 231
     {"electron volt", "eV", 1.0},  // 232
     // Power
-    {"hp", "W", 735.4988},  // 233
+    {"hp", "W", 735.49875},  // 233: metric horsepower: 75 kgf m/s
     {"calorie per second", "W", 4.1868},  // 234
     {"W", "kW", 0.001},  // 235
     {"watt", "W", 1.0},  // 236
@@ -261,13 +261,13 @@ constexpr std::array<CatalogueRow, kCatalogueRowCount> kCatalogue{{
     {"maxwell", "weber", 1e-8},  // 239
     {"tesla", "gauss", 10000.0},  // 240
     {"tesla", "milligauss", 10000000.0},  // 241
-    {"faraday", "coulomb", 96485.31},  // 242
-    {"franklin", "coulomb", 3.335641e-10},  // 243
+    {"faraday", "coulomb", 96485.33212331001},  // 242: N_A x e, exact
+    {"franklin", "coulomb", 3.3356409519815207e-10},  // 243: 1/(10 c)
     {"gamma", "tesla", 1e-9},  // 244
-    {"gilbert", "ampere", 0.7957748},  // 245
+    {"gilbert", "ampere", 0.7957747154594766},  // 245: 10/(4 pi)
     {"A", "mA", 1000.0},  // 246
     {"mho", "siemens", 1.0},  // 247
-    {"unit pole", "weber", 1.256637e-7},  // 248
+    {"unit pole", "weber", 1.2566370614359172e-7},  // 248: 4 pi x 1e-8
     {"franklin", "Fr", 1.0},  // 249
     {"tesla", "T", 1.0},  // 250
     {"gauss", "Gs", 1.0},  // 251
@@ -309,7 +309,7 @@ constexpr std::array<CatalogueRow, kConversionsMenuRowCount> kConversionsMenu{{
     {"foot", "meter", 0.3048},  // 4
     {"gallon(UK)", "liter", 4.54609},  // 5
     {"gallon(US)", "liter", 3.785411784},  // 6
-    {"horsepower", "kilowatt", 0.7354988},  // 7
+    {"horsepower", "kilowatt", 0.73549875},  // 7: metric horsepower
     {"inch", "centimeter", 2.54},  // 8
     {"mile", "kilometer", 1.609344},  // 9
     {"nautical mile", "meter", 1852.0},  // 10

@@ -87,7 +87,12 @@ EvalError UnitConversionEngine::ConvertUnits(double value, std::string_view from
     lastSearchCost_ = 0;
     const std::string_view from = TrimSpaces(fromText);
     const std::string_view to = TrimSpaces(toText);
-    if (EqualsIgnoringCase(from, to)) {
+    // Texts that differ at most in case give the value unchanged, known
+    // units or not, unless a case-sensitive name tells two units apart ("g"
+    // against "G"): such texts go on to be converted, and only a text that
+    // does not parse still gives the value unchanged.
+    const bool sameIgnoringCase = EqualsIgnoringCase(from, to);
+    if (sameIgnoringCase && from == to) {
         result = value;
         return kNoError;
     }
@@ -104,7 +109,9 @@ EvalError UnitConversionEngine::ConvertUnits(double value, std::string_view from
     // the two member parsers serve every call.
     UnitTree fromTree, toTree;
     if (!ParseUnit(*fromParser_, from, fromTree) || !ParseUnit(*toParser_, to, toTree)) {
-        return kBadArgument;
+        if (!sameIgnoringCase) return kBadArgument;
+        result = value;
+        return kNoError;
     }
     if (!SameUnitShape(fromTree, toTree)) return kBadArgument;
 

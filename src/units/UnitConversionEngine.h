@@ -4,7 +4,9 @@
 // equal texts give the value unchanged, absolute temperatures on the
 // Celsius, Kelvin and Fahrenheit scales go by formula, and everything else
 // is parsed as a product, quotient or power of unit names and numbers, and
-// converted by the factors of chains of conversion-list rows.
+// converted by the factors of chains of conversion-list rows. Names are
+// compared by the case rule of units/UnitText.h ("g" gram, "G" gauss), so
+// texts keep the case they were typed in.
 //
 // Unit texts are parsed by the engine's parser on this object's own
 // Evaluators in unit mode, so the user's Evaluator, its variables and

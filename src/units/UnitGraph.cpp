@@ -1,8 +1,8 @@
 #include "units/UnitGraph.h"
 
 #include "engine/Cancellation.h"
-#include "engine/TextRules.h"
 #include "units/ConversionList.h"
+#include "units/UnitText.h"
 
 namespace quorvix {
 
@@ -41,19 +41,19 @@ UnitGraph::UnitGraph(const ConversionList& list) {
 }
 
 int UnitGraph::InternUnit(std::string_view text) {
-    auto [it, inserted] = unitIds_.try_emplace(UpperCaseAscii(text), static_cast<int>(unitNames_.size()));
+    auto [it, inserted] = unitIds_.try_emplace(UnitNameKey(text), static_cast<int>(unitNames_.size()));
     if (inserted) unitNames_.emplace_back(text);
     return it->second;
 }
 
 int UnitGraph::FindUnit(std::string_view text) const {
-    const auto it = unitIds_.find(UpperCaseAscii(text));
+    const auto it = unitIds_.find(UnitNameKey(text));
     return it == unitIds_.end() ? -1 : it->second;
 }
 
 UnitLookupResult UnitGraph::Lookup(std::string_view from, std::string_view to, double& factor,
                                    std::int64_t& budget) const {
-    if (EqualsIgnoringCase(from, to)) {
+    if (UnitNamesMatch(from, to)) {
         factor = 1.0;
         return UnitLookupResult::kFound;
     }

@@ -4,7 +4,7 @@
 // in index order and taking the first chain found (not the shortest).
 //
 // The graph is an index over one state of the conversion list: unit texts,
-// compared without regard to case, become small integers, and each unit
+// compared by the case rule of units/UnitText.h, become small integers, and each unit
 // knows the rows that name it (as name or base) in index order, so the
 // search visits exactly the rows a full walk of the list would match, in
 // the same order, without scanning the rest.
@@ -37,8 +37,8 @@ public:
     int FindUnit(std::string_view text) const;
     int UnitCount() const { return static_cast<int>(unitNames_.size()); }
 
-    // Looks up the factor that converts from -> to: 1 when the texts are
-    // equal (ignoring case, known or not), else the product of the row
+    // Looks up the factor that converts from -> to: 1 when the names match
+    // (known or not; case ignored except for case-sensitive names), else the product of the row
     // factors (or their inverses) along the first chain found. Each examined
     // row costs one unit of budget; when the budget runs out the search
     // stops with kBudgetExhausted. A cancel request (engine/Cancellation.h)
@@ -56,7 +56,7 @@ private:
 
     int InternUnit(std::string_view text);
 
-    std::unordered_map<std::string, int> unitIds_;  // upper-cased text -> index
+    std::unordered_map<std::string, int> unitIds_;  // UnitNameKey -> index
     std::vector<std::string> unitNames_;
     std::vector<int> rowName_;
     std::vector<int> rowBase_;

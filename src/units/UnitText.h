@@ -1,7 +1,14 @@
 #pragma once
 // Unit-name forms: the retry without a plural 's' or an abbreviation's
-// period. (Case-blind comparison and trimming are in engine/TextRules.h.)
+// period, and the case rule. (Trimming is in engine/TextRules.h.)
+//
+// Case rule: unit names compare without regard to case, except where
+// ignoring case would leave two units. The catalogue has one such pair:
+// "g" is the gram and "G" the gauss, so each of those two matches only as
+// spelt. Other names that differ only in case ("kw" and "kW", "coulomb" and
+// "Coulomb") are one unit spelt two ways.
 
+#include <string>
 #include <string_view>
 
 namespace quorvix {
@@ -10,5 +17,16 @@ namespace quorvix {
 // characters loses a final 's'/'S'; otherwise a name longer than 1
 // character loses a final '.'. Anything else is returned unchanged.
 std::string_view StripPluralOrPeriod(std::string_view name);
+
+// Whether the name matches only as spelt ("g", "G").
+bool IsCaseSensitiveUnitName(std::string_view name);
+
+// Whether two unit names denote the same unit name under the case rule.
+bool UnitNamesMatch(std::string_view a, std::string_view b);
+
+// The text under which a unit name is indexed: the name itself when it is
+// case-sensitive, else the name upper-cased. Two names match exactly when
+// their keys are equal.
+std::string UnitNameKey(std::string_view name);
 
 }  // namespace quorvix

@@ -58,7 +58,7 @@ public:
                            double& result) override {
         lastFrom = from;
         lastTo = to;
-        if (from == "NOWHERE") return kBadArgument;
+        if (from == "nowhere") return kBadArgument;
         result = value * 1000.0 / 3600.0;
         return kNoError;
     }
@@ -75,11 +75,12 @@ TEST_F(ConvertTest, UnitTextsWithOperatorsStayWhole) {
     const test::Outcome o = Calc(e, "CONVERT(36, \"km/h\", \"m/s\")");
     EXPECT_EQ(o.code, kNoError);
     EXPECT_DOUBLE_EQ(o.value, 10);
-    EXPECT_EQ(units.lastFrom, "KM/H");
-    EXPECT_EQ(units.lastTo, "M/S");
+    // Unit texts keep the case they were typed in ("g" and "G" differ).
+    EXPECT_EQ(units.lastFrom, "km/h");
+    EXPECT_EQ(units.lastTo, "m/s");
     EXPECT_DOUBLE_EQ(Calc(e, "1+CONV(3.6, \"a,b(c\", \"x-y+z\")*2").value, 3);
-    EXPECT_EQ(units.lastFrom, "A,B(C");
-    EXPECT_EQ(units.lastTo, "X-Y+Z");
+    EXPECT_EQ(units.lastFrom, "a,b(c");
+    EXPECT_EQ(units.lastTo, "x-y+z");
     EXPECT_EQ(Calc(e, "CONVERTUNIT(1, \"nowhere\", \"m\")").code, kBadArgument);
     EXPECT_EQ(Calc(e, "CONVERT(1, 2, \"m\")").code, kBadArgument);
 }

@@ -128,6 +128,11 @@ TEST_F(UnitConverterTest, RecordingIgnoresCaseAndKeepsFiftyEntries) {
     int copies = 0;
     for (const std::string& e : recent.entries()) copies += (e == "25u" || e == "25U");
     EXPECT_EQ(copies, 1);
+    // Gram and gauss are two units, so two entries.
+    recent.Record("g");
+    recent.Record("G");
+    EXPECT_EQ(recent.at(0), "G");
+    EXPECT_EQ(recent.at(1), "g");
 }
 
 TEST_F(UnitConverterTest, CapitalisedTypingMovesTheExistingEntry) {

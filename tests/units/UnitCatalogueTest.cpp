@@ -8,6 +8,7 @@
 
 #include "engine/TextRules.h"
 #include "units/UnitCatalogue.h"
+#include "units/UnitText.h"
 
 namespace quorvix {
 namespace {
@@ -41,7 +42,7 @@ TEST(UnitCatalogue, RowsNameThe297DistinctUnitTexts) {
     EXPECT_EQ(merged, expected);
 }
 
-// Union-find over the case-folded unit texts.
+// Union-find over the unit texts, compared by the case rule.
 struct Components {
     std::map<std::string, std::string> parent;
     std::string Find(const std::string& x) {
@@ -52,14 +53,14 @@ struct Components {
     }
 };
 
-TEST(UnitCatalogue, GraphHasTwentyGroupsAndOneCycle) {
+TEST(UnitCatalogue, GraphHasTwentyOneGroupsAndOneCycle) {
     Components c;
     int cycles = 0;
     int cycleRow = -1;
     for (int k = 0; k < kCatalogueRowCount; ++k) {
         const CatalogueRow& row = CatalogueRowAt(k);
-        const std::string a = c.Find(UpperCaseAscii(row.name));
-        const std::string b = c.Find(UpperCaseAscii(row.base));
+        const std::string a = c.Find(UnitNameKey(row.name));
+        const std::string b = c.Find(UnitNameKey(row.base));
         if (a == b) {
             ++cycles;
             cycleRow = k;
@@ -69,8 +70,10 @@ TEST(UnitCatalogue, GraphHasTwentyGroupsAndOneCycle) {
     }
     std::set<std::string> roots;
     for (const auto& entry : c.parent) roots.insert(c.Find(entry.first));
-    EXPECT_EQ(c.parent.size(), 294u);
-    EXPECT_EQ(roots.size(), 20u);
+    // Gram "g" and gauss "G" are two units, so mass and magnetic flux
+    // density are separate groups.
+    EXPECT_EQ(c.parent.size(), 295u);
+    EXPECT_EQ(roots.size(), 21u);
     EXPECT_EQ(cycles, 1);
     EXPECT_EQ(cycleRow, 42);  // femtometer -> fermi closes fm, m, fermi, femtometer
 }
@@ -86,7 +89,6 @@ TEST(UnitCatalogue, RowsThatTheSearchDependsOn) {
     EXPECT_EQ(row(38).base, "micron");
     EXPECT_EQ(row(123).base, "g");
     EXPECT_EQ(row(252).base, "G");
-    EXPECT_EQ(row(128).factor, 6.022e26);
     EXPECT_EQ(row(170).name, "degC");
     EXPECT_EQ(row(171).factor, 1.8);
     EXPECT_EQ(row(220).factor, 1e15);
@@ -108,6 +110,7 @@ TEST(UnitCatalogue, ConversionsMenuRows) {
     EXPECT_EQ(ConversionsMenuRowAt(10).factor, 1852.0);
     EXPECT_EQ(ConversionsMenuRowAt(13).name, "yard");
     EXPECT_EQ(ConversionsMenuRowAt(13).factor, 0.9144);
+    EXPECT_EQ(ConversionsMenuRowAt(7).factor, 0.73549875);  // metric horsepower, exact
     // Names ascend alphabetically: a check on the transcription's order.
     for (int k = 1; k < kConversionsMenuRowCount; ++k) {
         EXPECT_LT(ConversionsMenuRowAt(k - 1).name, ConversionsMenuRowAt(k).name) << k;

@@ -82,11 +82,10 @@ TEST_F(ConvertUnitsTest, CompoundUnits) {
 }
 
 TEST_F(ConvertUnitsTest, NamesAsTheCatalogueHasThem) {
-    EXPECT_EQ(Convert(1, "G", "kg"), 0.001);  // "g" of row 123, not gauss
     EXPECT_EQ(Convert(3, "micrometer", "m"), 3e-6);
     EXPECT_EQ(Convert(1, "in", "microinch"), 1e6);
     EXPECT_EQ(Convert(1, "square meter", "m2"), 1.0);
-    EXPECT_EQ(Convert(1, "mm Hg", "torr"), 1.0);
+    EXPECT_EQ(Convert(1, "mm Hg", "mmHg"), 1.0);
     EXPECT_TRUE(Refused(1, "mm  Hg", "torr"));  // inner blanks are part of the name
 }
 
@@ -200,6 +199,13 @@ TEST(ConvertFunction, WorksThroughTheEvaluatorWithoutTouchingIt) {
     EXPECT_EQ(v, 424.0);
     EXPECT_EQ(eval("CONVERT(1,\"m\",\"kg\")", v), kBadArgument);
     EXPECT_EQ(user.Message(), "Bad argument");
+    // Unit texts keep their typed case through the expression: gram against
+    // gauss.
+    ASSERT_EQ(eval("convert(1,\"g\",\"kg\")", v), kNoError);
+    EXPECT_EQ(v, 0.001);
+    ASSERT_EQ(eval("CONVERT(1,\"G\",\"T\")", v), kNoError);
+    EXPECT_EQ(v, 1e-4);
+    EXPECT_EQ(eval("CONVERT(1,\"kg\",\"tesla\")", v), kBadArgument);
     // The user's settings, variables and expression are its own.
     EXPECT_EQ(user.angleUnit(), 0);
     EXPECT_FALSE(user.unitMode());
