@@ -144,11 +144,33 @@ inline constexpr double kHalfTurnHi = U == 0 ? 180.0 : U == 2 ? 200.0 : 3.141592
 template <AngleUnit U>
 inline constexpr double kHalfTurnLo = U == 1 ? 1.2246467991473532e-16 : 0.0;
 
+// The inverse sine and cosine in the unit. In degrees the arguments +-0.5
+// give exactly 30, 60, 120 (the rounded radian values would be off by one
+// unit in the last place after conversion).
+template <AngleUnit U>
+inline double ArcSin(double x) {
+    if constexpr (U == 0) {
+        if (std::fabs(x) == 0.5) return x < 0.0 ? -30.0 : 30.0;
+    }
+    return FromRadians<U>(std::asin(x));
+}
+
+template <AngleUnit U>
+inline double ArcCos(double x) {
+    if constexpr (U == 0) {
+        if (std::fabs(x) == 0.5) return x < 0.0 ? 120.0 : 60.0;
+    }
+    return FromRadians<U>(std::acos(x));
+}
+
 // arcsec x = arctan(sqrt((x-1)(x+1))) for x >= 1, half a turn less that for
 // x <= -1: exact in the factor x - 1, where acos(1/x) rounds 1/x next to 1
 // and loses half the digits. |x| < 1 gives NaN.
 template <AngleUnit U>
 inline double ArcSec(double x) {
+    if constexpr (U == 0) {
+        if (std::fabs(x) == 2.0) return x < 0.0 ? 120.0 : 60.0;
+    }
     const double ax = std::fabs(x);
     const double t = FromRadians<U>(std::atan(std::sqrt((ax - 1.0) * (ax + 1.0))));
     if (x >= 0.0 || std::isnan(t)) return t;
@@ -161,7 +183,7 @@ inline double ArcSec(double x) {
 template <AngleUnit U>
 inline double ArcCsc(double x) {
     const double ax = std::fabs(x);
-    if (ax > 2.0) return FromRadians<U>(std::asin(1.0 / x));
+    if (ax >= 2.0) return ArcSin<U>(1.0 / x);
     const double t = FromRadians<U>(std::atan(1.0 / std::sqrt((ax - 1.0) * (ax + 1.0))));
     return x < 0.0 ? -t : t;
 }

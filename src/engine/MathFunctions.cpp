@@ -107,8 +107,8 @@ UnaryFunction UnaryFunctionFor(int id) {
             case kSec: return [](double a) { return 1.0 / angle::Cos<U>(a); };
             case kCsc: return [](double a) { return 1.0 / angle::Sin<U>(a); };
             case kCot: return [](double a) { return angle::Cot<U>(a); };
-            case kArcSin: return [](double a) { return angle::FromRadians<U>(std::asin(a)); };
-            case kArcCos: return [](double a) { return angle::FromRadians<U>(std::acos(a)); };
+            case kArcSin: return [](double a) { return angle::ArcSin<U>(a); };
+            case kArcCos: return [](double a) { return angle::ArcCos<U>(a); };
             case kArcTan: return [](double a) { return angle::FromRadians<U>(std::atan(a)); };
             default: return nullptr;
         }

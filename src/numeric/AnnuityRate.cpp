@@ -11,7 +11,7 @@ namespace {
 constexpr double kEps = std::numeric_limits<double>::epsilon();
 
 // The residual pv - PV(x) = pv + fv (1+x)^-n + pmt (1 + x type) a_n(x) and a
-// bound on its rounding error. Near x = 0 (where the terms cancel to the
+// bound on its rounding error; for x < 0 it is multiplied by (1+x)^n (below). Near x = 0 (where the terms cancel to the
 // small differences that decide the rate) it is written as its value at 0,
 // summed exactly, plus terms that are each small and accurate:
 //   pv + fv + pmt n  +  fv ((1+x)^-n - 1)  +  pmt (a_n - n)  +  pmt x type a_n,
@@ -47,13 +47,21 @@ Residual RateResidual(double x, double n, double pmt, double pv, double fv, int 
         const double t2 = pmt * anMinusN;
         const double t3 = pmt * x * type * c.an;
         const double value = atZero + (t1 + t2 + t3);
-        const double noise = 4.0 * kEps * (std::fabs(atZero) + std::fabs(t1) + std::fabs(t2) + std::fabs(t3)) +
-                             4.0 * kEps * kEps * (std::fabs(pv) + std::fabs(fv) + std::fabs(p));
-        return {value, noise};
+        const double noise = kEps * (std::fabs(atZero) + std::fabs(t1) + std::fabs(t2) + std::fabs(t3)) +
+                             kEps * kEps * (std::fabs(pv) + std::fabs(fv) + std::fabs(p));
+        return x < 0.0 ? Residual{value * c.g, noise * c.g} : Residual{value, noise};
     }
-    const double t1 = fv * c.v;
-    const double t2 = pmt * timing * c.an;
-    return {pv + t1 + t2, 4.0 * kEps * (std::fabs(pv) + std::fabs(t1) + std::fabs(t2))};
+    if (c.growth > 0.0) {
+        const double t1 = fv * c.v;
+        const double t2 = pmt * timing * c.an;
+        return {pv + t1 + t2, kEps * (std::fabs(pv) + std::fabs(t1) + std::fabs(t2))};
+    }
+    // Where (1+x)^n < 1 the residual grows like (1+x)^-n: scaled by (1+x)^n
+    // it is the future-value balance, which stays bounded, so the secant
+    // steps see a tame function on both sides of 0 (same sign, same root).
+    const double t1 = pv * c.g;
+    const double t2 = pmt * timing * c.sn;
+    return {t1 + fv + t2, kEps * (std::fabs(t1) + std::fabs(fv) + std::fabs(t2))};
 }
 
 bool OppositeSigns(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0 && b < 0.0); }
@@ -65,11 +73,13 @@ bool OppositeSigns(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0
 // step that leaves the bracket is replaced by bisection; before that a step
 // to a rate of -1 or below, or to a rate where the residual is not finite
 // (the factor overflows), is pulled back toward the last good rate. The rate
-// is found when its residual is within its own rounding error (an exact 0
-// included), when the secant step falls below 1e-13 of the rate (the step is
-// then taken), or when the bracket has shrunk to a few units in the last place.
+// is found when its residual is within its own rounding error, when the
+// secant step falls below 1e-13 of the rate and the residual there confirms
+// it, or when the bracket has shrunk to a few units in the last place.
 RateResult RATE(double nper, double pmt, double pv, double fv, int type, double guess) {
     const auto residual = [&](double x) { return RateResidual(x, nper, pmt, pv, fv, type); };
+    // An exact 0 rate is reported as 0, not as a rate within rounding of it.
+    if (residual(0.0).value == 0.0) return {RateStatus::Converged, 0.0};
     double x0 = guess;
     double x1 = kRateStartFactor * guess;
     Residual r0 = residual(x0);
@@ -95,10 +105,15 @@ RateResult RATE(double nper, double pmt, double pv, double fv, int type, double 
             x2 = 0.5 * (lo + hi);
         } else {
             const double step = r1.value * (x1 - x0) / d;
-            if (std::fabs(step) < kRateStepTolerance * std::fabs(x1)) {
-                return {RateStatus::Converged, x1 - step};
-            }
             x2 = x1 - step;
+            // A tiny step is trusted only when the residual confirms it (a
+            // secant between a huge and a moderate residual also steps little).
+            if (std::fabs(step) < kRateStepTolerance * std::fabs(x1)) {
+                const Residual r2 = residual(x2);
+                if (std::fabs(r2.value) <= r2.noise || OppositeSigns(r1.value, r2.value)) {
+                    return {RateStatus::Converged, std::fabs(r2.value) < std::fabs(r1.value) ? x2 : x1};
+                }
+            }
         }
         if (bracketed) {
             if (!(x2 > lo && x2 < hi)) x2 = 0.5 * (lo + hi);

@@ -33,8 +33,10 @@ double bico(long long n, long long k) {
     }
     if (i > k && c < kExactLimit) return static_cast<double>(static_cast<std::uint64_t>(c));
     if (n <= static_cast<long long>(std::numeric_limits<unsigned>::max())) {
-        return boost::math::binomial_coefficient<double>(static_cast<unsigned>(n), static_cast<unsigned>(k),
-                                                         kErrnoPolicy);
+        // In long double: near the top of the double range the beta
+        // function it goes through is subnormal in double.
+        return static_cast<double>(boost::math::binomial_coefficient<long double>(
+            static_cast<unsigned>(n), static_cast<unsigned>(k), kErrnoPolicy));
     }
     // Beyond Boost's argument range (never reached from the engine, whose
     // arguments are 32-bit): log-gamma differences.
