@@ -11,14 +11,19 @@ namespace {
 constexpr double kEps = std::numeric_limits<double>::epsilon();
 
 // The residual pv - PV(x) = pv + fv (1+x)^-n + pmt (1 + x type) a_n(x) and a
-// bound on its rounding error; for x < 0 it is multiplied by (1+x)^n (below). Near x = 0 (where the terms cancel to the
+// bound on its rounding error. Near x = 0 (where the terms cancel to the
 // small differences that decide the rate) it is written as its value at 0,
 // summed exactly, plus terms that are each small and accurate:
 //   pv + fv + pmt n  +  fv ((1+x)^-n - 1)  +  pmt (a_n - n)  +  pmt x type a_n,
 // with a_n - n = (n (ln(1+x) - x) - (exp(-L) - 1 + L)) / x, L = n ln(1+x).
+// `shaped` is asinh(value / scale): the same sign and root, linear near the
+// root, but growing only linearly where the residual grows like (1+x)^-n
+// (rates below 0 over long terms), so the secant steps are not crippled
+// by the exponential there.
 struct Residual {
     double value;
     double noise;
+    double shaped = 0.0;
 };
 
 // a + b = s + e exactly.
@@ -28,7 +33,7 @@ void TwoSum(double a, double b, double& s, double& e) {
     e = (a - (s - bb)) + (b - bb);
 }
 
-Residual RateResidual(double x, double n, double pmt, double pv, double fv, int type) {
+Residual PlainResidual(double x, double n, double pmt, double pv, double fv, int type) {
     const Compounding c = CompoundingOf(x, n);
     const double timing = 1.0 + x * type;
     if (x == 0.0 || (x > -1.0 && std::fabs(c.growth) < 0.5)) {
@@ -49,19 +54,19 @@ Residual RateResidual(double x, double n, double pmt, double pv, double fv, int 
         const double value = atZero + (t1 + t2 + t3);
         const double noise = kEps * (std::fabs(atZero) + std::fabs(t1) + std::fabs(t2) + std::fabs(t3)) +
                              kEps * kEps * (std::fabs(pv) + std::fabs(fv) + std::fabs(p));
-        return x < 0.0 ? Residual{value * c.g, noise * c.g} : Residual{value, noise};
+        return {value, noise};
     }
-    if (c.growth > 0.0) {
-        const double t1 = fv * c.v;
-        const double t2 = pmt * timing * c.an;
-        return {pv + t1 + t2, kEps * (std::fabs(pv) + std::fabs(t1) + std::fabs(t2))};
-    }
-    // Where (1+x)^n < 1 the residual grows like (1+x)^-n: scaled by (1+x)^n
-    // it is the future-value balance, which stays bounded, so the secant
-    // steps see a tame function on both sides of 0 (same sign, same root).
-    const double t1 = pv * c.g;
-    const double t2 = pmt * timing * c.sn;
-    return {t1 + fv + t2, kEps * (std::fabs(t1) + std::fabs(fv) + std::fabs(t2))};
+    const double t1 = fv * c.v;
+    const double t2 = pmt * timing * c.an;
+    return {pv + t1 + t2, kEps * (std::fabs(pv) + std::fabs(t1) + std::fabs(t2))};
+}
+
+Residual RateResidual(double x, double n, double pmt, double pv, double fv, int type) {
+    Residual r = PlainResidual(x, n, pmt, pv, fv, type);
+    double scale = std::fabs(pv) + std::fabs(fv) + std::fabs(pmt * n);
+    if (!(scale > 0.0 && std::isfinite(scale))) scale = 1.0;
+    r.shaped = std::asinh(r.value / scale);
+    return r;
 }
 
 bool OppositeSigns(double a, double b) { return (a < 0.0 && b > 0.0) || (a > 0.0 && b < 0.0); }
@@ -98,13 +103,13 @@ RateResult RATE(double nper, double pmt, double pv, double fv, int type, double 
         if (bracketed && hi - lo <= 4.0 * kEps * std::fmax(std::fabs(lo), std::fabs(hi))) {
             return {RateStatus::Converged, x1};
         }
-        const double d = r1.value - r0.value;
+        const double d = r1.shaped - r0.shaped;
         double x2;
         if (std::fabs(d) < kRateFlatBound) {
             if (!bracketed) return {RateStatus::FlatSpot, 0.0};
             x2 = 0.5 * (lo + hi);
         } else {
-            const double step = r1.value * (x1 - x0) / d;
+            const double step = r1.shaped * (x1 - x0) / d;
             x2 = x1 - step;
             // A tiny step is trusted only when the residual confirms it (a
             // secant between a huge and a moderate residual also steps little).
