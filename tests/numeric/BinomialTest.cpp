@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cmath>
 
 #include "numeric/Binomial.h"
 
@@ -36,4 +37,14 @@ TEST(Bico, OutOfRangeFails) {
     errno = 0;
     bico(100, -1000000);
     EXPECT_EQ(errno, EDOM);
+}
+TEST(Bico, ExactUpToTwoToThe53AndThenCloseAndOverflowIsNotFinite) {
+    errno = 0;
+    EXPECT_EQ(bico(40, 20), 137846528820.0);
+    EXPECT_EQ(bico(56, 28), 7648690600760440.0);  // the largest C(2k, k) below 2^53
+    EXPECT_EQ(bico(INT_MAX, INT_MAX - 1), static_cast<double>(INT_MAX));
+    // C(58, 29) = 30067266499541040 is a double; beyond 2^53 it is met to an ulp.
+    EXPECT_NEAR(bico(58, 29), 30067266499541040.0, 4.0);
+    EXPECT_EQ(errno, 0);
+    EXPECT_FALSE(std::isfinite(bico(1030, 515)));
 }
