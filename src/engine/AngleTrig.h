@@ -80,6 +80,8 @@ inline double TanOfReduced(double y) {
 
 template <AngleUnit U>
 inline double Sin(double x) {
+    // Within an eighth of a turn no reduction is needed (the common case).
+    if (std::fabs(x) <= 0.5 * UnitTraits<U>::kQuarter) return SinOfReduced<U>(x) + 0.0;
     const Reduced a = Reduce<U>(x);
     switch (a.quadrant) {
         case 0: return SinOfReduced<U>(a.y) + 0.0;
@@ -91,6 +93,7 @@ inline double Sin(double x) {
 
 template <AngleUnit U>
 inline double Cos(double x) {
+    if (std::fabs(x) <= 0.5 * UnitTraits<U>::kQuarter) return CosOfReduced<U>(x);
     const Reduced a = Reduce<U>(x);
     switch (a.quadrant) {
         case 0: return CosOfReduced<U>(a.y);
