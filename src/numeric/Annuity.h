@@ -37,17 +37,18 @@ struct RateResult {
     double rate = 0.0;  // meaningful only when status is Converged
 };
 
-// Iteration limits of RATE. The limit allows for the bisection steps that
-// keep the secant iteration inside a bracket once one is known.
+// Iteration limits of RATE's secant steps (a bracketed root is then solved
+// for by regula falsi, and a failure is followed by a scan for one).
 inline constexpr int kRateMaxIterations = 100;
 inline constexpr double kRateStartFactor = 1.1;
 inline constexpr double kRateFlatBound = 1e-200;
 inline constexpr double kRateStepTolerance = 1e-13;
 
-// Finds the periodic rate x at which PV(x, nper, pmt, fv, type) equals pv,
-// starting from `guess` (used as given: a guess of 0 converges only where
-// the rate is exactly 0). Rates near 0 keep their digits: the residual is
-// computed without the cancellation of its terms there.
+// Finds the periodic rate x at which PV(x, nper, pmt, fv, type) equals pv:
+// secant steps from `guess` (used as given), then, if they fail, the root
+// nearest the guess among the changes of sign of the residual over rates
+// from -0.99 to 1000. Rates near 0 keep their digits: the residual is
+// computed without the cancellation of its terms there; an exact 0 is 0.
 RateResult RATE(double nper, double pmt, double pv, double fv, int type, double guess);
 
 }  // namespace quorvix::numeric

@@ -125,8 +125,11 @@ TEST(Annuity, RateConvergesFromDifferentGuesses) {
 }
 
 TEST(Annuity, RateStatusCases) {
-    // Guess 0: both estimates equal, so the difference of residuals is 0.
-    EXPECT_EQ(RATE(12, -100, 1000, 0, 0, 0.0).status, RateStatus::FlatSpot);
+    // Guess 0: both estimates equal, a flat spot for the secant steps; the
+    // scan for a change of sign still finds the rate.
+    const RateResult fromZero = RATE(12, -100, 1000, 0, 0, 0.0);
+    ASSERT_EQ(fromZero.status, RateStatus::Converged);
+    EXPECT_TRUE(SameDigits(fromZero.rate, 0.02922854077));
     // An exact 0 rate is found from any guess, 0 included, as exactly 0.
     for (const double guess : {0.0, 0.01, -0.5, 3.0}) {
         const RateResult zero = RATE(12, -100, 1200, 0, 0, guess);
@@ -135,7 +138,22 @@ TEST(Annuity, RateStatusCases) {
     }
     // Loan and payment of the same sign: no rate repays it.
     EXPECT_NE(RATE(12, 100, 1000, 0, 0, 0.1 / 12).status, RateStatus::Converged);
+    EXPECT_NE(RATE(12, 100, 1000, 0, 0, 0.0).status, RateStatus::Converged);
     EXPECT_NE(RATE(10000, 100, 1000, 0, 0, 0.01).status, RateStatus::Converged);
+}
+
+TEST(Annuity, RateWhereTheSecantStepsFail) {
+    // Mixed cash flows over long terms: the residual is flat on one side and
+    // has a minimum near 0; the rates come from the scan (their digits are
+    // checked against mpmath in the engine's reference table).
+    for (const double guess : {0.01, 0.0, 0.5}) {
+        RateResult r = RATE(8299, 1.3779357, 85144.1, -7950.8, 1, guess);
+        ASSERT_EQ(r.status, RateStatus::Converged);
+        EXPECT_NEAR(PV(r.rate, 8299, 1.3779357, -7950.8, 1), 85144.1, 1e-9);
+        r = RATE(18134, -4.8891419, 60036.7, 28623.0, 1, guess);
+        ASSERT_EQ(r.status, RateStatus::Converged);
+        EXPECT_NEAR(PV(r.rate, 18134, -4.8891419, 28623.0, 1), 60036.7, 1e-9);
+    }
 }
 
 TEST(Annuity, RateFromDistantGuesses) {
