@@ -32,8 +32,9 @@ double NPER(double rate, double pmt, double pv, double fv, int type) {
     if (rate == 0.0) return -(pv + fv) / pmt;
     const double h = pmt * (1.0 + rate * type);
     // ln((h - rate*fv) / (h + rate*pv)), written as ln(1 + d) with the
-    // difference d = (h - rate*fv)/(h + rate*pv) - 1 formed exactly, so a
-    // ratio within rounding of 1 (tiny rates) keeps its information.
+    // difference d = (h - rate*fv)/(h + rate*pv) - 1 formed directly (the
+    // denominator with one rounding), so a ratio within rounding of 1 (tiny
+    // rates) keeps its information.
     const double d = -rate * (fv + pv) / std::fma(rate, pv, h);
     return std::log1p(d) / std::log1p(rate);
 }
@@ -75,13 +76,13 @@ double IPMT(double rate, double per, double nper, double pv, double fv, int type
     return InterestPart(rate, per, nper, PMT(rate, nper, pv, fv, type), pv, fv, type);
 }
 
-// The principal parts grow by (1 + rate) per period, from -(pv + fv) / s_n
-// (payments at the end) or from payment 2 on (payments at the start, where
-// payment 1 is all principal): -(pv + fv) (1+rate)^(k-1) / s_n, written as
-// -(pv + fv) (1+rate)^-(n-k+1) / a_n where rate > 0 so neither factor
-// overflows. This avoids the payment less its interest, which cancels where
-// the principal is a small part of the payment. Other timings (type 2, ...)
-// take that difference.
+// The principal parts grow by (1 + rate) per period from -(pv + fv) / s_n:
+// part `per` is -(pv + fv) (1+rate)^k / s_n with k = per - 1 (payments at
+// the end) or k = per - 2 (payments at the start, where payment 1 is all
+// principal), written as -(pv + fv) (1+rate)^-(n-k) / a_n where rate > 0 so
+// that no factor overflows. This avoids the payment less its interest, which
+// cancels where the principal is a small part of the payment. Other timings
+// (type 2, ...) take that difference.
 double PPMT(double rate, double per, double nper, double pv, double fv, int type) {
     const double p = PMT(rate, nper, pv, fv, type);
     if (type != 0 && type != 1) return p - InterestPart(rate, per, nper, p, pv, fv, type);
