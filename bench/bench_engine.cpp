@@ -31,9 +31,10 @@ void PrepareMain(Evaluator& e) {
     e.SetSlotName(1, "ANS");
 }
 
-void ReevaluateQuorvix(benchmark::State& state, const char* text) {
+void ReevaluateQuorvix(benchmark::State& state, const char* text, quorvix::AngleUnit unit = 1) {
     Evaluator e;
     PrepareMain(e);
+    e.setAngleUnit(unit);
     e.SetExpression(text);
     if (e.Parse() != quorvix::kNoError) state.SkipWithError("parse failed");
     double t = 0.1;
@@ -65,6 +66,12 @@ void BM_Reevaluate_Polynomial_Muparser(benchmark::State& s) { ReevaluateMuparser
 
 void BM_Reevaluate_Oscillating_Quorvix(benchmark::State& s) { ReevaluateQuorvix(s, kOscillating); }
 void BM_Reevaluate_Oscillating_Muparser(benchmark::State& s) { ReevaluateMuparser(s, kOscillatingMu); }
+
+// One trigonometric call per evaluation, in radians (the library's own sin)
+// and in degrees (exact reduction of the angle first), over t = 0.1 .. 10.
+void BM_Reevaluate_Sin_Radians(benchmark::State& s) { ReevaluateQuorvix(s, "SIN(t)", 1); }
+void BM_Reevaluate_Sin_Degrees(benchmark::State& s) { ReevaluateQuorvix(s, "SIN(t)", 0); }
+void BM_Reevaluate_Sin_Muparser(benchmark::State& s) { ReevaluateMuparser(s, "sin(t)"); }
 
 // The sum of an expression over t = 0, 1, ..., 2^20 - 1: FSUM against a loop
 // around muparser. Most samples of the damped expression take exp far
@@ -141,6 +148,9 @@ BENCHMARK(BM_Reevaluate_Polynomial_Quorvix);
 BENCHMARK(BM_Reevaluate_Polynomial_Muparser);
 BENCHMARK(BM_Reevaluate_Oscillating_Quorvix);
 BENCHMARK(BM_Reevaluate_Oscillating_Muparser);
+BENCHMARK(BM_Reevaluate_Sin_Radians);
+BENCHMARK(BM_Reevaluate_Sin_Degrees);
+BENCHMARK(BM_Reevaluate_Sin_Muparser);
 BENCHMARK(BM_Fsum_Damped_Quorvix)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Fsum_Damped_Muparser)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Fsum_Polynomial_Quorvix)->Unit(benchmark::kMillisecond);
@@ -162,6 +172,10 @@ int main(int argc, char** argv) {
                        "BM_Reevaluate_Polynomial_Muparser", 1.0, "", true},
             Comparison{"re-evaluate oscillating: Quorvix / muparser", "BM_Reevaluate_Oscillating_Quorvix",
                        "BM_Reevaluate_Oscillating_Muparser", 1.0, "", true},
+            Comparison{"re-evaluate SIN(t) in radians: Quorvix / muparser", "BM_Reevaluate_Sin_Radians",
+                       "BM_Reevaluate_Sin_Muparser", 1.0, "", true},
+            Comparison{"re-evaluate SIN(t) in degrees: Quorvix / muparser", "BM_Reevaluate_Sin_Degrees",
+                       "BM_Reevaluate_Sin_Muparser", 1.0, "", true},
             Comparison{"FSUM damped: Quorvix / muparser", "BM_Fsum_Damped_Quorvix", "BM_Fsum_Damped_Muparser",
                        1.0, "", true},
             Comparison{"FSUM polynomial: Quorvix / muparser", "BM_Fsum_Polynomial_Quorvix",

@@ -12,10 +12,8 @@ double Arg(const double* args, int count, int k) { return k < count ? args[k] : 
 
 double OrDefault(double given, double fallback) { return given == 0.0 ? fallback : given; }
 
-}  // namespace
-
 // The payment timing `type` goes by the engine's int() rule (ToInt32).
-EvalError CallAnnuityFunction(int functionId, const double* args, int count, ExprNode& call) {
+EvalError ComputeAnnuity(int functionId, const double* args, int count, ExprNode& call) {
     const auto a = [&](int k) { return Arg(args, count, k); };
     switch (functionId) {
         case kPV:
@@ -53,6 +51,15 @@ EvalError CallAnnuityFunction(int functionId, const double* args, int count, Exp
         default:
             return kBadArgument;
     }
+}
+
+}  // namespace
+
+// A result that underflows to -0 (a payment of -1E-500) is shown as 0.
+EvalError CallAnnuityFunction(int functionId, const double* args, int count, ExprNode& call) {
+    const EvalError code = ComputeAnnuity(functionId, args, count, call);
+    call.value += 0.0;
+    return code;
 }
 
 }  // namespace quorvix

@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -56,7 +57,10 @@ std::string DigitsInBase(std::int32_t v, int base) {
 bool CallIntegerFunction(int id, const double* args, int /*count*/, ExprNode& call, EvalError& code) {
     const double a = args[0];
     switch (id) {
-        case kInt: call.value = ToInt32(a); return true;
+        // INT keeps the whole double range (1E20 stays 1E20); the 32-bit
+        // rule belongs to the bitwise and base functions. +0.0 turns the -0
+        // of INT(-0.5) into 0.
+        case kInt: call.value = std::trunc(a) + 0.0; return true;
         case kFact: call.value = Factorial(a, code); return true;
         case kAnd: call.value = ToInt32(a) & ToInt32(args[1]); return true;
         case kOr: call.value = ToInt32(a) | ToInt32(args[1]); return true;

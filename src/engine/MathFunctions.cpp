@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/AngleTrig.h"
 #include "engine/BuiltinFunctions.h"
 #include "engine/BuiltinNames.h"
 
@@ -10,7 +11,6 @@ namespace {
 constexpr double kDegreesToRadians = 0.017453292519943295;
 constexpr double kGradiansToRadians = 0.015707963267948967;
 constexpr double kRadiansToDegrees = 57.29577951308232;
-constexpr double kRadiansToGradians = 63.66197723675813;
 // 1/32767 as the single-precision constant the random numbers are scaled by.
 constexpr float kRandomScale = 3.0518509e-05f;
 
@@ -40,9 +40,9 @@ double ToRadians(double x, AngleUnit unit) {
 }
 
 double FromRadians(double x, AngleUnit unit) {
-    if (unit == 0) return x * kRadiansToDegrees;
+    if (unit == 0) return angle::FromRadians<0>(x);
     if (unit == 1) return x;
-    return x * kRadiansToGradians;
+    return angle::FromRadians<2>(x);
 }
 
 namespace {
@@ -78,19 +78,6 @@ UnaryFunction UnaryFunctionFor(int id) {
         case kDegToRad: return [](double a) { return a * kDegreesToRadians; };
         case kRadToDeg: return [](double a) { return a * kRadiansToDegrees; };
 
-        case kSin: return [](double a) { return std::sin(ToRadians(a, U)); };
-        case kCos: return [](double a) { return std::cos(ToRadians(a, U)); };
-        case kTan: return [](double a) { return std::tan(ToRadians(a, U)); };
-        case kSec: return [](double a) { return 1.0 / std::cos(ToRadians(a, U)); };
-        case kCsc: return [](double a) { return 1.0 / std::sin(ToRadians(a, U)); };
-        case kCot: return [](double a) { return 1.0 / std::tan(ToRadians(a, U)); };
-        case kArcSin: return [](double a) { return FromRadians(std::asin(a), U); };
-        case kArcCos: return [](double a) { return FromRadians(std::acos(a), U); };
-        case kArcTan: return [](double a) { return FromRadians(std::atan(a), U); };
-        case kArcSec: return [](double a) { return FromRadians(std::acos(1.0 / a), U); };
-        case kArcCsc: return [](double a) { return FromRadians(std::asin(1.0 / a), U); };
-        case kArcCot: return [](double a) { return FromRadians(std::atan(1.0 / a), U); };
-
         case kSinh: return [](double a) { return std::sinh(a); };
         case kCosh: return [](double a) { return std::cosh(a); };
         case kTanh: return [](double a) { return std::tanh(a); };
@@ -106,7 +93,35 @@ UnaryFunction UnaryFunctionFor(int id) {
         case kArcSech: return [](double a) { return InverseSech(a); };
         case kArcCsch: return [](double a) { return std::asinh(1.0 / a); };
         case kArcCoth: return [](double a) { return InverseCoth(a); };
-        default: return nullptr;
+        case kArcSec: return [](double a) { return angle::ArcSec<U>(a); };
+        case kArcCsc: return [](double a) { return angle::ArcCsc<U>(a); };
+        case kArcCot: return [](double a) { return angle::FromRadians<U>(std::atan(1.0 / a)); };
+        default: break;
+    }
+    if constexpr (U != 1) {
+        // Degrees and gradians: the angle reduced exactly in its own unit.
+        switch (id) {
+            case kSin: return [](double a) { return angle::Sin<U>(a); };
+            case kCos: return [](double a) { return angle::Cos<U>(a); };
+            case kTan: return [](double a) { return angle::Tan<U>(a); };
+            case kSec: return [](double a) { return 1.0 / angle::Cos<U>(a); };
+            case kCsc: return [](double a) { return 1.0 / angle::Sin<U>(a); };
+            case kCot: return [](double a) { return angle::Cot<U>(a); };
+            case kArcSin: return [](double a) { return angle::ArcSin<U>(a); };
+            case kArcCos: return [](double a) { return angle::ArcCos<U>(a); };
+            case kArcTan: return [](double a) { return angle::FromRadians<U>(std::atan(a)); };
+            default: return nullptr;
+        }
+    } else {
+        switch (id) {
+            case kSec: return [](double a) { return 1.0 / std::cos(a); };
+            case kCsc: return [](double a) { return 1.0 / std::sin(a); };
+            case kCot: return [](double a) { return 1.0 / std::tan(a); };
+            case kArcSin: return [](double a) { return std::asin(a); };
+            case kArcCos: return [](double a) { return std::acos(a); };
+            case kArcTan: return [](double a) { return std::atan(a); };
+            default: return nullptr;
+        }
     }
 }
 

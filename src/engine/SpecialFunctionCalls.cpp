@@ -10,6 +10,7 @@
 #include "numeric/BesselJY.h"
 #include "numeric/BesselSpherical.h"
 #include "numeric/Beta.h"
+#include "numeric/Binomial.h"
 #include "numeric/CarlsonIntegrals.h"
 #include "numeric/Dawson.h"
 #include "numeric/EllipticLegendre.h"

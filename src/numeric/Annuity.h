@@ -16,7 +16,8 @@ double PV(double rate, double nper, double pmt, double fv = 0.0, int type = 0);
 double FV(double rate, double nper, double pmt, double pv = 0.0, int type = 0);
 double PMT(double rate, double nper, double pv, double fv = 0.0, int type = 0);
 double NPER(double rate, double pmt, double pv, double fv = 0.0, int type = 0);
-// Interest part of payment number `per` (1-based).
+// Interest part of payment number `per` (1-based). With payments at the
+// start (type != 0) payment 1 carries no interest.
 double IPMT(double rate, double per, double nper, double pv, double fv = 0.0, int type = 0);
 // Principal part of payment number `per`: the payment less its interest.
 double PPMT(double rate, double per, double nper, double pv, double fv = 0.0, int type = 0);
@@ -36,15 +37,18 @@ struct RateResult {
     double rate = 0.0;  // meaningful only when status is Converged
 };
 
-// Secant iteration limits of RATE.
-inline constexpr int kRateMaxIterations = 20;
+// Iteration limits of RATE's secant steps (a bracketed root is then solved
+// for by regula falsi, and a failure is followed by a scan for one).
+inline constexpr int kRateMaxIterations = 100;
 inline constexpr double kRateStartFactor = 1.1;
 inline constexpr double kRateFlatBound = 1e-200;
-inline constexpr double kRateResidualBound = 1e-13;
 inline constexpr double kRateStepTolerance = 1e-13;
 
-// Finds the periodic rate x at which PV(x, nper, pmt, fv, type) equals pv,
-// starting from `guess` (used as given: a guess of 0 never converges).
+// Finds the periodic rate x at which PV(x, nper, pmt, fv, type) equals pv:
+// secant steps from `guess` (used as given), then, if they fail, the root
+// nearest the guess among the changes of sign of the residual over rates
+// from -0.99 to 1000. Rates near 0 keep their digits: the residual is
+// computed without the cancellation of its terms there; an exact 0 is 0.
 RateResult RATE(double nper, double pmt, double pv, double fv, int type, double guess);
 
 }  // namespace quorvix::numeric

@@ -41,8 +41,4 @@ double factln(long long n) {
     return entry;
 }
 
-double bico(long long n, long long k) {
-    return std::floor(0.5 + ExpWithoutUnderflowError(factln(n) - factln(k) - factln(n - k)));
-}
-
 }  // namespace quorvix::numeric

@@ -1,6 +1,6 @@
 #pragma once
 // The logarithm of the gamma function and what is built on it directly:
-// log-factorials and binomial coefficients.
+// log-factorials (binomial coefficients: Binomial.h).
 
 namespace quorvix::numeric {
 
@@ -15,9 +15,5 @@ double gammaln(double x);
 // 0; n = 0 and 1 give 0. Values for n up to 100 are cached for the life of
 // the program; larger n are computed as gammaln(n + 1) each time.
 double factln(long long n);
-
-// The binomial coefficient C(n, k), rounded to the nearest integer, from
-// log-factorials. k < 0 or k > n fails through factln.
-double bico(long long n, long long k);
 
 }  // namespace quorvix::numeric

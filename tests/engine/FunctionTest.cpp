@@ -34,12 +34,24 @@ TEST_F(FunctionTest, DomainFailuresAreBadArgument) {
     }
 }
 
-TEST_F(FunctionTest, IntTruncatesAndWrapsTo32Bits) {
-    EXPECT_EQ(Value("INT(3E9)"), -1294967296);
-    EXPECT_EQ(Value("INT(1E20)"), 0);
-    EXPECT_EQ(Value("INT(-1E20)"), 0);
-    EXPECT_EQ(Value("INT(4294967297.9)"), 1);
-    EXPECT_EQ(Value("INT(-2147483648.5)"), -2147483648.0);
+TEST_F(FunctionTest, IntTruncatesOverTheWholeRange) {
+    const struct {
+        const char* text;
+        double value;
+    } rows[] = {
+        {"INT(3E9)", 3e9},          {"INT(-3E9)", -3e9},  {"INT(1E20)", 1e20},
+        {"INT(-1E300)", -1e300},    {"INT(4294967297.9)", 4294967297.0},
+        {"INT(-2147483648.5)", -2147483648.0},            {"INT(2^52+0.5)", 4503599627370496.0},
+        {"INT(-0.5)", 0.0},         {"INT(0.999)", 0.0},
+    };
+    for (const auto& row : rows) {
+        const double v = Value(row.text);
+        EXPECT_EQ(v, row.value) << row.text;
+        EXPECT_FALSE(std::signbit(v) && v == 0.0) << row.text << " is -0";
+    }
+    // The 32-bit rule stays with the bitwise and base functions.
+    EXPECT_EQ(Value("AND(3E9,-1)"), -1294967296);
+    EXPECT_EQ(Calc(e, "DEC(3E9)").text, "-1294967296");
 }
 
 TEST_F(FunctionTest, Factorial) {
@@ -130,9 +142,15 @@ TEST_F(FunctionTest, TrigonometryInDegrees) {
     EXPECT_DOUBLE_EQ(Value("ACOS(0)"), 90);
     EXPECT_DOUBLE_EQ(Value("ARCCOT(0)"), 90);
     EXPECT_EQ(Code("ARCSEC(0)"), kBadArgument);
-    EXPECT_GT(Value("TAN(90)"), 1e16);
-    EXPECT_DOUBLE_EQ(Value("COS(60)"), 0.5000000000000001);
-    EXPECT_DOUBLE_EQ(Value("SEC(60)"), 1 / std::cos(60 * 0.017453292519943295));
+    // Poles fail as COT(0) does in radians; exact values are exact.
+    for (const char* text : {"TAN(90)", "TAN(-90)", "TAN(270)", "TAN(1E15+170)", "SEC(90)", "SEC(-270)",
+                             "CSC(0)", "CSC(180)", "CSC(-360)", "COT(0)", "COT(180)"}) {
+        EXPECT_EQ(Code(text), kBadArgument) << text;
+    }
+    EXPECT_EQ(Value("COS(60)"), 0.5);
+    EXPECT_EQ(Value("SEC(60)"), 2.0);
+    EXPECT_EQ(Value("SIN(180)"), 0.0);
+    EXPECT_FALSE(std::signbit(Value("SIN(180)")));
     EXPECT_DOUBLE_EQ(Value("DEGTORAD(180)"), 3.141592653589793);
     EXPECT_DOUBLE_EQ(Value("RADTODEG(PI)"), 180);
 }
@@ -140,12 +158,16 @@ TEST_F(FunctionTest, TrigonometryInDegrees) {
 TEST_F(FunctionTest, TrigonometryInGradiansAndRadians) {
     e.setAngleUnit(2);
     EXPECT_DOUBLE_EQ(Value("ARCSIN(1)"), 100);
-    EXPECT_NEAR(Value("SIN(100)"), 1, 1e-15);
+    EXPECT_EQ(Value("SIN(100)"), 1);
+    for (const char* text : {"TAN(100)", "TAN(300)", "SEC(100)", "CSC(200)", "COT(400)"}) {
+        EXPECT_EQ(Code(text), kBadArgument) << text;
+    }
     EXPECT_DOUBLE_EQ(Value("DEGTORAD(180)"), 3.141592653589793);
     e.setAngleUnit(1);
     const double s = Value("SIN(PI)");
     EXPECT_NE(s, 0);
     EXPECT_NEAR(s, 1.2246467991473532e-16, 1e-30);
+    EXPECT_GT(Value("TAN(PI/2)"), 1e16);  // radians: pi/2 rounded is no pole
     EXPECT_DOUBLE_EQ(Value("ATAN(1)"), 3.141592653589793 / 4);
     EXPECT_DOUBLE_EQ(Value("DEGTORAD(180)"), 3.141592653589793);
     EXPECT_DOUBLE_EQ(Value("COSH(0)"), 1);  // hyperbolics ignore the unit

@@ -60,8 +60,43 @@ TEST(Annuity, InterestAndPrincipalPartsSplitThePayment) {
         EXPECT_NEAR(IPMT(0.01, per, 12, 1000) + PPMT(0.01, per, 12, 1000), PMT(0.01, 12, 1000),
                     1e-12);
     }
-    // Payments in advance: the first interest part is not forced to 0.
-    EXPECT_TRUE(SameDigits(IPMT(0.01, 1, 12, 1000, 0, 1), -10.78068108));
+}
+
+TEST(Annuity, PrincipalPartsRepayTheLoanWithEitherTiming) {
+    // Payments at the start: payment 1 is made before any interest.
+    EXPECT_EQ(IPMT(0.01, 1, 12, 1000, 0, 1), 0.0);
+    EXPECT_EQ(PPMT(0.01, 1, 12, 1000, 0, 1), PMT(0.01, 12, 1000, 0, 1));
+    const struct {
+        double rate, nper, pv, fv;
+    } loans[] = {{0.01, 12, 1000, 0}, {0.05, 36, 1000, 100}, {-0.01, 24, 500, 0}, {0.2, 360, 1e6, -1e5},
+                 {1e-9, 120, 1000, 0}};
+    for (const auto& l : loans) {
+        for (int type = 0; type <= 1; ++type) {
+            const double p = PMT(l.rate, l.nper, l.pv, l.fv, type);
+            double principal = 0.0;
+            for (int per = 1; per <= l.nper; ++per) {
+                const double part = PPMT(l.rate, per, l.nper, l.pv, l.fv, type);
+                EXPECT_NEAR(part + IPMT(l.rate, per, l.nper, l.pv, l.fv, type), p, 1e-12 * std::fabs(p));
+                principal += part;
+            }
+            // With payments at the start the last one is a period before fv
+            // falls due, so the parts repay pv and fv discounted by a period.
+            const double repaid = l.pv + (type == 0 ? l.fv : l.fv / (1.0 + l.rate));
+            EXPECT_NEAR(principal, -repaid, 1e-10 * std::fabs(l.pv)) << l.rate << " " << type;
+        }
+    }
+}
+
+TEST(Annuity, GrowthFactorsThatOverflowOrVanish) {
+    // (1.05)^1000000 overflows; the payment is its limit rate * pv.
+    EXPECT_EQ(PMT(0.05, 1e6, 1000), -50.0);
+    EXPECT_TRUE(SameDigits(PV(-0.5, 360, -100), 4.6970851655476665e110, 15));
+    EXPECT_TRUE(SameDigits(PV(-0.05, 360, -100), 209185745673.42334, 15));
+    // The last principal part: the payment over 1.05.
+    EXPECT_TRUE(SameDigits(PPMT(0.05, 1e6, 1e6, 1000), -50.0 / 1.05, 15));
+    EXPECT_TRUE(SameDigits(IPMT(0.05, 1e6, 1e6, 1000), -50.0 + 50.0 / 1.05, 14));
+    // A future value that truly overflows stays non-finite.
+    EXPECT_FALSE(std::isfinite(FV(0.05, 1e6, -100)));
 }
 
 TEST(Annuity, TimingEntersOnlyThroughTheFactor) {
@@ -90,17 +125,43 @@ TEST(Annuity, RateConvergesFromDifferentGuesses) {
 }
 
 TEST(Annuity, RateStatusCases) {
-    // Guess 0: both estimates equal, so the difference of residuals is 0.
-    EXPECT_EQ(RATE(12, -100, 1000, 0, 0, 0.0).status, RateStatus::FlatSpot);
-    // ... unless the residual there is itself negligible: then no flat spot,
-    // but the step is undefined and the iteration never settles.
-    EXPECT_EQ(RATE(12, -100, 1200, 0, 0, 0.0).status, RateStatus::NotConverged);
+    // Guess 0: both estimates equal, a flat spot for the secant steps; the
+    // scan for a change of sign still finds the rate.
+    const RateResult fromZero = RATE(12, -100, 1000, 0, 0, 0.0);
+    ASSERT_EQ(fromZero.status, RateStatus::Converged);
+    EXPECT_TRUE(SameDigits(fromZero.rate, 0.02922854077));
+    // An exact 0 rate is found from any guess, 0 included, as exactly 0.
+    for (const double guess : {0.0, 0.01, -0.5, 3.0}) {
+        const RateResult zero = RATE(12, -100, 1200, 0, 0, guess);
+        ASSERT_EQ(zero.status, RateStatus::Converged) << guess;
+        EXPECT_EQ(zero.rate, 0.0);
+    }
     // Loan and payment of the same sign: no rate repays it.
-    EXPECT_EQ(RATE(12, 100, 1000, 0, 0, 0.1 / 12).status, RateStatus::NotConverged);
-    // A solution at exactly 0: the residual is computed without cancellation,
-    // so the iteration reaches a rate within rounding of 0 where the residual
-    // vanishes, and reports it.
-    const RateResult zero = RATE(12, -100, 1200, 0, 0, 0.01);
-    ASSERT_EQ(zero.status, RateStatus::Converged);
-    EXPECT_LT(std::fabs(zero.rate), 1e-15);
+    EXPECT_NE(RATE(12, 100, 1000, 0, 0, 0.1 / 12).status, RateStatus::Converged);
+    EXPECT_NE(RATE(12, 100, 1000, 0, 0, 0.0).status, RateStatus::Converged);
+    EXPECT_NE(RATE(10000, 100, 1000, 0, 0, 0.01).status, RateStatus::Converged);
+}
+
+TEST(Annuity, RateWhereTheSecantStepsFail) {
+    // Mixed cash flows over long terms: the residual is flat on one side and
+    // has a minimum near 0; the rates come from the scan (their digits are
+    // checked against mpmath in the engine's reference table).
+    for (const double guess : {0.01, 0.0, 0.5}) {
+        RateResult r = RATE(8299, 1.3779357, 85144.1, -7950.8, 1, guess);
+        ASSERT_EQ(r.status, RateStatus::Converged);
+        EXPECT_NEAR(PV(r.rate, 8299, 1.3779357, -7950.8, 1), 85144.1, 1e-9);
+        r = RATE(18134, -4.8891419, 60036.7, 28623.0, 1, guess);
+        ASSERT_EQ(r.status, RateStatus::Converged);
+        EXPECT_NEAR(PV(r.rate, 18134, -4.8891419, 28623.0, 1), 60036.7, 1e-9);
+    }
+}
+
+TEST(Annuity, RateFromDistantGuesses) {
+    // Long terms: the residual is exponential on one side of 0; the
+    // iteration still reaches the rate from guesses on either side.
+    for (const double guess : {0.01, 0.5, -0.001, 1e-6}) {
+        const RateResult r = RATE(10000, -0.15, 1000, 0, 0, guess);
+        ASSERT_EQ(r.status, RateStatus::Converged) << guess;
+        EXPECT_TRUE(SameDigits(r.rate, 8.741535690441699e-05, 14)) << guess;
+    }
 }
