@@ -17,17 +17,20 @@ std::int32_t ToInt32(double x) {
 namespace {
 
 double Factorial(double x, EvalError& code) {
-    const std::int32_t n = ToInt32(x);
-    if (n < 0) {
+    // Truncated over the whole double range: a huge argument must not wrap
+    // to a small one (4294967298! is not 2).
+    const double whole = std::trunc(x);
+    if (whole < 0.0) {
         errno = EDOM;
         return 0.0;
     }
-    if (n > 170) {
+    if (whole > 170.0) {
         // Reported at once: the result 0 must not pass for an underflow.
         errno = ERANGE;
         code = kResultTooLarge;
         return 0.0;
     }
+    const std::int32_t n = ToInt32(x);
     double product = 1.0;
     for (std::int32_t i = 2; i <= n; ++i) product *= i;
     return product;

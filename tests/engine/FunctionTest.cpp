@@ -60,6 +60,9 @@ TEST_F(FunctionTest, Factorial) {
     EXPECT_EQ(Value("FACT(0)"), 1);
     EXPECT_EQ(Value("FACT(1)"), 1);
     EXPECT_EQ(Code("FACT(171)"), kResultTooLarge);
+    // Huge arguments do not wrap to small ones.
+    EXPECT_EQ(Code("FACT(4294967298)"), kResultTooLarge);
+    EXPECT_EQ(Code("FACT(-4294967295)"), kBadArgument);
     EXPECT_EQ(Code("171!"), kResultTooLarge);
     EXPECT_EQ(Code("FACT(-1)"), kBadArgument);
 }
