@@ -22,6 +22,8 @@ double NiceStepAtLeast(double x) {
 
 // Ticks beyond this many are never asked for; it also bounds the work.
 constexpr int kMostTicks = 1000;
+// The calculator's default ten significant digits.
+constexpr int kWrittenOutDigits = 10;
 
 }  // namespace
 
@@ -57,7 +59,11 @@ std::string FormatTick(double value, double step, int numberFormat) {
     // Significant digits: those of the value's magnitude down to the step's.
     const int valueExponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
     const int stepExponent = static_cast<int>(std::floor(std::log10(step) + 1e-9));
-    const int digits = std::clamp(valueExponent - stepExponent + 1, 1, 15);
+    int digits = valueExponent - stepExponent + 1;
+    // Whole numbers up to ten digits are written out, as answers are.
+    if (numberFormat != kScientificFormat && valueExponent < kWrittenOutDigits)
+        digits = std::max(digits, valueExponent + 1);
+    digits = std::clamp(digits, 1, 15);
     const std::string pattern = numberFormat == kScientificFormat
                                     ? "%." + std::to_string(digits - 1) + "e"
                                     : "%." + std::to_string(digits) + "g";

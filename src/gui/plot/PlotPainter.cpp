@@ -52,9 +52,9 @@ void DrawGridAndTicks(QPainter& p, const Frame& f, const QFont& font, const QPal
 
     for (double t : tTicks.values) {
         const double x = std::round(f.X(t)) + 0.5;
-        p.setPen(QPen(grid, 0));
+        p.setPen(QPen(grid, 1));
         p.drawLine(QPointF(x, f.area.top()), QPointF(x, f.area.bottom()));
-        p.setPen(QPen(text, 0));
+        p.setPen(QPen(text, 1));
         p.drawLine(QPointF(x, f.area.bottom()), QPointF(x, f.area.bottom() + kTickLength));
         const QString label = Label(model, t, tTicks.step);
         const double w = metrics.horizontalAdvance(label);
@@ -62,9 +62,9 @@ void DrawGridAndTicks(QPainter& p, const Frame& f, const QFont& font, const QPal
     }
     for (double y : yTicks.values) {
         const double py = std::round(f.Y(y)) + 0.5;
-        p.setPen(QPen(grid, 0));
+        p.setPen(QPen(grid, 1));
         p.drawLine(QPointF(f.area.left(), py), QPointF(f.area.right(), py));
-        p.setPen(QPen(text, 0));
+        p.setPen(QPen(text, 1));
         p.drawLine(QPointF(f.area.left() - kTickLength, py), QPointF(f.area.left(), py));
         const QString label = Label(model, y, yTicks.step);
         const double w = metrics.horizontalAdvance(label);
@@ -72,7 +72,7 @@ void DrawGridAndTicks(QPainter& p, const Frame& f, const QFont& font, const QPal
                    label);
     }
     // The axes where they are in view.
-    p.setPen(QPen(palette.color(QPalette::Dark), 0));
+    p.setPen(QPen(palette.color(QPalette::Dark), 1));
     const PlotRange& r = model.view().range();
     if (r.yLow < 0 && r.yHigh > 0) {
         const double y0 = std::round(f.Y(0)) + 0.5;
@@ -112,7 +112,7 @@ void DrawValueLabel(QPainter& p, const Frame& f, const QFont& font, const QPalet
     box.moveTop(std::clamp(box.top(), f.area.top() + 2, std::max(f.area.top() + 2, f.area.bottom() - box.height() - 2)));
     QColor back = palette.color(QPalette::Base);
     back.setAlpha(225);
-    p.setPen(QPen(palette.color(QPalette::Mid), 0));
+    p.setPen(QPen(palette.color(QPalette::Mid), 1));
     p.setBrush(back);
     p.drawRoundedRect(box, 3, 3);
     p.setPen(palette.color(QPalette::Text));
@@ -132,12 +132,24 @@ void DrawArea(QPainter& p, const Frame& f, const QFont& font, const QPalette& pa
         p.drawPolygon(shape);
     }
     p.setBrush(Qt::NoBrush);
-    const double from = std::max(o.low, f.model.view().range().tLow);
-    const double to = std::min(o.high, f.model.view().range().tHigh);
-    if (from > to) return;
-    const double middle = (from + to) / 2;
-    const double height = f.area.height() * (o.value >= 0 ? -0.08 : 0.08);
-    DrawValueLabel(p, f, font, palette, QPointF(f.X(middle), y0 + height),
+    // The label sits at the centre of the shaded area in view.
+    double weight = 0.0, tSum = 0.0, ySum = 0.0;
+    const std::vector<CurvePoint>& points = f.model.curve().points;
+    const PlotRange& r = f.model.view().range();
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const CurvePoint& a = points[i - 1];
+        const CurvePoint& b = points[i];
+        if (std::isnan(a.y) || std::isnan(b.y) || a.t < std::max(o.low, r.tLow) ||
+            b.t > std::min(o.high, r.tHigh))
+            continue;
+        const double y = std::clamp((a.y + b.y) / 2, r.yLow, r.yHigh);
+        const double w = std::fabs(y) * (b.t - a.t);
+        weight += w;
+        tSum += w * (a.t + b.t) / 2;
+        ySum += w * y / 2;
+    }
+    if (!(weight > 0.0)) return;
+    DrawValueLabel(p, f, font, palette, QPointF(f.X(tSum / weight), f.Y(ySum / weight)),
                    QStringLiteral("\u222B = ") + ToQString(o.label));
 }
 
@@ -234,7 +246,7 @@ void PaintPlot(QPainter& p, const PlotModel& model, const QSizeF& size, const QF
     p.restore();
 
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(palette.color(QPalette::Mid), 0));
+    p.setPen(QPen(palette.color(QPalette::Mid), 1));
     p.drawRect(f.area.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
