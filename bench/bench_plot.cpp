@@ -59,15 +59,25 @@ void BM_RedrawDuringDrag(benchmark::State& state) {
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     const QPalette palette = QApplication::palette();
+    const bool pan = state.range(1) != 0;
     int step = 0;
     for (auto _ : state) {
-        model.view().Pan((++step % 20) < 10 ? 7 : -7, 3 * ((step % 4) - 1.5));
-        model.Resample();
+        if (pan) {
+            ++step;
+            model.view().Pan(step % 20 < 10 ? 7 : -7, 3 * (step % 4 - 1.5));
+            model.Resample();
+        }
         QPainter painter(&image);
         PaintPlot(painter, model, QSizeF(size), font, palette);
     }
 }
-BENCHMARK(BM_RedrawDuringDrag)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+// Arguments: the device pixel ratio, and 1 for a pan step with sampling or
+// 0 for painting alone.
+BENCHMARK(BM_RedrawDuringDrag)
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->Args({1, 0})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quorvix
