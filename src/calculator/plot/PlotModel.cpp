@@ -146,20 +146,28 @@ std::string PlotModel::TickLabel(double value, double step) const {
     return FormatTick(value, step, format_.numberFormat);
 }
 
-std::string PlotModel::ReadoutAt(double px) const {
+std::optional<CurvePoint> PlotModel::SampleNear(double px) const {
     const std::vector<CurvePoint>& points = curve_.points;
-    if (points.empty()) return std::string();
+    if (points.empty()) return std::nullopt;
+    const double t = view_.ToT(px);
+    auto it = std::lower_bound(points.begin(), points.end(), t,
+                               [](const CurvePoint& p, double value) { return p.t < value; });
+    // The nearer of the two neighbours.
+    if (it == points.end() || (it != points.begin() && t - std::prev(it)->t < it->t - t)) --it;
+    if (std::fabs(view_.ToPixelX(it->t) - px) > 2.0) return std::nullopt;
+    return *it;
+}
+
+std::string PlotModel::ReadoutAt(double px) const {
+    if (const std::optional<CurvePoint> near = SampleNear(px)) {
+        const std::string text = "t = " + format_.Write(near->t) + "    f(t) = ";
+        return text + (std::isnan(near->y) ? std::string("undefined") : format_.Write(near->y));
+    }
+    // Inside a stretch where f failed at every sample.
+    const std::vector<CurvePoint>& points = curve_.points;
     const double t = view_.ToT(px);
     const auto after = std::lower_bound(points.begin(), points.end(), t,
                                         [](const CurvePoint& p, double value) { return p.t < value; });
-    auto it = after;
-    // The nearer of the two neighbours.
-    if (it == points.end() || (it != points.begin() && t - std::prev(it)->t < it->t - t)) --it;
-    if (std::fabs(view_.ToPixelX(it->t) - px) <= 2.0) {
-        const std::string text = "t = " + format_.Write(it->t) + "    f(t) = ";
-        return text + (std::isnan(it->y) ? std::string("undefined") : format_.Write(it->y));
-    }
-    // Inside a stretch where f failed at every sample.
     if (after != points.begin() && after != points.end() && std::isnan(std::prev(after)->y))
         return "t = " + TickLabel(t, view_.TPerPixel()) + "    f(t) = undefined";
     return std::string();

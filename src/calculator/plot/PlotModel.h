@@ -58,6 +58,9 @@ public:
     // The sample of the curve nearest to pixel column px, as "t = ...
     // f(t) = ..." in the calculator's number format; empty off the curve.
     std::string ReadoutAt(double px) const;
+    // That sample, when there is one within two pixels (its y is NaN where
+    // f failed).
+    std::optional<CurvePoint> SampleNear(double px) const;
 
     // The t range typed by the user (any expressions); the message when an
     // end fails. Rescale follows.

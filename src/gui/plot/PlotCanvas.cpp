@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
+#include <optional>
 
 #include "calculator/plot/PlotModel.h"
 #include "gui/common/QtText.h"
@@ -54,6 +55,19 @@ QImage PlotCanvas::RenderImage(double pixelRatio) const {
 void PlotCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintPlot(painter, model_, QSizeF(size()), font(), palette(), box_);
+    // A ring on the sample that the read-out shows.
+    const std::optional<CurvePoint> hovered =
+        hoverX_ >= 0 ? model_.SampleNear(hoverX_) : std::nullopt;
+    if (hovered && !std::isnan(hovered->y)) {
+        const QMargins m = PlotMargins(model_, font());
+        const PlotView& v = model_.view();
+        const double y = v.ToPixelY(hovered->y);
+        if (y >= 0 && y <= v.height()) {
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(QPen(palette().color(QPalette::Text), 1.5));
+            painter.drawEllipse(QPointF(m.left() + v.ToPixelX(hovered->t), m.top() + y), 4, 4);
+        }
+    }
     if (hasFocus()) {
         QColor focus = palette().color(QPalette::Highlight);
         painter.setPen(QPen(focus, 1));
@@ -102,7 +116,9 @@ void PlotCanvas::mouseMoveEvent(QMouseEvent* event) {
         box_ = QRectF(dragStart_, p).normalized();
         update();
     }
-    emit readoutChanged(ToQString(model_.ReadoutAt(AreaPoint(p).x())));
+    hoverX_ = AreaPoint(p).x();
+    update();
+    emit readoutChanged(ToQString(model_.ReadoutAt(hoverX_)));
 }
 
 void PlotCanvas::mouseReleaseEvent(QMouseEvent* event) {
@@ -118,6 +134,8 @@ void PlotCanvas::mouseReleaseEvent(QMouseEvent* event) {
 
 void PlotCanvas::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
+    hoverX_ = -1.0;
+    update();
     emit readoutChanged(QString());
 }
 

@@ -48,6 +48,7 @@ private:
     QPointF dragStart_;
     QPointF dragLast_;
     QRectF box_;
+    double hoverX_ = -1.0;  // the mouse's column in the plot area, -1 for none
 };
 
 }  // namespace quorvix
