@@ -15,6 +15,8 @@
 #include "engine/Evaluator.h"
 #include "gui/plot/PlotPainter.h"
 
+#include "QtBenchmarkMain.h"
+
 namespace quorvix {
 namespace {
 
@@ -82,12 +84,4 @@ BENCHMARK(BM_RedrawDuringDrag)
 }  // namespace
 }  // namespace quorvix
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return quorvix::bench::RunQtBenchmarks(argc, argv); }

@@ -83,6 +83,8 @@ void PlotExpression::CopySettings(const Evaluator& from, Evaluator& to) {
 PlotExpression::PlotExpression(const Evaluator& calculator) {
     CopySettings(calculator, evaluator_);
     CopySettings(calculator, scratch_);
+    // The range fields show decimal numbers, so they are read in base 10.
+    scratch_.setNumberBase(10);
 }
 
 std::optional<std::string> PlotExpression::Parse(std::string_view text) {

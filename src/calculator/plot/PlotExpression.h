@@ -49,7 +49,8 @@ public:
     std::string Message(EvalError code) const { return evaluator_.Message(code); }
 
     // A number typed into the plot (a range end): any expression, read with
-    // the same settings; the calculator's message when it fails.
+    // the same settings except that literals are decimal (the fields show
+    // decimal numbers); the calculator's message when it fails.
     std::optional<double> EvaluateNumber(std::string_view text, std::string& message);
 
 private:

@@ -16,6 +16,13 @@ constexpr int kFirstLookSamples = 400;
 constexpr int kMostStems = 400;
 constexpr double kYMargin = 0.08;
 
+// The first point at or after t.
+std::vector<CurvePoint>::const_iterator FirstAtOrAfter(const std::vector<CurvePoint>& points,
+                                                       double t) {
+    return std::lower_bound(points.begin(), points.end(), t,
+                            [](const CurvePoint& p, double value) { return p.t < value; });
+}
+
 }  // namespace
 
 void ChooseYRange(std::vector<double> values, const std::vector<double>& include, double& low,
@@ -150,8 +157,7 @@ std::optional<CurvePoint> PlotModel::SampleNear(double px) const {
     const std::vector<CurvePoint>& points = curve_.points;
     if (points.empty()) return std::nullopt;
     const double t = view_.ToT(px);
-    auto it = std::lower_bound(points.begin(), points.end(), t,
-                               [](const CurvePoint& p, double value) { return p.t < value; });
+    auto it = FirstAtOrAfter(points, t);
     // The nearer of the two neighbours.
     if (it == points.end() || (it != points.begin() && t - std::prev(it)->t < it->t - t)) --it;
     if (std::fabs(view_.ToPixelX(it->t) - px) > 2.0) return std::nullopt;
@@ -166,8 +172,7 @@ std::string PlotModel::ReadoutAt(double px) const {
     // Inside a stretch where f failed at every sample.
     const std::vector<CurvePoint>& points = curve_.points;
     const double t = view_.ToT(px);
-    const auto after = std::lower_bound(points.begin(), points.end(), t,
-                                        [](const CurvePoint& p, double value) { return p.t < value; });
+    const auto after = FirstAtOrAfter(points, t);
     if (after != points.begin() && after != points.end() && std::isnan(std::prev(after)->y))
         return "t = " + TickLabel(t, view_.TPerPixel()) + "    f(t) = undefined";
     return std::string();

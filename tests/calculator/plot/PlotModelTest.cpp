@@ -107,6 +107,11 @@ TEST_F(PlotModelTest, RangeField) {
     EXPECT_DOUBLE_EQ(model->view().range().tHigh, 6.0);
     EXPECT_EQ(model->SetTRange("1", "(").value(), "To: Syntax error: Unbalanced parenthesis");
     EXPECT_TRUE(model->SetTRange("2", "1").has_value());
+    // The fields show decimal numbers: they are read so in any base.
+    calculator.setNumberBase(16);
+    const auto hex = Open("t");
+    EXPECT_FALSE(hex->SetTRange("-10", "10").has_value());
+    EXPECT_DOUBLE_EQ(hex->view().range().tHigh, 10.0);
 }
 
 TEST_F(PlotModelTest, LinesThatCannotBePlotted) {
