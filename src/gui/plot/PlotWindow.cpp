@@ -144,8 +144,11 @@ void PlotWindow::refresh() {
 }
 
 bool PlotWindow::Evaluate(bool (PlotModel::*step)()) {
+    // Seen only when drawing takes long enough for the window to repaint.
+    status_->setText(QStringLiteral("Drawing... (Esc cancels)"));
     bool completed = true;
     host_.RunEvaluation([&] { completed = (model_.get()->*step)(); });
+    status_->clear();
     return completed;
 }
 
