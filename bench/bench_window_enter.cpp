@@ -12,6 +12,8 @@
 
 #include "platform/MemoryPrompter.h"
 
+#include "QtBenchmarkMain.h"
+
 namespace quorvix {
 namespace {
 
@@ -62,12 +64,4 @@ BENCHMARK(BM_WindowEnterAtEndOfWorksheet)
 }  // namespace
 }  // namespace quorvix
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return quorvix::bench::RunQtBenchmarks(argc, argv); }

@@ -173,6 +173,7 @@ bool CalculatorFrame::RunOptionsCommand(int id) {
         case kCmdClearDisplay: calculator_.ClearDisplay(); return true;
         case kCmdClearVariables: calculator_.ConfirmClearVariables(); return true;
         case kCmdShowVariables: calculator_.ShowVariables(); return true;
+        case kCmdPlot: host_.ShowPlot(); return true;
         default: return false;
     }
 }

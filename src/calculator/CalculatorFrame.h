@@ -50,6 +50,8 @@ public:
     virtual void ShowUnitConverter(double /*value*/) {}
     virtual void ShowFinanceBox() {}
     virtual void ShowAbout() {}
+    // A new plot window for the line under the caret.
+    virtual void ShowPlot() {}
     // The "Change Number Base" dialog: the accepted base (2..36, checked
     // with NumberBaseField), nothing after Cancel.
     virtual std::optional<int> AskNumberBase() { return std::nullopt; }

@@ -95,6 +95,7 @@ inline constexpr int kCmdDisplayOptions = 32852;
 inline constexpr int kCmdClearDisplay = 32806;
 inline constexpr int kCmdClearVariables = 32807;
 inline constexpr int kCmdShowVariables = 32808;
+inline constexpr int kCmdPlot = 32809;  // "&Plot...": a plot of the caret's line
 
 // --- Menu bar: Help ------------------------------------------------------------
 inline constexpr int kCmdHelpContents = 32823;

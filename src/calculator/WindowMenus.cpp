@@ -87,10 +87,14 @@ MenuItems BuildOptionsMenu(const Settings& s) {
 }
 
 MenuItems BuildCommandsMenu() {
+    MenuItem plot = MenuItem::Entry("&Plot...", kCmdPlot);
+    plot.shortcut = "Ctrl+P";
     return {
         MenuItem::Entry("Clear &Display (CLR)", kCmdClearDisplay),
         MenuItem::Entry("Clear &Variables (ClearVars)", kCmdClearVariables),
         MenuItem::Entry("&Show Variables (ShowVars)", kCmdShowVariables),
+        MenuItem::Separator(),
+        std::move(plot),
     };
 }
 

@@ -218,6 +218,7 @@ void CalculatorWindow::ShowDisplayOptions() { tools_->ShowDisplayOptions(); }
 void CalculatorWindow::ShowUnitConverter(double value) { tools_->ShowUnitConverter(value); }
 void CalculatorWindow::ShowFinanceBox() { tools_->ShowFinanceBox(); }
 void CalculatorWindow::ShowAbout() { tools_->ShowAbout(); }
+void CalculatorWindow::ShowPlot() { tools_->ShowPlot(); }
 std::optional<int> CalculatorWindow::AskNumberBase() { return tools_->AskNumberBase(); }
 void CalculatorWindow::EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) {
     tools_->EditCustomKeys(captions);
@@ -274,6 +275,10 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_F1) {
         RunCommand(kCmdHelpSearch);
+        return;
+    }
+    if (event->key() == Qt::Key_P && event->modifiers() == Qt::ControlModifier) {
+        RunCommand(kCmdPlot);
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -83,6 +83,7 @@ public:
     void ShowUnitConverter(double value) override;
     void ShowFinanceBox() override;
     void ShowAbout() override;
+    void ShowPlot() override;
     std::optional<int> AskNumberBase() override;
     void EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) override;
     void EditUserDefinitions(int editCommand) override;

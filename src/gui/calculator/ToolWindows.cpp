@@ -1,6 +1,7 @@
 #include "gui/calculator/ToolWindows.h"
 
 #include "calculator/CommandIds.h"
+#include "calculator/plot/PlotRequest.h"
 #include "finance/FinanceBox.h"
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/converter/UnitConverterWindow.h"
@@ -10,7 +11,10 @@
 #include "gui/keypad/ChangeNumberBaseDialog.h"
 #include "gui/keypad/CustomKeysDialog.h"
 #include "gui/keypad/KeypadPanel.h"
+#include "gui/calculator/LongEvaluation.h"
 #include "gui/options/DisplayOptionsDialog.h"
+#include "gui/plot/PlotEvaluationHost.h"
+#include "gui/plot/PlotWindows.h"
 #include "gui/userdefs/EditUserDefinitions.h"
 #include "platform/Locations.h"
 #include "shell/DisplayOptions.h"
@@ -19,6 +23,17 @@
 namespace quorvix {
 
 namespace {
+// Plots evaluate through the window's long-evaluation runner.
+class LongEvaluationPlotHost : public PlotEvaluationHost {
+public:
+    explicit LongEvaluationPlotHost(LongEvaluation& evaluation) : evaluation_(evaluation) {}
+    void RunEvaluation(const std::function<void()>& evaluate) override { evaluation_.Run(evaluate); }
+    bool EvaluationRunning() const override { return evaluation_.running(); }
+
+private:
+    LongEvaluation& evaluation_;
+};
+
 void ShowOnTop(QWidget& window, bool topmost) {
     window.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     window.show();
@@ -39,6 +54,8 @@ ToolWindows::ToolWindows(CalculatorWindow& window, const CalculatorWindow::Logic
                                                      logic_.locations.ProgramDirectory());
     converterWindow_ = new UnitConverterWindow(*unitConverter_, logic_.help, &window_);
     converterWindow_->setObjectName(QStringLiteral("unitConverter"));
+    plotHost_ = std::make_unique<LongEvaluationPlotHost>(window_.evaluation());
+    plots_ = std::make_unique<PlotWindows>(*plotHost_, &window_);
 }
 
 ToolWindows::~ToolWindows() = default;
@@ -48,7 +65,10 @@ void ToolWindows::ShowAtStart() {
     if (logic_.settings.showUnitConverter) converterWindow_->show();
 }
 
-void ToolWindows::SaveAtExit() { unitConverter_->SaveRecent(); }
+void ToolWindows::SaveAtExit() {
+    unitConverter_->SaveRecent();
+    plots_->CloseAll();
+}
 
 bool ToolWindows::financeBoxVisible() const { return financeWindow_->isVisible(); }
 bool ToolWindows::unitConverterVisible() const { return converterWindow_->isVisible(); }
@@ -96,6 +116,11 @@ void ToolWindows::ShowFinanceBox() {
 }
 
 void ToolWindows::ShowAbout() { ShowAboutBox(&window_, logic_.shell, logic_.prompter); }
+
+void ToolWindows::ShowPlot() {
+    if (const std::optional<std::string> refusal = plots_->Open(PlotRequestOf(logic_.calculator)))
+        logic_.calculator.ShowHelpText(*refusal);
+}
 
 std::optional<int> ToolWindows::AskNumberBase() {
     return ChangeNumberBaseDialog::ask(logic_.prompter, &window_);

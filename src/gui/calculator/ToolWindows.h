@@ -17,6 +17,8 @@ namespace quorvix {
 
 class FinanceBox;
 class FinanceBoxWindow;
+class PlotEvaluationHost;
+class PlotWindows;
 class QtAprCalculationHost;
 class UnitConverter;
 class UnitConverterWindow;
@@ -46,6 +48,9 @@ public:
     void ShowUnitConverter(double value);
     void ShowFinanceBox();
     void ShowAbout();
+    // A plot of the caret's line, or the reason why not on the help line.
+    void ShowPlot();
+    PlotWindows& plots() { return *plots_; }
     std::optional<int> AskNumberBase();
     void EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions);
     void EditUserDefinitions(int editCommand);
@@ -58,6 +63,8 @@ private:
     std::unique_ptr<UnitConverter> unitConverter_;
     FinanceBoxWindow* financeWindow_ = nullptr;
     UnitConverterWindow* converterWindow_ = nullptr;
+    std::unique_ptr<PlotEvaluationHost> plotHost_;
+    std::unique_ptr<PlotWindows> plots_;
 };
 
 }  // namespace quorvix

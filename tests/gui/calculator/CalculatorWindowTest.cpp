@@ -2,6 +2,7 @@
 // entries, Inv/Hyp, the context menu, hiding the keypad, Escape during a
 // long line and what the exit sequence writes into the data directory.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QMenuBar>
@@ -15,6 +16,9 @@
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/QtMenus.h"
+#include "gui/calculator/ToolWindows.h"
+#include "gui/plot/PlotWindow.h"
+#include "gui/plot/PlotWindows.h"
 #include "gui/GuiTestSupport.h"
 #include "calculator/CommandIds.h"
 #include "gui/common/QtText.h"
@@ -60,6 +64,8 @@ private slots:
     void contextMenuFollowsSelectionAndUndo();
     void hidingTheKeypadMakesTheWindowSizable();
     void escapeCancelsARunningLine();
+    void ctrlPPlotsTheCaretLine();
+    void escapeCancelsASlowPlot();
     void exitWritesSettingsAndWorksheetIntoTheDataDirectory();
     void damagedWorksheetIsReportedAndKeptAtExit();
 
@@ -232,6 +238,38 @@ void CalculatorWindowTest::escapeCancelsARunningLine() {
     QCOMPARE(shownWhileRunning.trimmed(), QStringLiteral("Press Esc to cancel"));
     QVERIFY2(helpLine().contains(QStringLiteral("cancelled")), qPrintable(helpLine()));
     QCOMPARE(text(), QStringLiteral("FSUM(t,0,1E15)"));
+}
+
+void CalculatorWindowTest::ctrlPPlotsTheCaretLine() {
+    Type(QStringLiteral("A = 2"));
+    Enter();
+    Type(QStringLiteral("FINT(A*t, 0, 1)"));
+    QTest::keyClick(display(), Qt::Key_P, Qt::ControlModifier);
+    PlotWindows& plots = app_->window().tools().plots();
+    QCOMPARE(plots.windows().size(), std::size_t{1});
+    auto* value = plots.windows()[0]->findChild<QLabel*>(QStringLiteral("solverValue"));
+    QVERIFY(value);
+    QCOMPARE(value->text(), QStringLiteral("FINT from 0 to 1: 1"));
+    // Another plot opens beside it; a comment is refused on the help line.
+    QTest::keyClick(display(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(plots.windows().size(), std::size_t{2});
+    Enter();
+    Type(QStringLiteral("' a note"));
+    app_->window().RunCommand(kCmdPlot);
+    QCOMPARE(plots.windows().size(), std::size_t{2});
+    QCOMPARE(helpLine().trimmed(), QStringLiteral("Nothing to plot on this line"));
+}
+
+void CalculatorWindowTest::escapeCancelsASlowPlot() {
+    QTimer::singleShot(400, display(), [&] { QTest::keyClick(display(), Qt::Key_Escape); });
+    Type(QStringLiteral("FSUM(t,0,1E15)"));
+    app_->window().RunCommand(kCmdPlot);
+    const std::vector<PlotWindow*> open = app_->window().tools().plots().windows();
+    QCOMPARE(open.size(), std::size_t{1});
+    QCOMPARE(open[0]->findChild<QLabel*>(QStringLiteral("solverValue"))->text(),
+             QStringLiteral("FSUM: Error: Evaluation cancelled"));
+    QCOMPARE(open[0]->findChild<QLabel*>(QStringLiteral("status"))->text(),
+             QStringLiteral("Drawing cancelled"));
 }
 
 void CalculatorWindowTest::exitWritesSettingsAndWorksheetIntoTheDataDirectory() {
