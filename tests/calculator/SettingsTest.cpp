@@ -124,6 +124,41 @@ TEST_F(SettingsFixture, FontHeightZeroDependsOnResolution) {
     EXPECT_EQ(ReadSettings(store, context).displayFont.height, -10);
 }
 
+TEST_F(SettingsFixture, AbsurdSizesAreHeldToTheOptionsDialogsLimits) {
+    // At 96 dpi 1 point is 1 pixel (truncated) and 72 points are 96 pixels.
+    const struct {
+        std::int32_t stored;
+        std::int32_t keySize;     // as a key caption size
+        std::int32_t fontHeight;  // as a font height
+    } rows[] = {
+        {-5000, 1, -96},
+        {-97, 1, -96},
+        {-96, 1, -96},
+        {-1, 1, -1},
+        {0, 1, -10},  // 0 is the default font height
+        {1, 1, 1},
+        {40, 40, 40},
+        {41, 40, 41},
+        {2147483647, 40, 96},
+        {-2147483647 - 1, 1, -96},
+    };
+    for (const auto& row : rows) {
+        for (const char* name : {"NumberSize", "OperatorSize", "FunctionSize"})
+            store.WriteInt("Keypad", name, row.stored);
+        store.WriteInt("Display", "FontHeight", row.stored);
+        store.WriteInt("Keypad", "FontHeight", row.stored);
+        const Settings s = ReadSettings(store, context);
+        EXPECT_EQ(s.numberSize, row.keySize) << row.stored;
+        EXPECT_EQ(s.operatorSize, row.keySize) << row.stored;
+        EXPECT_EQ(s.functionSize, row.keySize) << row.stored;
+        EXPECT_EQ(s.displayFont.height, row.fontHeight) << row.stored;
+        EXPECT_EQ(s.keypadFont.height, row.fontHeight) << row.stored;
+    }
+    // The limit follows the resolution: 72 points are 144 pixels at 144 dpi.
+    store.WriteInt("Display", "FontHeight", -5000);
+    EXPECT_EQ(ReadSettings(store, SettingsContext{&locations, 144}).displayFont.height, -144);
+}
+
 TEST_F(SettingsFixture, UnreadableValuesKeepTheirDefaults) {
     store.WriteString("Options", "AngleUnit", "radians");  // text where a number belongs
     store.WriteInt("Options", "DisplayFile", 3);          // number where a text belongs
