@@ -229,20 +229,21 @@ TEST_F(UnitConverterTest, FailuresSayWhyAndEmptyTheResult) {
          UnitConverter::Field::Value},
         {"-0.001", "degK", "degK", UnitConverter::kBelowAbsoluteZero, UnitConverter::Field::Value},
     };
+    const auto convert = [](UnitConverter& uc, std::string value, std::string from,
+                            std::string to) {
+        uc.TypeFrom(std::move(from));
+        uc.TypeTo(std::move(to));
+        uc.valueText = std::move(value);
+        uc.Convert();
+    };
     for (const Row& row : rows) {
         UnitConverter uc(converter, prompter, dir.str());
-        uc.TypeFrom("meter");
-        uc.TypeTo("centimeter");
-        uc.valueText = "3";
-        uc.Convert();
+        convert(uc, "3", "meter", "centimeter");
         ASSERT_EQ(uc.resultText, "300");
         const std::vector<std::string> recorded = uc.recent().entries();
         prompter.shown.clear();
 
-        uc.TypeFrom(row.from);
-        uc.TypeTo(row.to);
-        uc.valueText = row.value;
-        uc.Convert();
+        convert(uc, row.value, row.from, row.to);
         ASSERT_EQ(prompter.shown.size(), 1u) << row.value;
         EXPECT_EQ(prompter.shown[0].text, row.message);
         EXPECT_EQ(uc.focus(), row.focus);
@@ -250,10 +251,7 @@ TEST_F(UnitConverterTest, FailuresSayWhyAndEmptyTheResult) {
         EXPECT_EQ(uc.recent().entries(), recorded);
 
         // The emptied result field is no obstacle to the next conversion.
-        uc.TypeFrom("meter");
-        uc.TypeTo("centimeter");
-        uc.valueText = "2";
-        uc.Convert();
+        convert(uc, "2", "meter", "centimeter");
         EXPECT_EQ(prompter.shown.size(), 1u);
         EXPECT_EQ(uc.resultText, "200");
     }

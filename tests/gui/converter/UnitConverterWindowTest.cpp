@@ -119,6 +119,7 @@ private slots:
         UnitConverter logic(engine, prompter, dir.path().toStdString());
         UnitConverterWindow window(logic, help);
         window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         type(unitBox(window, "fromUnit"), QStringLiteral("km"));
         type(unitBox(window, "toUnit"), QStringLiteral("m"));
         type(field(window, "value"), QStringLiteral("lots"));
