@@ -186,6 +186,9 @@ void UpdateRunAtStartup(const Settings& settings, const Locations* locations,
                         RunAtLogon* runAtLogon) {
     if (runAtLogon == nullptr) return;
     if (settings.runAtStartup) {
+        // A build tree keeps the setting but gets no entry: the entry would
+        // start whatever is built there next, or nothing once it is gone.
+        if (locations != nullptr && locations->RunsFromBuildTree()) return;
         const std::string program = locations != nullptr ? locations->ProgramPath() : "quorvix";
         runAtLogon->Register(program, "/i");
     } else {

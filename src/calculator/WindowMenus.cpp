@@ -65,6 +65,15 @@ MenuItem SignificantDigitsMenu(int digits) {
     return MenuItem::Submenu("Significant &Digits", std::move(entries));
 }
 
+MenuItem RunAtStartupEntry(bool on) {
+    MenuItem entry = MenuItem::Check("&Run At Startup", kCmdRunAtStartup, on);
+    entry.toolTip =
+        "Start Quorvix hidden in the tray when you log on. Only an installed Quorvix "
+        "(make install or the package) is registered; one run from its build folder "
+        "keeps this setting but registers nothing.";
+    return entry;
+}
+
 }  // namespace
 
 MenuItems BuildOptionsMenu(const Settings& s) {
@@ -90,7 +99,7 @@ MenuItems BuildOptionsMenu(const Settings& s) {
         MenuItem::Entry("Show &Finance Box", kCmdShowFinanceBox),
         MenuItem::Separator(),
         MenuItem::Check("New Line After &Calculation", kCmdNewLineAfterCalculation, s.newLine),
-        MenuItem::Check("&Run At Startup", kCmdRunAtStartup, s.runAtStartup),
+        RunAtStartupEntry(s.runAtStartup),
         MenuItem::Separator(),
         MenuItem::Entry("&Exit", kCmdExit),
     };

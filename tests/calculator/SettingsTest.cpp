@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
 
 #include "platform/Locations.h"
 #include "platform/MemorySettingsStore.h"
@@ -263,6 +267,26 @@ TEST_F(SettingsFixture, TurningRunAtStartupOffRemovesTheEntryAtOnce) {
     UpdateRunAtStartup(s, &locations, &runAtLogon);
     EXPECT_FALSE(runAtLogon.registered);
     UpdateRunAtStartup(s, &locations, nullptr);  // no host entry: nothing happens
+}
+
+TEST_F(SettingsFixture, ABuildTreeKeepsTheSettingButRegistersNothing) {
+    const std::filesystem::path tree =
+        std::filesystem::temp_directory_path() / ("qvx-build-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(tree / "bin");
+    std::ofstream(tree / "CMakeCache.txt") << "# CMake cache\n";
+    FixedLocations built{"/data/quorvix", (tree / "bin" / "quorvix").string()};
+    EXPECT_TRUE(built.RunsFromBuildTree());
+    EXPECT_FALSE(locations.RunsFromBuildTree());
+
+    store.WriteInt("Options", "FirstUse", 1);
+    const Settings s = LoadSettings(store, SettingsContext{&built, 96}, &runAtLogon);
+    EXPECT_TRUE(s.runAtStartup);
+    EXPECT_EQ(runAtLogon.calls, 0);
+    // An entry written by an installed copy stays.
+    runAtLogon.Register("/usr/bin/quorvix", "/i");
+    UpdateRunAtStartup(s, &built, &runAtLogon);
+    EXPECT_EQ(runAtLogon.program, "/usr/bin/quorvix");
+    std::filesystem::remove_all(tree);
 }
 
 }  // namespace
