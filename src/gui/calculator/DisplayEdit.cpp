@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "calculator/PasteLimit.h"
 #include "gui/common/QtText.h"
 
 namespace quorvix {
@@ -264,8 +265,16 @@ void DisplayEdit::Copy() {
     if (textCursor().hasSelection()) copy();
 }
 
-void DisplayEdit::Paste() {
-    InsertPlain(CleanDisplayText(QApplication::clipboard()->text()), false);
+void DisplayEdit::Paste() { InsertPasted(QApplication::clipboard()->text()); }
+
+void DisplayEdit::InsertPasted(const QString& offered) {
+    const QString text = CleanDisplayText(offered);
+    const auto limit = static_cast<qsizetype>(kMaxPasteCharacters);
+    const auto length = static_cast<qsizetype>(PastedLength(ToStdString(text.left(limit + 1))));
+    if (length < text.size() && dialog_)
+        dialog_->ShowHelpText(PasteCutMessage(static_cast<std::size_t>(length),
+                                              static_cast<std::size_t>(text.size())));
+    InsertPlain(text.left(length), false);
 }
 
 bool DisplayEdit::CanPaste() const { return !QApplication::clipboard()->text().isEmpty(); }
@@ -345,7 +354,7 @@ bool DisplayEdit::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 void DisplayEdit::insertFromMimeData(const QMimeData* source) {
-    if (source && source->hasText()) InsertPlain(CleanDisplayText(source->text()), false);
+    if (source && source->hasText()) InsertPasted(source->text());
 }
 
 // --- Context menu --------------------------------------------------------------

@@ -93,6 +93,9 @@ private:
     void BeginEdit(bool typing);
     // Inserts Latin-1 text (line feeds start lines) in place of the selection.
     void InsertPlain(const QString& text, bool typing);
+    // Pasted or dropped text, cleaned and held to the paste limit; a cut is
+    // reported on the help line.
+    void InsertPasted(const QString& offered);
     void MoveCaretTo(int position);
     void ScheduleQueue();
 
