@@ -1,12 +1,14 @@
 #include "gui/calculator/DisplayEdit.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyleHints>
 #include <QTextBlock>
 #include <algorithm>
 #include <memory>
@@ -73,6 +75,27 @@ DisplayEdit::DisplayEdit(QWidget* parent) : QPlainTextEdit(parent) {
     p.setColor(QPalette::Inactive, QPalette::HighlightedText,
                p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &DisplayEdit::UpdateCaretBlink);
+}
+
+DisplayEdit::~DisplayEdit() {
+    if (savedFlashTime_ >= 0) QGuiApplication::styleHints()->setCursorFlashTime(savedFlashTime_);
+}
+
+void DisplayEdit::UpdateCaretBlink() {
+    // Each blink repaints the caret's line, and Qt lays a line out anew for
+    // every paint: on a line of megabytes that keeps an idle window busy.
+    // There the caret stands still, so nothing is done until something
+    // changes.
+    const bool steady = textCursor().block().length() > kSteadyCaretLineLength;
+    QStyleHints* hints = QGuiApplication::styleHints();
+    if (steady && savedFlashTime_ < 0) {
+        savedFlashTime_ = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    } else if (!steady && savedFlashTime_ >= 0) {
+        hints->setCursorFlashTime(savedFlashTime_);
+        savedFlashTime_ = -1;
+    }
 }
 
 // --- Reading -------------------------------------------------------------------
