@@ -90,8 +90,14 @@ public:
     const std::string& numberPattern() const { return numberPattern_; }
     std::string FormatResult(double value) const;
 
+    // The help line's text for a line longer than kLineReadLimit characters
+    // (blanks at its end not counted): such a line is refused, never cut.
+    static std::string LineTooLongMessage();
+
     // --- Display commands ----------------------------------------------------
-    void ReadCurrentLine();
+    // Reads the caret's line (or the nearest non-empty one above it) into
+    // expressionText; false when that line is too long to be read whole.
+    bool ReadCurrentLine();
     LineOutcome EvaluateCurrentLine();
     void InsertText(std::string_view text);
     void ShowHelpText(std::string_view message);

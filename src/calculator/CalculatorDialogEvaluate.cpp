@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "calculator/CalculatorDialog.h"
 #include "calculator/LineClassifier.h"
@@ -20,7 +21,22 @@ std::string ReadLineText(const CalculatorDisplay& display, int line) {
     return text;
 }
 
+// Whether a line holds more than the read limit once blanks at its end are
+// left out. Only a line longer than the limit is read again in full.
+bool ExceedsReadLimit(const CalculatorDisplay& display, int line) {
+    const int length = display.LineLength(line);
+    if (length <= CalculatorDialog::kLineReadLimit) return false;
+    const std::string text = display.ReadLine(line, length);
+    const std::size_t last = text.find_last_not_of(' ');
+    return last != std::string::npos &&
+           last >= static_cast<std::size_t>(CalculatorDialog::kLineReadLimit);
+}
+
 }  // namespace
+
+std::string CalculatorDialog::LineTooLongMessage() {
+    return "Error: Line too long (over " + std::to_string(kLineReadLimit) + " characters)";
+}
 
 int CalculatorDialog::CurrentLineStart() const {
     const int line = currentLine_ >= 0 ? currentLine_ : display_.CaretLine();
@@ -37,7 +53,7 @@ bool CalculatorDialog::IsRefusedVariableName(const std::string& name) const {
     return false;
 }
 
-void CalculatorDialog::ReadCurrentLine() {
+bool CalculatorDialog::ReadCurrentLine() {
     currentLine_ = display_.CaretLine();
     std::string candidate = ReadLineText(display_, currentLine_);
     // An empty line repeats the nearest non-empty line above it.
@@ -47,11 +63,19 @@ void CalculatorDialog::ReadCurrentLine() {
         if (currentLine_ < 0) break;
         candidate = ReadLineText(display_, currentLine_);
     }
-    if (!candidate.empty()) expressionText_ = candidate;
+    if (candidate.empty()) return true;
+    expressionText_ = candidate;
+    return !ExceedsReadLimit(display_, currentLine_);
 }
 
 CalculatorDialog::LineOutcome CalculatorDialog::EvaluateCurrentLine() {
-    ReadCurrentLine();
+    if (!ReadCurrentLine()) {
+        // Evaluating only the start of the line would answer for another
+        // expression: the line stays as it is and the help line says why.
+        ShowHelpText(LineTooLongMessage());
+        display_.SetFocus();
+        return LineOutcome::Failed;
+    }
     const ClassifiedLine line = ClassifyLine(expressionText_);
     switch (line.kind) {
         case LineKind::Blank:

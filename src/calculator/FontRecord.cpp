@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace quorvix {
@@ -20,6 +21,17 @@ std::int32_t FontHeightForPoints(int dotsPerInchY, int points) {
     const double pixels = std::clamp(
         static_cast<double>(dotsPerInchY) * points * 20 * 0.0006944444444444445, -kLimit, kLimit);
     return -static_cast<std::int32_t>(pixels);
+}
+
+std::int32_t LimitFontHeight(std::int32_t height, int dotsPerInchY) {
+    if (height == 0) return 0;
+    const std::int64_t smallest =
+        std::max<std::int64_t>(1, -FontHeightForPoints(dotsPerInchY, kMinFontPoints));
+    const std::int64_t largest =
+        std::max(smallest, static_cast<std::int64_t>(-FontHeightForPoints(dotsPerInchY, kMaxFontPoints)));
+    const std::int64_t magnitude =
+        std::clamp(std::abs(static_cast<std::int64_t>(height)), smallest, largest);
+    return static_cast<std::int32_t>(height < 0 ? -magnitude : magnitude);
 }
 
 }  // namespace quorvix

@@ -8,6 +8,14 @@
 
 namespace quorvix {
 
+// The sizes the Display and Keypad Options dialog keeps to, and what is read
+// from the settings is held to as well: key captions from 1 to 40 points,
+// the display and keypad fonts from 1 to 72 points.
+inline constexpr int kMinKeyFontSize = 1;
+inline constexpr int kMaxKeyFontSize = 40;
+inline constexpr int kMinFontPoints = 1;
+inline constexpr int kMaxFontPoints = 72;
+
 struct FontRecord {
     std::string faceName = "MS Sans Serif";
     std::int32_t height = -11;
@@ -25,5 +33,9 @@ FontRecord InitialFontRecord(int dotsPerInchY);
 
 // Pixel height (negative, character height) of a size in points.
 std::int32_t FontHeightForPoints(int dotsPerInchY, int points);
+
+// A record height (pixels at the resolution, either sign) held to the font
+// size limits, its sign kept; 0 (the default size) stays 0.
+std::int32_t LimitFontHeight(std::int32_t height, int dotsPerInchY);
 
 }  // namespace quorvix

@@ -1,5 +1,6 @@
 #include "calculator/Settings.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/Locations.h"
@@ -71,8 +72,8 @@ void ReadFont(const SettingsStore& store, const char* key, int dotsPerInchY, Fon
     // default character height (-10 at 96 dpi), not the record's initial one.
     std::int32_t height = 0;
     ReadInt(store, key, "FontHeight", height);
-    font.height =
-        height != 0 ? height : -static_cast<std::int32_t>(dotsPerInchY * 0.1111111111111111);
+    font.height = height != 0 ? LimitFontHeight(height, dotsPerInchY)
+                              : -static_cast<std::int32_t>(dotsPerInchY * 0.1111111111111111);
     ReadInt(store, key, "FontWeight", font.weight);
     ReadBool(store, key, "FontItalic", font.italic);
     ReadBool(store, key, "FontUnderline", font.underline);
@@ -96,6 +97,10 @@ void ReadRemaining(const SettingsStore& store, const SettingsContext& context, S
     ReadInt(store, kKeypad, "OperatorSize", s.operatorSize);
     ReadColor(store, kKeypad, "FunctionColor", s.functionColor);
     ReadInt(store, kKeypad, "FunctionSize", s.functionSize);
+    // Sizes the options dialog would refuse (a hand-edited file) are held to
+    // its limits: a size of 0 draws blank keys, a huge one unreadable ones.
+    for (std::int32_t* size : {&s.numberSize, &s.operatorSize, &s.functionSize})
+        *size = std::clamp<std::int32_t>(*size, kMinKeyFontSize, kMaxKeyFontSize);
 
     s.displayFont = InitialFontRecord(context.dotsPerInchY);
     s.keypadFont = InitialFontRecord(context.dotsPerInchY);
@@ -181,6 +186,9 @@ void UpdateRunAtStartup(const Settings& settings, const Locations* locations,
                         RunAtLogon* runAtLogon) {
     if (runAtLogon == nullptr) return;
     if (settings.runAtStartup) {
+        // A build tree keeps the setting but gets no entry: the entry would
+        // start whatever is built there next, or nothing once it is gone.
+        if (locations != nullptr && locations->RunsFromBuildTree()) return;
         const std::string program = locations != nullptr ? locations->ProgramPath() : "quorvix";
         runAtLogon->Register(program, "/i");
     } else {

@@ -83,7 +83,8 @@ Settings LoadSettings(SettingsStore& store, const SettingsContext& context,
 void SaveSettings(const Settings& settings, SettingsStore& store);
 
 // Creates or removes the run-at-log-on entry for the setting, at once. The
-// entry starts the program hidden in the tray (argument "/i").
+// entry starts the program hidden in the tray (argument "/i"). A program run
+// from its build tree writes no entry (an existing one is left alone).
 void UpdateRunAtStartup(const Settings& settings, const Locations* locations,
                         RunAtLogon* runAtLogon);
 

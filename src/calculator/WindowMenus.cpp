@@ -1,5 +1,6 @@
 #include "calculator/WindowMenus.h"
 
+#include <iterator>
 #include <string>
 
 #include "calculator/CatalogueMenus.h"
@@ -46,13 +47,31 @@ MenuItem NumberFormatMenu(int format) {
     });
 }
 
+// "Default", "1" to "11" with mnemonics; "11" is left without one, since
+// its only character is the mnemonic of "1".
+std::string DigitsCaption(int digits) {
+    static const char* const kCaptions[] = {"&Default", "&1", "&2", "&3", "&4", "&5",
+                                            "&6",       "&7", "&8", "&9", "1&0", "11"};
+    static_assert(std::size(kCaptions) == kCmdDigitsLast - kCmdDigitsDefault + 1);
+    return kCaptions[digits];
+}
+
 MenuItem SignificantDigitsMenu(int digits) {
     MenuItems entries;
     for (int id = kCmdDigitsDefault; id <= kCmdDigitsLast; ++id) {
         const int k = id - kCmdDigitsDefault;
-        entries.push_back(MenuItem::Check(k == 0 ? "Default" : std::to_string(k), id, digits == k));
+        entries.push_back(MenuItem::Check(DigitsCaption(k), id, digits == k));
     }
     return MenuItem::Submenu("Significant &Digits", std::move(entries));
+}
+
+MenuItem RunAtStartupEntry(bool on) {
+    MenuItem entry = MenuItem::Check("&Run At Startup", kCmdRunAtStartup, on);
+    entry.toolTip =
+        "Start Quorvix hidden in the tray when you log on. Only an installed Quorvix "
+        "(make install or the package) is registered; one run from its build folder "
+        "keeps this setting but registers nothing.";
+    return entry;
 }
 
 }  // namespace
@@ -62,14 +81,14 @@ MenuItems BuildOptionsMenu(const Settings& s) {
         MenuItem::Check("Always On &Top", kCmdAlwaysOnTop, s.alwaysOnTop),
         MenuItem::Separator(),
         MenuItem::Entry("Save &Worksheet", kCmdSaveWorksheet),
-        MenuItem::Entry("Save Worksheet As...", kCmdSaveWorksheetAs),
-        MenuItem::Entry("Load Wor&ksheet...", kCmdLoadWorksheet),
+        MenuItem::Entry("Sa&ve Worksheet As...", kCmdSaveWorksheetAs),
+        MenuItem::Entry("&Load Worksheet...", kCmdLoadWorksheet),
         MenuItem::Check("&Save Worksheet On Exit", kCmdSaveWorksheetOnExit, s.saveDisplay),
         MenuItem::Separator(),
         KeypadLayoutMenu(s.mode),
         MenuItem::Check("Hide &Keypad", kCmdHideKeypad, s.hideKeypad),
         MenuItem::Check("Show Pop-up &Help", kCmdShowPopupHelp, s.showPopupHelp),
-        MenuItem::Entry("Display Options...", kCmdDisplayOptions),
+        MenuItem::Entry("Display &Options...", kCmdDisplayOptions),
         MenuItem::Separator(),
         NumberBaseMenu(s.numberBase),
         AngleUnitMenu(s.angleUnit),
@@ -80,7 +99,7 @@ MenuItems BuildOptionsMenu(const Settings& s) {
         MenuItem::Entry("Show &Finance Box", kCmdShowFinanceBox),
         MenuItem::Separator(),
         MenuItem::Check("New Line After &Calculation", kCmdNewLineAfterCalculation, s.newLine),
-        MenuItem::Check("&Run At Startup", kCmdRunAtStartup, s.runAtStartup),
+        RunAtStartupEntry(s.runAtStartup),
         MenuItem::Separator(),
         MenuItem::Entry("&Exit", kCmdExit),
     };
@@ -114,7 +133,7 @@ MenuItems BuildHelpMenu() {
         std::move(search),
         MenuItem::Separator(),
         MenuItem::Entry("Daltrane &Homepage", kCmdHomepage),
-        MenuItem::Entry("E-mail Us Your Comments", kCmdMailComments),
+        MenuItem::Entry("&E-mail Us Your Comments", kCmdMailComments),
         MenuItem::Separator(),
         MenuItem::Entry("&About Quorvix...", kCmdAbout),
     };

@@ -111,8 +111,7 @@ CliSession::LineResult CliSession::RunLine(std::string_view line) {
         // for a different expression; a script must not get that answer.
         result.ok = false;
         anyFailed_ = true;
-        result.error = "Error: Line too long (over " +
-                       std::to_string(CalculatorDialog::kLineReadLimit) + " characters)";
+        result.error = CalculatorDialog::LineTooLongMessage();
         const std::lock_guard<std::mutex> lock(stateMutex_);
         AppendToTranscript(text);
         return result;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "numeric/Annuity.h"
 #include "platform/NumberField.h"
@@ -14,7 +15,7 @@ FinanceBox::FinanceBox(Prompter& prompter, AprCalculationHost& aprHost)
     for (std::string& t : texts_) t = FormatNumberField(0.0);
 }
 
-void FinanceBox::ReadFields() {
+bool FinanceBox::ReadFields() {
     frequency_ = frequencyChoice_;
     // No selection in the timing list counts as payments at the end.
     timing_ = (timingChoice_ == 1) ? 1 : 0;
@@ -22,8 +23,17 @@ void FinanceBox::ReadFields() {
         FinanceField::AnnualRate, FinanceField::FutureValue, FinanceField::Payment,
         FinanceField::PresentValue, FinanceField::Duration};
     for (FinanceField f : kReadOrder) {
-        if (!ReadNumberField(texts_[Index(f)], values_[Index(f)], prompter_)) return;
+        if (!ReadNumberField(texts_[Index(f)], values_[Index(f)], prompter_)) {
+            focus_ = f;
+            return false;
+        }
     }
+    return true;
+}
+
+bool FinanceBox::StartCommand() {
+    focus_.reset();
+    return ReadFields();
 }
 
 double FinanceBox::RatePerPeriod() const {
@@ -34,47 +44,57 @@ double FinanceBox::NumberOfPeriods() const {
     return PeriodsPerYearNow() * value(FinanceField::Duration);
 }
 
-void FinanceBox::ShowResult(FinanceField field, double result) {
+std::string FinanceBox::FormatResult(double result) {
     char buffer[512];  // "%.2f" of the largest double needs 312 characters
+    if (std::isfinite(result) && std::fabs(result) >= kScientificFrom) {
+        std::snprintf(buffer, sizeof buffer, "%.9E", result);
+        // Three exponent digits, as the calculator writes them ("%E" gives
+        // at least two).
+        char* exponent = std::strchr(buffer, 'E');
+        const int power = std::atoi(exponent + 1);
+        std::snprintf(exponent, sizeof buffer - static_cast<std::size_t>(exponent - buffer),
+                      "E%+04d", power);
+        return buffer;
+    }
     std::snprintf(buffer, sizeof buffer, "%.2f", result);
-    const bool roundsToZero = std::strtod(buffer, nullptr) == 0.0;
-    if (!roundsToZero && !std::isfinite(result)) {
+    if (std::strtod(buffer, nullptr) == 0.0) return std::string(1, '0');
+    return buffer;
+}
+
+void FinanceBox::ShowResult(FinanceField field, double result) {
+    if (!std::isfinite(result)) {
         prompter_.ShowMessage(kCaption, kInvalidInputs, PromptIcon::Exclamation);
         focus_ = FinanceField::PresentValue;
         return;
     }
-    texts_[Index(field)] = roundsToZero ? std::string(1, '0') : std::string(buffer);
+    texts_[Index(field)] = FormatResult(result);
     // The stored value becomes the rounded value that is shown.
     ReadFields();
 }
 
 void FinanceBox::CalculatePresentValue() {
-    focus_.reset();
-    ReadFields();
+    if (!StartCommand()) return;
     ShowResult(FinanceField::PresentValue,
                numeric::PV(RatePerPeriod(), NumberOfPeriods(), value(FinanceField::Payment),
                            value(FinanceField::FutureValue), timing_));
 }
 
 void FinanceBox::CalculateFutureValue() {
-    focus_.reset();
-    ReadFields();
+    if (!StartCommand()) return;
     ShowResult(FinanceField::FutureValue,
                numeric::FV(RatePerPeriod(), NumberOfPeriods(), value(FinanceField::Payment),
                            value(FinanceField::PresentValue), timing_));
 }
 
 void FinanceBox::CalculatePayment() {
-    focus_.reset();
-    ReadFields();
+    if (!StartCommand()) return;
     ShowResult(FinanceField::Payment,
                numeric::PMT(RatePerPeriod(), NumberOfPeriods(), value(FinanceField::PresentValue),
                             value(FinanceField::FutureValue), timing_));
 }
 
 void FinanceBox::CalculateDuration() {
-    focus_.reset();
-    ReadFields();
+    if (!StartCommand()) return;
     const double periods =
         numeric::NPER(RatePerPeriod(), value(FinanceField::Payment),
                       value(FinanceField::PresentValue), value(FinanceField::FutureValue), timing_);
@@ -84,11 +104,10 @@ void FinanceBox::CalculateDuration() {
 }
 
 void FinanceBox::CalculateAnnualRate() {
-    focus_.reset();
     // Each pass re-reads the fields; a pass that does not converge asks for a
     // new guess and starts again, until the rate converges or the user cancels.
     for (;;) {
-        ReadFields();
+        if (!StartCommand()) return;
         const int n = PeriodsPerYearNow();
         const numeric::RateResult r =
             numeric::RATE(NumberOfPeriods(), value(FinanceField::Payment),

@@ -26,6 +26,14 @@ public:
     static constexpr const char* kNoInterestRate =
         "No interest rate satisfies the given parameters.  Please change one or more values.";
     static constexpr double kInitialGuess = 10.0;  // percent per year
+    // From this magnitude on a result is shown in scientific notation: two
+    // decimals would run to hundreds of digits, of which a field shows only
+    // the last few, and beyond 2^53 the cents are no longer held anyway.
+    static constexpr double kScientificFrom = 1e15;
+
+    // The text a result field shows: "%.2f", "0" for what rounds to zero,
+    // scientific notation with ten significant digits from kScientificFrom on.
+    static std::string FormatResult(double result);
 
     FinanceBox(Prompter& prompter, AprCalculationHost& aprHost);
 
@@ -65,13 +73,17 @@ private:
     static std::size_t Index(FinanceField f) { return static_cast<std::size_t>(f); }
 
     // Reads the window into the values: frequency, timing, then the amounts in
-    // a fixed order, stopping at the first field that is not a number.
-    void ReadFields();
+    // a fixed order. The first field that is not a number stops the reading
+    // with one message and takes the focus; false then, and the command that
+    // asked stops too, rather than calculate with that field's old value.
+    bool ReadFields();
     int PeriodsPerYearNow() const { return PeriodsPerYear(frequency_); }
     double RatePerPeriod() const;
     double NumberOfPeriods() const;
     // Shows a result in its field the way the box rounds it, or refuses it.
     void ShowResult(FinanceField field, double result);
+    // Reads the fields for a Calculate command, forgetting the last focus.
+    bool StartCommand();
 
     Prompter& prompter_;
     AprCalculationHost& aprHost_;

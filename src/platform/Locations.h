@@ -16,6 +16,14 @@ public:
     virtual std::string ProgramDirectory() const = 0;
     // The program's own path as started; used by the run-at-log-on entry.
     virtual std::string ProgramPath() const = 0;
+    // Whether the program runs from the folder it was built in, where no
+    // log-on entry should point (the folder is rebuilt, moved or removed).
+    virtual bool RunsFromBuildTree() const { return IsBuildTreeProgram(ProgramPath()); }
+
+    // A program path inside a CMake build tree: the folder above the
+    // program's folder holds CMakeCache.txt. An installed program (make
+    // install, the package) never has one there.
+    static bool IsBuildTreeProgram(const std::string& programPath);
 };
 
 // Joins a folder and a file name with one '/'.

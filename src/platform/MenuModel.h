@@ -22,6 +22,7 @@ struct MenuItem {
     bool enabled = true;
     std::string shortcut;            // key shown beside the caption, e.g. "F1"
     bool isDefault = false;          // the menu's default entry, shown in bold
+    std::string toolTip;             // shown when the pointer rests on the entry
 
     static MenuItem Entry(std::string caption, int command) {
         MenuItem item;

@@ -1,6 +1,7 @@
 #include "platform/XdgPaths.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -44,6 +45,33 @@ std::string CleanPath(std::string_view path) {
         out += parts[k];
     }
     return out;
+}
+
+std::string AbsolutePath(std::string_view path) {
+    if (path.empty()) return {};
+    std::string joined;
+    if (path.front() != '/') {
+        std::vector<char> buffer(4096);
+        while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+            if (errno != ERANGE || buffer.size() > (1u << 20)) return std::string(path);
+            buffer.resize(buffer.size() * 2);
+        }
+        joined = buffer.data();
+    }
+    joined += '/';
+    joined += path;
+    std::string out;
+    std::size_t i = 0;
+    while (i < joined.size()) {
+        std::size_t j = joined.find('/', i);
+        if (j == std::string::npos) j = joined.size();
+        const std::string_view part = std::string_view(joined).substr(i, j - i);
+        i = j + 1;
+        if (part.empty() || part == ".") continue;
+        out += '/';
+        out += part;
+    }
+    return out.empty() ? "/" : out;
 }
 
 std::string HomeDirectory() {

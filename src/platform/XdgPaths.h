@@ -21,6 +21,11 @@ inline constexpr std::string_view kSystemConfigDirectory = "/etc/xdg";
 // by name, as QDir::cleanPath does.
 std::string CleanPath(std::string_view path);
 
+// A path made absolute against the current folder: "." parts and repeated
+// '/' are dropped, ".." is kept (it may lead out of a link). Unchanged when
+// the current folder cannot be learnt; empty stays empty.
+std::string AbsolutePath(std::string_view path);
+
 // Creates a folder and the missing folders above it; true when it exists
 // afterwards.
 bool MakePath(const std::string& path);

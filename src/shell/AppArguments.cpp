@@ -1,5 +1,7 @@
 #include "shell/AppArguments.h"
 
+#include "platform/XdgPaths.h"
+
 namespace quorvix {
 
 namespace {
@@ -27,6 +29,9 @@ AppArguments ParseAppArguments(const std::vector<std::string>& arguments) {
             rest.push_back(argument);
         }
     }
+    // Everything stored under the data folder (the worksheet's path among
+    // it) must still hold when the program starts from another folder.
+    result.dataDir = AbsolutePath(result.dataDir);
     if (!rest.empty()) {
         result.first = rest.front();
         result.startHidden = result.first.find('i') != std::string::npos;

@@ -10,7 +10,7 @@
 namespace quorvix {
 
 struct AppArguments {
-    std::string dataDir;    // empty: the user's own locations
+    std::string dataDir;    // absolute; empty: the user's own locations
     std::string first;      // ARG, empty when there is none
     bool startHidden = false;
     std::string error;      // set for "--data-dir" without a directory

@@ -20,9 +20,6 @@ class Prompter;
 enum class KeyGroup { Number = 0, Operator = 1, Function = 2 };
 inline constexpr int kKeyGroupCount = 3;
 
-inline constexpr int kMinKeyFontSize = 1;
-inline constexpr int kMaxKeyFontSize = 40;
-
 struct KeyGroupOptions {
     std::uint32_t colour = 0;  // 0x00BBGGRR
     std::int32_t size = 0;     // points

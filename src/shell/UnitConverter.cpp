@@ -4,6 +4,7 @@
 
 #include "engine/TextRules.h"
 #include "platform/NumberField.h"
+#include "units/TemperatureScales.h"
 
 namespace quorvix {
 
@@ -36,13 +37,26 @@ void UnitConverter::ShowWithValue(double value) {
     visible_ = true;
 }
 
-bool UnitConverter::ConvertValue(const std::string& from, const std::string& to,
-                                 double& converted) {
+const char* UnitConverter::ConvertValue(const std::string& from, const std::string& to,
+                                        double& converted) {
+    // Absolute temperatures have a floor: -500 degC is no temperature.
+    const TemperatureScale fromScale = ClassifyTemperatureScale(TrimSpaces(from));
+    if (fromScale != TemperatureScale::kNone &&
+        ClassifyTemperatureScale(TrimSpaces(to)) != TemperatureScale::kNone &&
+        IsBelowAbsoluteZero(value_, fromScale)) {
+        return kBelowAbsoluteZero;
+    }
+    if (converter_.ConvertUnits(value_, from, to, converted) != kNoError) return kCannotConvert;
     // A result that overflowed (1E308 km in m) or came from a user factor of
     // 0 is no conversion: shown, it would be a result field that the next
     // Convert could not read back.
-    return converter_.ConvertUnits(value_, from, to, converted) == kNoError &&
-           std::isfinite(converted);
+    if (!std::isfinite(converted)) return kOverflow;
+    return nullptr;
+}
+
+void UnitConverter::ClearResult() {
+    result_ = 0.0;
+    resultText.clear();
 }
 
 void UnitConverter::Convert() {
@@ -61,12 +75,14 @@ void UnitConverter::Convert() {
         return;
     }
     // Reading stops at a field that is not a number; the conversion then
-    // uses the value as it stood.
-    if (ReadNumberField(valueText, value_, prompter_)) ReadNumberField(resultText, result_, prompter_);
+    // uses the value as it stood. An emptied result field is no fault.
+    if (ReadNumberField(valueText, value_, prompter_) && !resultText.empty())
+        ReadNumberField(resultText, result_, prompter_);
     double converted = 0.0;
-    if (!ConvertValue(from, to, converted)) {
-        prompter_.ShowMessage(kCaption, kCannotConvert, PromptIcon::Exclamation);
-        focus_ = Field::From;
+    if (const char* failure = ConvertValue(from, to, converted)) {
+        ClearResult();
+        prompter_.ShowMessage(kCaption, failure, PromptIcon::Exclamation);
+        focus_ = failure == kCannotConvert ? Field::From : Field::Value;
         return;
     }
     result_ = converted;
@@ -104,10 +120,13 @@ void UnitConverter::Choose(UnitBox& box, int index) {
     const std::string to = UnitText(to_);
     if (from.empty() || to.empty()) return;
     // No message of any kind comes from a list choice: an unreadable value
-    // keeps the previous one, a failed conversion leaves the result.
+    // keeps the previous one, a failed conversion empties the result.
     ParseNumberField(valueText, value_);
     double converted = 0.0;
-    if (!ConvertValue(from, to, converted)) return;
+    if (ConvertValue(from, to, converted) != nullptr) {
+        ClearResult();
+        return;
+    }
     result_ = converted;
     ShowFields();
 }

@@ -21,6 +21,10 @@ public:
     static constexpr const char* kNoToUnit = "Please enter a unit to convert to.";
     static constexpr const char* kCannotConvert =
         "Unable to make the conversion. The units are invalid or are incompatible.";
+    static constexpr const char* kOverflow =
+        "Unable to make the conversion. The result is too large (overflow).";
+    static constexpr const char* kBelowAbsoluteZero =
+        "Unable to make the conversion. The temperature is below absolute zero.";
 
     enum class Field { None, From, To, Value };
 
@@ -74,9 +78,12 @@ public:
 
 private:
     std::string UnitText(const UnitBox& box) const;
-    // Converts value() between the two unit texts; false when the engine
-    // fails or the result is not finite.
-    bool ConvertValue(const std::string& from, const std::string& to, double& converted);
+    // Converts value() between the two unit texts; on failure the message
+    // that says why (null when it converted).
+    const char* ConvertValue(const std::string& from, const std::string& to, double& converted);
+    // After a failed conversion the result field is emptied, so that no
+    // earlier answer stands beside units it does not belong to.
+    void ClearResult();
     void Choose(UnitBox& box, int index);
     void ShowFields();
     // After the recent list changed: a selected entry follows its text.

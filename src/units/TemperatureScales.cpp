@@ -21,6 +21,16 @@ TemperatureScale ClassifyTemperatureScale(std::string_view unitText) {
     return TemperatureScale::kNone;
 }
 
+bool IsBelowAbsoluteZero(double value, TemperatureScale scale) {
+    switch (scale) {
+        case TemperatureScale::kCelsius: return value < -kKelvinOffset;
+        case TemperatureScale::kKelvin: return value < 0.0;
+        case TemperatureScale::kFahrenheit: return value < -459.67;
+        case TemperatureScale::kNone: break;
+    }
+    return false;
+}
+
 double ConvertTemperature(double v, TemperatureScale from, TemperatureScale to) {
     using S = TemperatureScale;
     if (from == to) return v;

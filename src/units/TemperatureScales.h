@@ -13,6 +13,10 @@ enum class TemperatureScale { kNone, kCelsius, kKelvin, kFahrenheit };
 // after upper-casing (inner blanks count); anything else is kNone.
 TemperatureScale ClassifyTemperatureScale(std::string_view unitText);
 
+// Whether value lies below absolute zero on the scale (not kNone): below
+// 0 K, -273.15 °C or -459.67 °F, compared on the value as given.
+bool IsBelowAbsoluteZero(double value, TemperatureScale scale);
+
 // Converts an absolute temperature between two scales (neither kNone).
 double ConvertTemperature(double value, TemperatureScale from, TemperatureScale to);
 

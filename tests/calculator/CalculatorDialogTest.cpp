@@ -95,6 +95,33 @@ TEST_F(CalculatorDialogTest, ReadingStopsAtTheLineLimit) {
     EXPECT_EQ(calc.expressionText(), "2");
 }
 
+TEST_F(CalculatorDialogTest, LinesOverTheLimitAreRefusedNotCut) {
+    std::string longSum;
+    for (int i = 0; i < 499; ++i) longSum += "1+";
+    longSum += "123";  // 1001 characters; its first 1000 would give 511
+    struct Row {
+        std::string line;
+        Outcome outcome;
+    };
+    const Row rows[] = {
+        {longSum, Outcome::Failed},
+        {std::string(998, '0') + "+7   ", Outcome::Answer},  // blanks at the end
+        {std::string(999, '3') + "+" + std::string(5, ' ') + "4", Outcome::Failed},
+    };
+    for (const Row& row : rows) {
+        display.SetText(row.line);
+        EXPECT_EQ(PressEnter(), row.outcome) << row.line.size();
+        if (row.outcome == Outcome::Failed) {
+            EXPECT_EQ(display.Text(), row.line);
+            EXPECT_EQ(calc.helpText(), "  Error: Line too long (over 1000 characters)");
+        }
+    }
+    // Enter on the empty line below reads the long line and refuses it too.
+    display.SetText(longSum + "\n");
+    EXPECT_EQ(PressEnter(), Outcome::Failed);
+    EXPECT_EQ(display.Text(), longSum + "\n");
+}
+
 TEST_F(CalculatorDialogTest, CommandsMustBeTheWholeLine) {
     Enter("1+1");
     EXPECT_EQ(Enter("  clear  "), Outcome::Command);

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
 
 #include "platform/Locations.h"
 #include "platform/MemorySettingsStore.h"
@@ -124,6 +128,41 @@ TEST_F(SettingsFixture, FontHeightZeroDependsOnResolution) {
     EXPECT_EQ(ReadSettings(store, context).displayFont.height, -10);
 }
 
+TEST_F(SettingsFixture, AbsurdSizesAreHeldToTheOptionsDialogsLimits) {
+    // At 96 dpi 1 point is 1 pixel (truncated) and 72 points are 96 pixels.
+    const struct {
+        std::int32_t stored;
+        std::int32_t keySize;     // as a key caption size
+        std::int32_t fontHeight;  // as a font height
+    } rows[] = {
+        {-5000, 1, -96},
+        {-97, 1, -96},
+        {-96, 1, -96},
+        {-1, 1, -1},
+        {0, 1, -10},  // 0 is the default font height
+        {1, 1, 1},
+        {40, 40, 40},
+        {41, 40, 41},
+        {2147483647, 40, 96},
+        {-2147483647 - 1, 1, -96},
+    };
+    for (const auto& row : rows) {
+        for (const char* name : {"NumberSize", "OperatorSize", "FunctionSize"})
+            store.WriteInt("Keypad", name, row.stored);
+        store.WriteInt("Display", "FontHeight", row.stored);
+        store.WriteInt("Keypad", "FontHeight", row.stored);
+        const Settings s = ReadSettings(store, context);
+        EXPECT_EQ(s.numberSize, row.keySize) << row.stored;
+        EXPECT_EQ(s.operatorSize, row.keySize) << row.stored;
+        EXPECT_EQ(s.functionSize, row.keySize) << row.stored;
+        EXPECT_EQ(s.displayFont.height, row.fontHeight) << row.stored;
+        EXPECT_EQ(s.keypadFont.height, row.fontHeight) << row.stored;
+    }
+    // The limit follows the resolution: 72 points are 144 pixels at 144 dpi.
+    store.WriteInt("Display", "FontHeight", -5000);
+    EXPECT_EQ(ReadSettings(store, SettingsContext{&locations, 144}).displayFont.height, -144);
+}
+
 TEST_F(SettingsFixture, UnreadableValuesKeepTheirDefaults) {
     store.WriteString("Options", "AngleUnit", "radians");  // text where a number belongs
     store.WriteInt("Options", "DisplayFile", 3);          // number where a text belongs
@@ -228,6 +267,26 @@ TEST_F(SettingsFixture, TurningRunAtStartupOffRemovesTheEntryAtOnce) {
     UpdateRunAtStartup(s, &locations, &runAtLogon);
     EXPECT_FALSE(runAtLogon.registered);
     UpdateRunAtStartup(s, &locations, nullptr);  // no host entry: nothing happens
+}
+
+TEST_F(SettingsFixture, ABuildTreeKeepsTheSettingButRegistersNothing) {
+    const std::filesystem::path tree =
+        std::filesystem::temp_directory_path() / ("qvx-build-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(tree / "bin");
+    std::ofstream(tree / "CMakeCache.txt") << "# CMake cache\n";
+    FixedLocations built{"/data/quorvix", (tree / "bin" / "quorvix").string()};
+    EXPECT_TRUE(built.RunsFromBuildTree());
+    EXPECT_FALSE(locations.RunsFromBuildTree());
+
+    store.WriteInt("Options", "FirstUse", 1);
+    const Settings s = LoadSettings(store, SettingsContext{&built, 96}, &runAtLogon);
+    EXPECT_TRUE(s.runAtStartup);
+    EXPECT_EQ(runAtLogon.calls, 0);
+    // An entry written by an installed copy stays.
+    runAtLogon.Register("/usr/bin/quorvix", "/i");
+    UpdateRunAtStartup(s, &built, &runAtLogon);
+    EXPECT_EQ(runAtLogon.program, "/usr/bin/quorvix");
+    std::filesystem::remove_all(tree);
 }
 
 }  // namespace

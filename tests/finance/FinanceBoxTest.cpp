@@ -143,22 +143,39 @@ TEST_F(FinanceBoxTest, NonFiniteResultIsRefusedAndLeavesTheFieldAlone) {
     EXPECT_FALSE(box.focus().has_value());
 }
 
-TEST_F(FinanceBoxTest, UnreadableFieldStopsReadingButTheCalculationGoesOn) {
+TEST_F(FinanceBoxTest, RejectedFieldStopsTheCalculationWithOneMessage) {
     Fill("1000", "0", "12", "1", "0");
     box.CalculatePayment();
     ASSERT_EQ(box.text(FinanceField::Payment), "-88.85");
 
-    // Reading order: rate, future value, payment, present value, duration.
-    // The future value is not a number, so the new rate is taken but the new
-    // present value is not.
-    Fill("2000", "abc", "24", "1", "-88.85");
-    box.CalculatePayment();
-    ASSERT_FALSE(prompter.shown.empty());
-    EXPECT_EQ(prompter.shown[0].text, kPleaseEnterNumber);
-    EXPECT_EQ(prompter.shown[0].caption, kApplicationTitle);
-    EXPECT_EQ(box.value(FinanceField::AnnualRate), 24.0);
-    EXPECT_EQ(box.value(FinanceField::PresentValue), 1000.0);
-    EXPECT_EQ(box.text(FinanceField::Payment), "-94.56");  // PMT(0.02, 12, 1000)
+    // The duration is not a number: nothing is calculated with its old value.
+    Fill("2000", "0", "12", "abc", "-88.85");
+    for (FinanceField command : {FinanceField::Payment, FinanceField::AnnualRate}) {
+        prompter.shown.clear();
+        box.Calculate(command);
+        ExpectOnlyMessage(kApplicationTitle, kPleaseEnterNumber);
+        EXPECT_EQ(box.text(FinanceField::Payment), "-88.85");
+        EXPECT_EQ(box.text(FinanceField::AnnualRate), "12");
+        ASSERT_TRUE(box.focus().has_value());
+        EXPECT_EQ(*box.focus(), FinanceField::Duration);
+    }
+    EXPECT_TRUE(apr.prefilled.empty());
+}
+
+TEST(FinanceBoxFormat, HugeResultsInScientificNotation) {
+    const struct {
+        double value;
+        const char* text;
+    } rows[] = {
+        {0.004, "0"},
+        {-0.004, "0"},
+        {-88.848788, "-88.85"},
+        {999999999999999.0, "999999999999999.00"},
+        {1e15, "1.000000000E+015"},
+        {-1.23456789012e300, "-1.234567890E+300"},
+        {2.5e-7, "0"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(FinanceBox::FormatResult(row.value), row.text) << row.value;
 }
 
 TEST_F(FinanceBoxTest, NoPositiveRateIsReported) {

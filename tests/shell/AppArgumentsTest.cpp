@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "shell/AppArguments.h"
 
 using namespace quorvix;
@@ -27,6 +29,23 @@ TEST(AppArguments, DataDirIsTakenOutBeforeTheFirstArgumentCounts) {
         EXPECT_EQ(a.dataDir, row.dataDir);
         EXPECT_EQ(a.first, row.first);
         EXPECT_EQ(a.startHidden, row.hidden) << row.first;
+    }
+}
+
+TEST(AppArguments, RelativeDataDirIsMadeAbsolute) {
+    const std::string here = std::filesystem::current_path().string();
+    const struct {
+        const char* given;
+        std::string absolute;
+    } rows[] = {
+        {"d", here + "/d"},
+        {"./d/", here + "/d"},
+        {"../x//y", here + "/../x/y"},
+        {"/abs/./q", "/abs/q"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ParseAppArguments(std::vector<std::string>{"--data-dir", row.given}).dataDir,
+                  row.absolute);
     }
 }
 

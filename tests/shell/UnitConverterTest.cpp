@@ -11,6 +11,7 @@
 #include "platform/BinaryIO.h"
 #include "platform/MemoryPrompter.h"
 #include "shell/UnitConverter.h"
+#include "units/TemperatureScales.h"
 
 using namespace quorvix;
 
@@ -192,8 +193,8 @@ TEST_F(UnitConverterTest, ChoosingEntriesConvertsSilently) {
     uc.valueText = "2";
     uc.ChooseTo(1);
     EXPECT_EQ(uc.resultText, "5.08");
-    uc.ChooseTo(2);  // incompatible: no message, result kept
-    EXPECT_EQ(uc.resultText, "5.08");
+    uc.ChooseTo(2);  // incompatible: no message, the result emptied
+    EXPECT_EQ(uc.resultText, "");
     uc.valueText = "abc";  // unreadable: no message, previous value used
     uc.ChooseTo(1);
     EXPECT_EQ(uc.resultText, "5.08");
@@ -216,39 +217,60 @@ TEST_F(UnitConverterTest, UnreadableValueConvertsThePreviousOne) {
     EXPECT_EQ(uc.resultText, "300");
 }
 
-TEST_F(UnitConverterTest, ResultsThatOverflowAreNoConversion) {
-    UnitConverter uc(converter, prompter, dir.str());
-    uc.TypeFrom("meter");
-    uc.TypeTo("centimeter");
-    uc.valueText = "3";
-    uc.Convert();
-    ASSERT_EQ(uc.resultText, "300");
-    const std::vector<std::string> recorded = uc.recent().entries();
+TEST_F(UnitConverterTest, FailuresSayWhyAndEmptyTheResult) {
+    // The temperature floor is checked before the engine is asked.
+    struct Row {
+        const char* value;
+        const char* from;
+        const char* to;
+        const char* message;
+        UnitConverter::Field focus;
+    };
+    const Row rows[] = {
+        {"1E307", "meter", "centimeter", UnitConverter::kOverflow, UnitConverter::Field::Value},
+        {"3", "meter", "parsec", UnitConverter::kCannotConvert, UnitConverter::Field::From},
+        {"-500", "degC", "degK", UnitConverter::kBelowAbsoluteZero, UnitConverter::Field::Value},
+        {"-459.68", " degree F ", "DEGC", UnitConverter::kBelowAbsoluteZero,
+         UnitConverter::Field::Value},
+        {"-0.001", "degK", "degK", UnitConverter::kBelowAbsoluteZero, UnitConverter::Field::Value},
+    };
+    const auto convert = [](UnitConverter& uc, std::string value, std::string from,
+                            std::string to) {
+        uc.TypeFrom(std::move(from));
+        uc.TypeTo(std::move(to));
+        uc.valueText = std::move(value);
+        uc.Convert();
+    };
+    for (const Row& row : rows) {
+        UnitConverter uc(converter, prompter, dir.str());
+        convert(uc, "3", "meter", "centimeter");
+        ASSERT_EQ(uc.resultText, "300");
+        const std::vector<std::string> recorded = uc.recent().entries();
+        prompter.shown.clear();
 
-    // 1E307 meters is more centimeters than a double holds.
-    uc.valueText = "1E307";
-    uc.TypeFrom("meter");
-    uc.Convert();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text,
-              "Unable to make the conversion. The units are invalid or are incompatible.");
-    EXPECT_EQ(uc.focus(), UnitConverter::Field::From);
-    EXPECT_EQ(uc.resultText, "300");
-    EXPECT_EQ(uc.result(), 300.0);
-    EXPECT_EQ(uc.recent().entries(), recorded);
+        convert(uc, row.value, row.from, row.to);
+        ASSERT_EQ(prompter.shown.size(), 1u) << row.value;
+        EXPECT_EQ(prompter.shown[0].text, row.message);
+        EXPECT_EQ(uc.focus(), row.focus);
+        EXPECT_EQ(uc.resultText, "");
+        EXPECT_EQ(uc.recent().entries(), recorded);
 
-    // Choosing entries fails silently the same way.
-    ASSERT_EQ(recorded, (std::vector<std::string>{"meter", "centimeter"}));
-    uc.ChooseFrom(0);  // meter
-    uc.ChooseTo(1);    // centimeter
-    EXPECT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(uc.resultText, "300");
+        // The emptied result field is no obstacle to the next conversion.
+        convert(uc, "2", "meter", "centimeter");
+        EXPECT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(uc.resultText, "200");
+    }
+}
 
-    // The result field stays readable: the next conversion asks nothing.
-    uc.valueText = "2";
-    uc.Convert();
-    EXPECT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(uc.resultText, "200");
+TEST(TemperatureScales, AbsoluteZeroIsTheFloorOfEachScale) {
+    using S = TemperatureScale;
+    EXPECT_FALSE(IsBelowAbsoluteZero(-273.15, S::kCelsius));
+    EXPECT_TRUE(IsBelowAbsoluteZero(-273.16, S::kCelsius));
+    EXPECT_FALSE(IsBelowAbsoluteZero(-459.67, S::kFahrenheit));
+    EXPECT_TRUE(IsBelowAbsoluteZero(-459.68, S::kFahrenheit));
+    EXPECT_FALSE(IsBelowAbsoluteZero(0.0, S::kKelvin));
+    EXPECT_TRUE(IsBelowAbsoluteZero(-1e-300, S::kKelvin));
+    EXPECT_FALSE(IsBelowAbsoluteZero(-1e300, S::kNone));
 }
 
 TEST_F(UnitConverterTest, RecentFileIsReadCappedAndWrittenBack) {

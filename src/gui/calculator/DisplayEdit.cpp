@@ -1,16 +1,19 @@
 #include "gui/calculator/DisplayEdit.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyleHints>
 #include <QTextBlock>
 #include <algorithm>
 #include <memory>
 
+#include "calculator/PasteLimit.h"
 #include "gui/common/QtText.h"
 
 namespace quorvix {
@@ -72,6 +75,27 @@ DisplayEdit::DisplayEdit(QWidget* parent) : QPlainTextEdit(parent) {
     p.setColor(QPalette::Inactive, QPalette::HighlightedText,
                p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &DisplayEdit::UpdateCaretBlink);
+}
+
+DisplayEdit::~DisplayEdit() {
+    if (savedFlashTime_ >= 0) QGuiApplication::styleHints()->setCursorFlashTime(savedFlashTime_);
+}
+
+void DisplayEdit::UpdateCaretBlink() {
+    // Each blink repaints the caret's line, and Qt lays a line out anew for
+    // every paint: on a line of megabytes that keeps an idle window busy.
+    // There the caret stands still, so nothing is done until something
+    // changes.
+    const bool steady = textCursor().block().length() > kSteadyCaretLineLength;
+    QStyleHints* hints = QGuiApplication::styleHints();
+    if (steady && savedFlashTime_ < 0) {
+        savedFlashTime_ = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    } else if (!steady && savedFlashTime_ >= 0) {
+        hints->setCursorFlashTime(savedFlashTime_);
+        savedFlashTime_ = -1;
+    }
 }
 
 // --- Reading -------------------------------------------------------------------
@@ -264,8 +288,16 @@ void DisplayEdit::Copy() {
     if (textCursor().hasSelection()) copy();
 }
 
-void DisplayEdit::Paste() {
-    InsertPlain(CleanDisplayText(QApplication::clipboard()->text()), false);
+void DisplayEdit::Paste() { InsertPasted(QApplication::clipboard()->text()); }
+
+void DisplayEdit::InsertPasted(const QString& offered) {
+    const QString text = CleanDisplayText(offered);
+    const auto limit = static_cast<qsizetype>(kMaxPasteCharacters);
+    const auto length = static_cast<qsizetype>(PastedLength(ToStdString(text.left(limit + 1))));
+    if (length < text.size() && dialog_)
+        dialog_->ShowHelpText(PasteCutMessage(static_cast<std::size_t>(length),
+                                              static_cast<std::size_t>(text.size())));
+    InsertPlain(text.left(length), false);
 }
 
 bool DisplayEdit::CanPaste() const { return !QApplication::clipboard()->text().isEmpty(); }
@@ -345,7 +377,7 @@ bool DisplayEdit::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 void DisplayEdit::insertFromMimeData(const QMimeData* source) {
-    if (source && source->hasText()) InsertPlain(CleanDisplayText(source->text()), false);
+    if (source && source->hasText()) InsertPasted(source->text());
 }
 
 // --- Context menu --------------------------------------------------------------

@@ -29,6 +29,12 @@ class DisplayEdit : public QPlainTextEdit, public CalculatorDisplay {
     Q_OBJECT
 public:
     explicit DisplayEdit(QWidget* parent = nullptr);
+    ~DisplayEdit() override;
+
+    // From this length on the caret does not blink on its line (see
+    // UpdateCaretBlink); the application's blink comes back elsewhere.
+    static constexpr int kSteadyCaretLineLength = 100000;
+    bool caretSteady() const { return savedFlashTime_ >= 0; }
 
     // --- CalculatorDisplay ---------------------------------------------------
     std::string Text() const override;
@@ -93,8 +99,12 @@ private:
     void BeginEdit(bool typing);
     // Inserts Latin-1 text (line feeds start lines) in place of the selection.
     void InsertPlain(const QString& text, bool typing);
+    // Pasted or dropped text, cleaned and held to the paste limit; a cut is
+    // reported on the help line.
+    void InsertPasted(const QString& offered);
     void MoveCaretTo(int position);
     void ScheduleQueue();
+    void UpdateCaretBlink();
 
     CalculatorDialog* dialog_ = nullptr;
     std::deque<QueuedInput> queue_;
@@ -104,6 +114,7 @@ private:
     bool typingRun_ = false;
     int runEnd_ = -1;  // where the current typing run ended
     bool undone_ = false;  // the last Undo undid; the next one redoes
+    int savedFlashTime_ = -1;  // the blink put aside while the caret is steady
 };
 
 // Only what the display can hold: line feeds (a CR LF pair or a lone CR

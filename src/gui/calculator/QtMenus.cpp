@@ -31,6 +31,10 @@ void FillMenu(QMenu& menu, const MenuItems& items) {
                 action->setCheckable(item.checkable);
                 action->setChecked(item.checked);
                 action->setEnabled(item.enabled);
+                if (!item.toolTip.empty()) {
+                    action->setToolTip(ToQString(item.toolTip));
+                    menu.setToolTipsVisible(true);
+                }
                 break;
             }
         }

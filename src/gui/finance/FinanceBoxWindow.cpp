@@ -72,6 +72,7 @@ void FinanceBoxWindow::buildUi() {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(r.name));
         edit->setAlignment(Qt::AlignRight);
+        fitWidestResult(edit);
         amounts_[static_cast<int>(r.field)] = edit;
         addRow(edit, r.label);
         auto* calc = new QPushButton(QStringLiteral("Calculate"), this);
@@ -104,6 +105,15 @@ void FinanceBoxWindow::buildUi() {
     layout->addLayout(grid);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FinanceBoxWindow::fitWidestResult(QLineEdit* edit) {
+    // A line edit's natural width holds 17 'x'; the widest text the box
+    // writes, sign and exponent included, must show whole.
+    const QFontMetrics metrics = edit->fontMetrics();
+    const QString widest = ToQString(FinanceBox::FormatResult(-8.888888888e307));
+    const int extra = metrics.horizontalAdvance(widest) - metrics.horizontalAdvance(QLatin1Char('x')) * 17;
+    if (extra > 0) edit->setMinimumWidth(edit->sizeHint().width() + extra);
 }
 
 QLineEdit* FinanceBoxWindow::amount(FinanceField field) const {

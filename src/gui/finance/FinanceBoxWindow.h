@@ -35,6 +35,7 @@ private:
     // Reads the widgets into the logic, runs one Calculate, shows the result.
     void calculate(int field);
     QLineEdit* amount(FinanceField field) const;
+    static void fitWidestResult(QLineEdit* edit);
 
     FinanceBox& box_;
     HelpViewer& help_;

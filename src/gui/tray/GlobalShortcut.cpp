@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/GlobalShortcutRule.h"
+
 #if defined(QUORVIX_HAVE_XCB)
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
@@ -96,7 +98,10 @@ GlobalShortcut::GlobalShortcut(const QString& text, QObject* parent) : QObject(p
                      trimmed.toLocal8Bit().constData());
         return;
     }
-    Grab(sequence);
+    if (const std::string refusal = GlobalShortcutRefusal(trimmed.toStdString()); refusal.empty())
+        Grab(sequence);
+    else
+        std::fprintf(stderr, "quorvix: %s\n", refusal.c_str());
 }
 
 GlobalShortcut::~GlobalShortcut() { Ungrab(); }

@@ -8,6 +8,9 @@
 #include <QLocalSocket>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
+
+#include "platform/InstanceSocketPlace.h"
 
 namespace quorvix {
 
@@ -26,7 +29,11 @@ QString InstanceServerName(const QString& dataDirectory) {
     hash.addData(QDir::homePath().toUtf8());
     hash.addData(QByteArrayView("\n"));
     hash.addData(CanonicalDirectory(dataDirectory).toUtf8());
-    return QStringLiteral("quorvix-") + QString::fromLatin1(hash.result().toHex().left(24));
+    // A full path: the socket sits in this user's private folder.
+    const std::string folder = InstanceSocketDirectory();
+    if (folder.empty()) return QString();
+    return QString::fromStdString(folder) + QStringLiteral("/quorvix-") +
+           QString::fromLatin1(hash.result().toHex().left(24));
 }
 
 SingleInstance::SingleInstance(const QString& dataDirectory, QObject* parent)
@@ -64,7 +71,11 @@ SingleInstance::Role SingleInstance::Claim() {
 bool SingleInstance::Listen() {
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(serverName_)) {
+    if (serverName_.isEmpty() || !server_->listen(serverName_)) {
+        std::string problem;
+        InstanceSocketDirectory(&problem);
+        std::fprintf(stderr, "quorvix: no single-instance socket, later starts will not find "
+                     "this one: %s\n", problem.empty() ? "socket not made" : problem.c_str());
         delete server_;
         server_ = nullptr;
         return false;
@@ -72,6 +83,11 @@ bool SingleInstance::Listen() {
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             socket->setParent(this);
+            if (!SocketPeerIsThisUser(static_cast<int>(socket->socketDescriptor()))) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 // One short line; anything longer is not ours and is dropped.
@@ -99,6 +115,8 @@ bool SingleInstance::Send(const QByteArray& request, int timeoutMs) const {
         QLocalSocket socket;
         socket.connectToServer(serverName_);
         if (socket.waitForConnected(250)) {
+            // Only a program of this user's gets the request.
+            if (!SocketPeerIsThisUser(static_cast<int>(socket.socketDescriptor()))) return false;
             socket.write(request + '\n');
             if (!socket.waitForBytesWritten(kReadTimeoutMs)) return false;
             // The answer says the request was read before this process ends.

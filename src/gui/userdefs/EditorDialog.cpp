@@ -45,6 +45,12 @@ void EditorDialog::buildFrame(QFormLayout* fields) {
         this->remove();
         refresh();
     });
+    // Close does what the close box and Escape do: every change is already
+    // in the list.
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("close"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { help(); });
 
@@ -52,6 +58,7 @@ void EditorDialog::buildFrame(QFormLayout* fields) {
     buttons->addStretch(1);
     buttons->addWidget(add);
     buttons->addWidget(remove_);
+    buttons->addWidget(close);
     auto* right = new QVBoxLayout;
     right->addLayout(fields);
     right->addStretch(1);

@@ -1,9 +1,9 @@
 #pragma once
 // What the three user-definition dialogs share: the list box beside the
-// fields, "&Add" (the default button) and "&Remove", F1 for help, and the
-// changed flag. The dialogs have no OK or Cancel: the close box and Escape
-// close them, and exec() returns Accepted exactly when an Add or a Remove
-// changed the list (changed() says the same).
+// fields, "&Add" (the default button), "&Remove" and "&Close", F1 for help,
+// and the changed flag. The dialogs have no OK or Cancel: "&Close", the
+// close box and Escape close them, and exec() returns Accepted exactly when
+// an Add or a Remove changed the list (changed() says the same).
 
 #include <QDialog>
 
@@ -25,7 +25,7 @@ public:
 protected:
     EditorDialog(EditorList& list, const char* caption, QWidget* parent);
 
-    // Puts the list box, the fields and the two buttons into the dialog.
+    // Puts the list box, the fields and the three buttons into the dialog.
     void buildFrame(QFormLayout* fields);
     // Copies the list lines, the selection, "&Remove"'s enablement and the
     // fields (refreshFields) into the widgets.

@@ -87,6 +87,40 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
+    // Each dialog has a Close button beside Escape; closing reports the change.
+    void closeButtonClosesEveryDialog() {
+        std::vector<UserConstant> constants{{"k", "", 1000}};
+        UserConstantsEditor constantsEditor(constants, prompter);
+        UserConstantsDialog constantsDialog(constantsEditor, help);
+        ConversionList list;
+        UnitConversionEngine engine(list);
+        UserConversionsEditor conversionsEditor(list, engine, prompter);
+        UserConversionsDialog conversionsDialog(conversionsEditor, help);
+        std::vector<UserFunction> functions;
+        UserFunctionsEditor functionsEditor(functions, prompter);
+        UserFunctionsDialog functionsDialog(functionsEditor, help);
+        for (QDialog* dialog : {static_cast<QDialog*>(&constantsDialog),
+                                static_cast<QDialog*>(&conversionsDialog),
+                                static_cast<QDialog*>(&functionsDialog)}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QPushButton* close = button(*dialog, "close");
+            QVERIFY(close != nullptr);
+            QCOMPARE(close->text(), QStringLiteral("&Close"));
+            QVERIFY(!close->isDefault());
+            QTest::mouseClick(close, Qt::LeftButton);
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(dialog->result(), int(QDialog::Rejected));  // nothing changed
+        }
+        // A change made before Close is reported.
+        constantsDialog.show();
+        lines(constantsDialog)->setCurrentRow(0);
+        QTest::mouseClick(button(constantsDialog, "remove"), Qt::LeftButton);
+        QTest::mouseClick(button(constantsDialog, "close"), Qt::LeftButton);
+        QCOMPARE(constantsDialog.result(), int(QDialog::Accepted));
+        QVERIFY(constants.empty());
+    }
+
     // Refusals come from the logic; the dialog stays open and usable, and
     // a field at its length limit is accepted.
     void constantFieldsAtTheirLimits() {
