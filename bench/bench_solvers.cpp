@@ -1,6 +1,6 @@
 // Cost per sample of the solver operators against plain re-evaluation of
-// the same parsed expression, and a Romberg integral that runs all twenty
-// stages (2^19 + 1 samples).
+// the same parsed expression, a long integral at the tightest precision,
+// and the cost of one whole call of FINT and FDIFF on smooth functions.
 
 #include <benchmark/benchmark.h>
 
@@ -73,6 +73,31 @@ void BM_BareReevaluationRombergIntegrand(benchmark::State& state) {
     RunBare(state, "SQRT(t)+SIN(t)*EXP(-t/5)+t^2/3", 1.0 / 524288.0, 1.0);
 }
 BENCHMARK(BM_BareReevaluationRombergIntegrand);
+
+// One whole call, timed per call: what the user waits for.
+void RunCall(benchmark::State& state, const char* expression) {
+    Evaluator ev;
+    if (!PrepareEvaluator(state, ev, expression)) return;
+    for (auto _ : state) benchmark::DoNotOptimize(ev.Evaluate());
+    if (ev.LastError() != 0) state.SkipWithError("evaluation failed");
+}
+
+void BM_FintSmooth(benchmark::State& state) { RunCall(state, "FINT(SIN(t)*EXP(-t/5)+t^2/3, 0, 1)"); }
+BENCHMARK(BM_FintSmooth)->Unit(benchmark::kMicrosecond);
+
+void BM_FintSmoothTight(benchmark::State& state) {
+    RunCall(state, "FINT(SIN(t)*EXP(-t/5)+t^2/3, 0, 3, 1E-12)");
+}
+BENCHMARK(BM_FintSmoothTight)->Unit(benchmark::kMicrosecond);
+
+void BM_FintGaussian(benchmark::State& state) { RunCall(state, "FINT(EXP(-t^2), -2, 2)"); }
+BENCHMARK(BM_FintGaussian)->Unit(benchmark::kMicrosecond);
+
+void BM_FdiffSmooth(benchmark::State& state) { RunCall(state, "FDIFF(SIN(t)*EXP(-t/5)+t^2/3, 0.7)"); }
+BENCHMARK(BM_FdiffSmooth)->Unit(benchmark::kMicrosecond);
+
+void BM_FdiffPolynomial(benchmark::State& state) { RunCall(state, "FDIFF(t^3-2*t, 3)"); }
+BENCHMARK(BM_FdiffPolynomial)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
