@@ -12,4 +12,9 @@ namespace quorvix::numeric {
 // reports "Can't evaluate function"; both return 0.
 double dfridr(const SolverCallback& f, double x, double h, double& err);
 
+// The tableau of dfridr on its own: false, without reporting anything, when
+// a sample fails (or its storage was not obtained); else the estimate in
+// ans and its error in err.
+bool RiddersTableau(const SolverCallback& f, double x, double h, double& ans, double& err);
+
 }  // namespace quorvix::numeric

@@ -1,0 +1,115 @@
+#include "numeric/ScaledDerivative.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "numeric/Differentiation.h"
+#include "numeric/NumericSupport.h"
+
+namespace quorvix::numeric {
+
+namespace {
+
+constexpr double kFirstStepShare = 0.1;  // of max(|x|, 1)
+constexpr double kStepCut = 0.1;         // between two restarts
+constexpr int kMaxRestarts = 12;
+// An estimate this good (relative) ends the search at once.
+constexpr double kSettled = 1e-13;
+// Restarts whose error keeps growing past the best one: rounding now rules.
+constexpr int kMaxWorseRuns = 2;
+
+// Samples f, remembering the two samples of the last pole check so that
+// the first central difference of the tableau, at the same points, reuses
+// them.
+struct RememberingSampler {
+    const SolverCallback& f;
+    double xs[2] = {NAN, NAN};
+    double values[2] = {0.0, 0.0};
+
+    int operator()(double x, double& v) {
+        for (int i = 0; i < 2; ++i) {
+            if (x == xs[i]) {
+                v = values[i];
+                return 0;
+            }
+        }
+        return f(x, v);
+    }
+
+    // Whether a pole of odd order shows between x - h and x + h: f changes
+    // sign across x while f(x) lies beyond both values. A failing or
+    // infinite sample counts as a pole too.
+    bool PoleInside(double x, double h, double fx) {
+        xs[0] = xs[1] = NAN;
+        double lo = 0.0, hi = 0.0;
+        if (f(x - h, lo) != 0 || f(x + h, hi) != 0) return true;
+        if (!std::isfinite(lo) || !std::isfinite(hi)) return true;
+        xs[0] = x - h;
+        values[0] = lo;
+        xs[1] = x + h;
+        values[1] = hi;
+        const bool signChange = (lo < 0.0 && hi > 0.0) || (lo > 0.0 && hi < 0.0);
+        return signChange && std::fabs(fx) > std::fabs(lo) && std::fabs(fx) > std::fabs(hi);
+    }
+};
+
+// ans rounded to the decimal place of err, when err is well above the
+// rounding of ans itself: the digits beyond it are noise.
+double RoundToError(double ans, double err) {
+    if (!(err > 16.0 * DBL_EPSILON * std::fabs(ans))) return ans;
+    const int place = static_cast<int>(std::ceil(std::log10(err)));
+    if (place < -300 || place > 300) return ans;
+    // Powers of ten up to 1e22 are exact, so scaling by them rounds once.
+    if (place < 0 && place >= -22) {
+        const double scale = std::pow(10.0, -place);
+        return std::round(ans * scale) / scale;
+    }
+    const double unit = std::pow(10.0, place);
+    return std::round(ans / unit) * unit;
+}
+
+}  // namespace
+
+double ScaledDerivative(const SolverCallback& f, double x) {
+    double fx = 0.0;
+    if (f(x, fx) != 0 || !std::isfinite(fx)) {
+        numerror("Can't evaluate function");
+        return 0.0;
+    }
+    const double firstStep = kFirstStepShare * std::fmax(std::fabs(x), 1.0);
+    RememberingSampler sampler{f};
+    const SolverCallback remembering = MakeSolverCallback(sampler);
+    double h = firstStep;
+    double best = 0.0, bestErr = INFINITY;
+    int worseRuns = 0;
+    for (int run = 0; run <= kMaxRestarts; ++run, h *= kStepCut) {
+        if (x + h == x) break;
+        double ans = 0.0, err = 0.0;
+        if (sampler.PoleInside(x, h, fx) || !RiddersTableau(remembering, x, h, ans, err) ||
+            !std::isfinite(ans))
+            continue;
+        if (err < bestErr) {
+            best = ans;
+            bestErr = err;
+            worseRuns = 0;
+        } else if (++worseRuns >= kMaxWorseRuns) {
+            break;
+        }
+        if (bestErr <= kSettled * std::fabs(best)) break;
+    }
+    if (!std::isfinite(bestErr)) {
+        numerror("Can't evaluate function");
+        return 0.0;
+    }
+    // A derivative below the rounding of the central differences themselves
+    // is zero; otherwise an error as large as the estimate leaves no digit.
+    const double roundingFloor = 1e3 * DBL_EPSILON * std::fmax(std::fabs(fx), DBL_MIN) / firstStep;
+    if (bestErr > 0.5 * std::fabs(best)) {
+        if (bestErr <= roundingFloor) return 0.0;
+        numerror("No significant digits in ScaledDerivative");
+        return 0.0;
+    }
+    return RoundToError(best, bestErr);
+}
+
+}  // namespace quorvix::numeric
