@@ -1,6 +1,6 @@
 #pragma once
 // Definite integrals that are hard to fool: globally adaptive Gauss-Kronrod
-// quadrature (15 points, bisecting the piece with the largest error), and
+// quadrature (31 points, bisecting the piece with the largest error), and
 // tanh-sinh quadrature for what that cannot settle, chiefly integrable
 // singularities at the ends. Neither samples f at a or b.
 

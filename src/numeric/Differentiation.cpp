@@ -29,11 +29,12 @@ bool CentralDifference(const SolverCallback& f, double x, double hh, double& res
 
 }  // namespace
 
-bool RiddersTableau(const SolverCallback& f, double x, double h, double& ans, double& err) {
+bool RiddersTableau(const SolverCallback& f, double x, double h, double& ans, double& err, int minSteps,
+                    double settled) {
     err = kInitialError;
     ans = 0.0;
-    DMatrix a(1, kTableauSize, 1, kTableauSize);
-    if (!a.ok()) return false;
+    // Rows and columns 1..10; a small fixed tableau lives on the stack.
+    double a[kTableauSize + 1][kTableauSize + 1];
 
     double hh = h;
     if (!CentralDifference(f, x, hh, a[1][1])) return false;
@@ -58,7 +59,8 @@ bool RiddersTableau(const SolverCallback& f, double x, double h, double& ans, do
                 haveAnswer = true;
             }
         }
-        if (std::fabs(a[i][i] - a[i - 1][i - 1]) >= kSafety * err) break;
+        if (i < minSteps) continue;
+        if (std::fabs(a[i][i] - a[i - 1][i - 1]) >= kSafety * err || err <= settled * std::fabs(ans)) break;
     }
     return true;
 }
@@ -70,7 +72,7 @@ double dfridr(const SolverCallback& f, double x, double h, double& err) {
         return 0.0;
     }
     double ans = 0.0;
-    if (!RiddersTableau(f, x, h, ans, err)) {
+    if (!RiddersTableau(f, x, h, ans, err, 2, 0.0)) {
         numerror("Can't evaluate function");
         return 0.0;
     }

@@ -17,6 +17,9 @@ constexpr int kMaxRestarts = 12;
 constexpr double kSettled = 1e-13;
 // Restarts whose error keeps growing past the best one: rounding now rules.
 constexpr int kMaxWorseRuns = 2;
+// Steps before the tableau may stop: with three, the error of an exact
+// second-step answer (a cubic) is seen to be tiny and the search ends.
+constexpr int kMinSteps = 3;
 
 // Samples f, remembering the two samples of the last pole check so that
 // the first central difference of the tableau, at the same points, reuses
@@ -85,7 +88,7 @@ double ScaledDerivative(const SolverCallback& f, double x) {
     for (int run = 0; run <= kMaxRestarts; ++run, h *= kStepCut) {
         if (x + h == x) break;
         double ans = 0.0, err = 0.0;
-        if (sampler.PoleInside(x, h, fx) || !RiddersTableau(remembering, x, h, ans, err) ||
+        if (sampler.PoleInside(x, h, fx) || !RiddersTableau(remembering, x, h, ans, err, kMinSteps, kSettled) ||
             !std::isfinite(ans))
             continue;
         if (err < bestErr) {
