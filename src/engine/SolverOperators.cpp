@@ -150,7 +150,7 @@ EvalError CallSolverOperator(int functionId, const double* args, int count, Expr
         case kFdiff:
             return Finish(call, numeric::ScaledDerivative(cb, args[0]));
         case kFzero:
-            return Finish(call, numeric::zbrent(cb, args[0], args[1], args[2]));
+            return Finish(call, numeric::zbrent(cb, args[0], args[1], numeric::AnswerTolerance(args[2])));
         case kFzeros:
             return Fzeros(*f, args, count, call);
         case kFsum:

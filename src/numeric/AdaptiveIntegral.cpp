@@ -25,10 +25,6 @@ constexpr std::size_t kTanhSinhRefinements = 15;
 // search then works with the 31-point rule.
 constexpr unsigned kFirstTryPoints = 15;
 constexpr unsigned kKronrodPoints = 31;
-// The integral is computed three digits beyond the precision asked, so that
-// an answer shown to more digits than that precision (ten digits at the
-// default 1e-8) still shows right digits.
-constexpr double kTargetShare = 1e-3;
 
 // Thrown from inside the Boost routines to leave them at once.
 struct SampleFailed {};
@@ -171,7 +167,7 @@ bool TanhSinh(Sampler& sample, double a, double b, double eps, double& result) {
 
 double AdaptiveIntegral(const SolverCallback& f, double a, double b, double tol) {
     if (a == b) return 0.0;
-    const double eps = std::fmax(SolverTolerance(tol) * kTargetShare, kFinestSolverTolerance);
+    const double eps = AnswerTolerance(tol);
     Sampler sample(f);
     double result = 0.0;
     try {

@@ -39,6 +39,8 @@ struct RememberingSampler {
         return f(x, v);
     }
 
+    double LargestValue() const { return std::fmax(std::fabs(values[0]), std::fabs(values[1])); }
+
     // Whether a pole of odd order shows between x - h and x + h: f changes
     // sign across x while f(x) lies beyond both values. A failing or
     // infinite sample counts as a pole too.
@@ -56,11 +58,17 @@ struct RememberingSampler {
     }
 };
 
+// The error that rounding of f's values (as large as largest) puts into a
+// central difference at step h: the tableau's own estimate cannot see it
+// when f is large beside its change (ATAN far out).
+double RoundingNoise(double largest, double h) { return 4.0 * DBL_EPSILON * largest / h; }
+
 // ans rounded to the decimal place of err, when err is well above the
 // rounding of ans itself: the digits beyond it are noise.
 double RoundToError(double ans, double err) {
     if (!(err > 16.0 * DBL_EPSILON * std::fabs(ans))) return ans;
-    const int place = static_cast<int>(std::ceil(std::log10(err)));
+    // A unit of the last kept place is at least twice the error.
+    const int place = static_cast<int>(std::ceil(std::log10(2.0 * err)));
     if (place < -300 || place > 300) return ans;
     // Powers of ten up to 1e22 are exact, so scaling by them rounds once.
     if (place < 0 && place >= -22) {
@@ -83,7 +91,7 @@ double ScaledDerivative(const SolverCallback& f, double x) {
     RememberingSampler sampler{f};
     const SolverCallback remembering = MakeSolverCallback(sampler);
     double h = firstStep;
-    double best = 0.0, bestErr = INFINITY;
+    double best = 0.0, bestErr = INFINITY, bestNoise = 0.0;
     int worseRuns = 0;
     for (int run = 0; run <= kMaxRestarts; ++run, h *= kStepCut) {
         if (x + h == x) break;
@@ -94,6 +102,7 @@ double ScaledDerivative(const SolverCallback& f, double x) {
         if (err < bestErr) {
             best = ans;
             bestErr = err;
+            bestNoise = RoundingNoise(std::fmax(std::fabs(fx), sampler.LargestValue()), h);
             worseRuns = 0;
         } else if (++worseRuns >= kMaxWorseRuns) {
             break;
@@ -107,12 +116,13 @@ double ScaledDerivative(const SolverCallback& f, double x) {
     // A derivative below the rounding of the central differences themselves
     // is zero; otherwise an error as large as the estimate leaves no digit.
     const double roundingFloor = 1e3 * DBL_EPSILON * std::fmax(std::fabs(fx), DBL_MIN) / firstStep;
-    if (bestErr > 0.5 * std::fabs(best)) {
-        if (bestErr <= roundingFloor) return 0.0;
+    const double totalErr = std::fmax(bestErr, bestNoise);
+    if (totalErr > 0.5 * std::fabs(best)) {
+        if (totalErr <= roundingFloor) return 0.0;
         numerror("No significant digits in ScaledDerivative");
         return 0.0;
     }
-    return RoundToError(best, bestErr);
+    return RoundToError(best, totalErr);
 }
 
 }  // namespace quorvix::numeric

@@ -42,4 +42,13 @@ inline double SolverTolerance(double tol) {
     return tol >= kFinestSolverTolerance ? tol : kFinestSolverTolerance;
 }
 
+// The tolerance FINT and FZERO work to: three digits beyond the precision
+// asked (after SolverTolerance), so that an answer shown to more digits than
+// that precision (ten at the default 1e-8) still shows right digits; never
+// finer than 1e-15.
+inline double AnswerTolerance(double tol) {
+    const double target = SolverTolerance(tol) * 1e-3;
+    return target >= kFinestSolverTolerance ? target : kFinestSolverTolerance;
+}
+
 }  // namespace quorvix::numeric
