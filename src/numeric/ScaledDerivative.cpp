@@ -17,6 +17,8 @@ constexpr int kMaxRestarts = 12;
 constexpr double kSettled = 1e-13;
 // Restarts whose error keeps growing past the best one: rounding now rules.
 constexpr int kMaxWorseRuns = 2;
+// An error beyond this share of the estimate leaves no digit worth showing.
+constexpr double kWorstShare = 0.05;
 // Steps before the tableau may stop: with three, the error of an exact
 // second-step answer (a cubic) is seen to be tiny and the search ends.
 constexpr int kMinSteps = 3;
@@ -91,7 +93,7 @@ double ScaledDerivative(const SolverCallback& f, double x) {
     RememberingSampler sampler{f};
     const SolverCallback remembering = MakeSolverCallback(sampler);
     double h = firstStep;
-    double best = 0.0, bestErr = INFINITY, bestNoise = 0.0;
+    double best = 0.0, bestErr = INFINITY, bestNoise = 0.0, bestLargest = 0.0;
     int worseRuns = 0;
     for (int run = 0; run <= kMaxRestarts; ++run, h *= kStepCut) {
         if (x + h == x) break;
@@ -102,7 +104,8 @@ double ScaledDerivative(const SolverCallback& f, double x) {
         if (err < bestErr) {
             best = ans;
             bestErr = err;
-            bestNoise = RoundingNoise(std::fmax(std::fabs(fx), sampler.LargestValue()), h);
+            bestLargest = sampler.LargestValue();
+            bestNoise = RoundingNoise(std::fmax(std::fabs(fx), bestLargest), h);
             worseRuns = 0;
         } else if (++worseRuns >= kMaxWorseRuns) {
             break;
@@ -113,16 +116,19 @@ double ScaledDerivative(const SolverCallback& f, double x) {
         numerror("Can't evaluate function");
         return 0.0;
     }
-    // A derivative below the rounding of the central differences themselves
-    // is zero; otherwise an error as large as the estimate leaves no digit.
-    const double roundingFloor = 1e3 * DBL_EPSILON * std::fmax(std::fabs(fx), DBL_MIN) / firstStep;
+    // An estimate whose error is a twentieth of it or more (a jump, where
+    // the estimates grow as the step shrinks), or that rounds away at its
+    // error, has no digit worth showing, unless that error is within the
+    // rounding of the central differences themselves: then it is zero.
     const double totalErr = std::fmax(bestErr, bestNoise);
-    if (totalErr > 0.5 * std::fabs(best)) {
-        if (totalErr <= roundingFloor) return 0.0;
+    const double rounded = RoundToError(best, totalErr);
+    if (rounded == 0.0 || totalErr > kWorstShare * std::fabs(best)) {
+        const double largest = std::fmax(std::fabs(fx), bestLargest);
+        if (totalErr <= 1e3 * DBL_EPSILON * largest / firstStep) return 0.0;
         numerror("No significant digits in ScaledDerivative");
         return 0.0;
     }
-    return RoundToError(best, totalErr);
+    return rounded;
 }
 
 }  // namespace quorvix::numeric
