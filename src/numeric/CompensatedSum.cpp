@@ -10,24 +10,30 @@ namespace {
 // sum whose terms overflow is formed scaled down and scaled back at the end.
 constexpr int kScaleExponent = 16;
 
-double ScaledSum(const double* values, int count, int exponent) {
+NeumaierSum ScaledSum(const double* values, int count, int exponent) {
     NeumaierSum sum;
     for (int i = 0; i < count; ++i) sum.Add(std::ldexp(values[i], -exponent));
-    return sum.Value();
+    return sum;
 }
 
 }  // namespace
 
+double NeumaierSum::Mean(int n) const {
+    const double q = sum_ / n;
+    const double remainder = std::fma(-q, static_cast<double>(n), sum_);  // exact
+    return q + (remainder + compensation_) / n;
+}
+
 double CompensatedSum(const double* values, int count) {
-    const double plain = ScaledSum(values, count, 0);
+    const double plain = ScaledSum(values, count, 0).Value();
     if (std::isfinite(plain)) return plain;
-    return std::ldexp(ScaledSum(values, count, kScaleExponent), kScaleExponent);
+    return std::ldexp(ScaledSum(values, count, kScaleExponent).Value(), kScaleExponent);
 }
 
 double CompensatedMean(const double* values, int count) {
-    const double plain = ScaledSum(values, count, 0);
-    if (std::isfinite(plain)) return plain / count;
-    return std::ldexp(ScaledSum(values, count, kScaleExponent) / count, kScaleExponent);
+    const double plain = ScaledSum(values, count, 0).Mean(count);
+    if (std::isfinite(plain)) return plain;
+    return std::ldexp(ScaledSum(values, count, kScaleExponent).Mean(count), kScaleExponent);
 }
 
 }  // namespace quorvix::numeric

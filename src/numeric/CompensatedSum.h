@@ -17,6 +17,9 @@ public:
         sum_ = t;
     }
     double Value() const { return sum_ + compensation_; }
+    // The sum divided by n, the quotient's own rounding error corrected,
+    // so a mean of equal values is that value.
+    double Mean(int n) const;
 
 private:
     double sum_ = 0.0;
