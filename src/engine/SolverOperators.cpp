@@ -21,6 +21,8 @@ namespace quorvix {
 
 namespace {
 
+constexpr int kFzeroIterations = 4 * numeric::kBrentIterations;
+
 // One sample of the function argument; a pending cancellation request
 // fails the sample before anything is evaluated.
 int SampleForSolver(void* context, double x, double& value) {
@@ -150,7 +152,10 @@ EvalError CallSolverOperator(int functionId, const double* args, int count, Expr
         case kFdiff:
             return Finish(call, numeric::ScaledDerivative(cb, args[0]));
         case kFzero:
-            return Finish(call, numeric::zbrent(cb, args[0], args[1], numeric::AnswerTolerance(args[2])));
+            // Three digits beyond the precision asked take a slowly
+            // converging search (a multiple root) more points.
+            return Finish(call, numeric::zbrent(cb, args[0], args[1], numeric::AnswerTolerance(args[2]), nullptr,
+                                                kFzeroIterations));
         case kFzeros:
             return Fzeros(*f, args, count, call);
         case kFsum:

@@ -18,12 +18,14 @@ constexpr double kInitialError = 1.0e30;
 constexpr double kSafety = 2.0;
 
 // (f(x + hh) - f(x - hh)) / (2 hh); false when a sample failed or is not
-// finite.
+// finite. The divisor is the distance between the two points as they are
+// stored, which differs from 2 hh when x is large beside hh.
 bool CentralDifference(const SolverCallback& f, double x, double hh, double& result) {
     double fplus = 0.0, fminus = 0.0;
-    if (f(x + hh, fplus) != 0 || f(x - hh, fminus) != 0) return false;
+    const double above = x + hh, below = x - hh;
+    if (f(above, fplus) != 0 || f(below, fminus) != 0) return false;
     if (!std::isfinite(fplus) || !std::isfinite(fminus)) return false;
-    result = (fplus - fminus) / (2.0 * hh);
+    result = (fplus - fminus) / (above - below);
     return true;
 }
 

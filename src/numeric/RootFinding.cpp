@@ -9,7 +9,6 @@ namespace quorvix::numeric {
 
 namespace {
 
-constexpr int kMaxIterations = 100;
 constexpr double kPrecision = 6.0e-15;
 
 bool SameStrictSign(double u, double v) { return (u > 0.0 && v > 0.0) || (u < 0.0 && v < 0.0); }
@@ -22,7 +21,7 @@ double Fail(const char* message, bool* failed) {
 
 }  // namespace
 
-double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* failed) {
+double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* failed, int maxIterations) {
     if (failed) *failed = false;
     const double eps = SolverTolerance(tol);
     double a = x1, b = x2;
@@ -36,7 +35,7 @@ double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* f
 
     double c = b, fc = fb;
     double d = 0.0, e = 0.0;
-    for (int iter = 1; iter <= kMaxIterations; ++iter) {
+    for (int iter = 1; iter <= maxIterations; ++iter) {
         if (SameStrictSign(fb, fc)) {
             // Keep the root between b and c.
             c = a;

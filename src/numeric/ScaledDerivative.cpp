@@ -15,8 +15,10 @@ constexpr double kStepCut = 0.1;         // between two restarts
 constexpr int kMaxRestarts = 12;
 // An estimate this good (relative) ends the search at once.
 constexpr double kSettled = 1e-13;
-// Restarts whose error keeps growing past the best one: rounding now rules.
+// Restarts, after a good best one (relative error within kGoodShare), whose
+// error is larger: rounding now rules. Before a good one, every restart runs.
 constexpr int kMaxWorseRuns = 2;
+constexpr double kGoodShare = 1e-7;
 // An error beyond this share of the estimate leaves no digit worth showing.
 constexpr double kWorstShare = 0.05;
 // Steps before the tableau may stop: with three, the error of an exact
@@ -60,6 +62,11 @@ struct RememberingSampler {
     }
 };
 
+double RelativeError(double ans, double err) {
+    if (err == 0.0) return 0.0;
+    return ans == 0.0 ? INFINITY : err / std::fabs(ans);
+}
+
 // The error that rounding of f's values (as large as largest) puts into a
 // central difference at step h: the tableau's own estimate cannot see it
 // when f is large beside its change (ATAN far out).
@@ -101,13 +108,16 @@ double ScaledDerivative(const SolverCallback& f, double x) {
         if (sampler.PoleInside(x, h, fx) || !RiddersTableau(remembering, x, h, ans, err, kMinSteps, kSettled) ||
             !std::isfinite(ans))
             continue;
-        if (err < bestErr) {
+        // Runs compare by relative error: a step far too large for f (SIN
+        // far out) can average the oscillations into a small, steady and
+        // wrong estimate whose absolute error looks small.
+        if (RelativeError(ans, err) < RelativeError(best, bestErr)) {
             best = ans;
             bestErr = err;
             bestLargest = sampler.LargestValue();
             bestNoise = RoundingNoise(std::fmax(std::fabs(fx), bestLargest), h);
             worseRuns = 0;
-        } else if (++worseRuns >= kMaxWorseRuns) {
+        } else if (RelativeError(best, bestErr) <= kGoodShare && ++worseRuns >= kMaxWorseRuns) {
             break;
         }
         if (bestErr <= kSettled * std::fabs(best)) break;
