@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes tests/engine/reference/SolverReference.h: the true values, from
 mpmath at 50 digits, of the solver operators and of SUM/AVE on the cases the
-engine tests check. Numbers that the calculator reads as doubles (0.1, 1E-3)
+engine tests check, each with the relative error allowed when it is not the
+table's own (0): an answer cut to fewer digits by its error estimate. Numbers that the calculator reads as doubles (0.1, 1E-3)
 enter the references as those doubles, so a reference is the exact answer
 for the input the calculator really gets.
 
@@ -33,6 +34,10 @@ FINT = [
      (mp.ci(1 / D(0.001)) - mp.sin(1 / D(0.001)) * D(0.001)) - (mp.ci(1) - mp.sin(1))),
     ("FINT(COS(t),0,-PI/2)", -mp.sin(PI / 2)),
     ("FINT(1/(t^2+1E-6),-1,1)", 2 * mp.atan(1 / mp.sqrt(D(1e-6))) / mp.sqrt(D(1e-6))),
+    # Singular at both ends, the upper one not at 0: t cannot come nearer
+    # to 1 than a unit in the last place, so fewer digits are right.
+    ("FINT(1/SQRT(1-t^2),-1,1)", mp.pi, 1e-6),
+    ("FINT(LN(1-t),0,1)", mp.mpf(-1)),
 ]
 
 FDIFF = [
@@ -49,6 +54,9 @@ FDIFF = [
     ("FDIFF(1/(t-1),1.05)", -1 / (D(1.05) - 1) ** 2),
     ("FDIFF(TAN(t),1.5)", 1 / mp.cos(D(1.5)) ** 2),
     ("FDIFF(LN(t),1E-5)", 1 / D(1e-5)),
+    # Central differences at x = 1E10 lose digits to the spacing of doubles.
+    ("FDIFF(SIN(t),1E10)", mp.cos(D(1e10)), 1e-8),
+    ("FDIFF(EXP(t),-50)", mp.exp(-50)),
     ("FDIFF(SIN(t)*EXP(-t/5)+t^2/3,0.7)",
      mp.diff(lambda t: mp.sin(t) * mp.exp(-t / 5) + t**2 / 3, D(0.7))),
 ]
@@ -102,12 +110,14 @@ def main():
            "struct SolverReference {",
            "    const char* line;",
            "    double value;",
+           "    double relative;  // the error allowed; 0: the table's own",
            "};",
            ""]
     for name, rows in TABLES:
         out.append(f"inline constexpr SolverReference {name}[] = {{")
-        for line, value in rows:
-            out.append(f'    {{"{line}", {mp.nstr(value, 17, min_fixed=0, max_fixed=0)}}},')
+        for line, value, *relative in rows:
+            allowed = repr(relative[0]) if relative else "0.0"
+            out.append(f'    {{"{line}", {mp.nstr(value, 17, min_fixed=0, max_fixed=0)}, {allowed}}},')
         out.append("};")
         out.append("")
     out.append("}  // namespace quorvix::test")

@@ -10,6 +10,7 @@
 
 #include "numeric/BoostPolicy.h"
 #include "numeric/CompensatedSum.h"
+#include "numeric/ErrorRounding.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
@@ -26,26 +27,51 @@ constexpr std::size_t kTanhSinhRefinements = 15;
 constexpr unsigned kFirstTryPoints = 15;
 constexpr unsigned kKronrodPoints = 31;
 
-// Thrown from inside the Boost routines to leave them at once.
+// Thrown from inside the rules to leave them at once: a failed (or
+// cancelled) sample fails the integral; the others end one method.
 struct SampleFailed {};
 struct SamplesExhausted {};
+struct EndReached {};  // a node of a tiny piece rounded onto an end
 
 // Samples f for the quadrature rules, failing by exception so that no
-// rule goes on after a failed or cancelled sample or past the budget.
+// rule goes on after a failed or cancelled sample or past the budget. It
+// remembers the samples nearest to each end.
 class Sampler {
 public:
-    explicit Sampler(const SolverCallback& f) : f_(f) {}
+    Sampler(const SolverCallback& f, double a, double b) : f_(f), a_(a), b_(b) {}
     double operator()(double x) {
+        if (x == a_ || x == b_) throw EndReached{};
         if (++count_ > kMaxIntegralSamples) throw SamplesExhausted{};
         double v = 0.0;
         if (f_(x, v) != 0 || !std::isfinite(v)) throw SampleFailed{};
+        Remember(x - a_, v, nearA_);
+        Remember(b_ - x, v, nearB_);
         return v;
     }
     void ResetCount() { count_ = 0; }
 
+    // What the integral beyond the samples nearest to the ends may hold:
+    // for f growing like a power below 1 of the distance to an end, the
+    // part beyond the last sample is at most about twice that sample
+    // times its distance. The rules' own estimates cannot see it.
+    double UnsampledEnds() const {
+        return 2.0 * (nearA_.distance * std::fabs(nearA_.value) + nearB_.distance * std::fabs(nearB_.value));
+    }
+
 private:
+    struct Nearest {
+        double distance = INFINITY;
+        double value = 0.0;
+    };
+    static void Remember(double distance, double v, Nearest& nearest) {
+        distance = std::fabs(distance);
+        if (distance < nearest.distance) nearest = {distance, v};
+    }
+
     const SolverCallback& f_;
+    double a_, b_;
     long count_ = 0;
+    Nearest nearA_, nearB_;
 };
 
 struct Estimate {
@@ -54,11 +80,12 @@ struct Estimate {
     double l1 = 0.0;  // the integral of |f|, for the rounding floor
 };
 
-// The value when the estimate meets the tolerance; false otherwise.
-bool Accept(const Estimate& e, double eps, double& result) {
+// The value, rounded to the digits its error vouches for, when the
+// estimate meets the relative tolerance; false otherwise.
+bool Accept(const Estimate& e, double tol, double& result) {
     if (!std::isfinite(e.value) || !std::isfinite(e.error)) return false;
-    if (e.error <= eps * std::fabs(e.value)) {
-        result = e.value;
+    if (e.error <= tol * std::fabs(e.value)) {
+        result = RoundToError(e.value, e.error);
         return true;
     }
     const double noise = kVanishingShare * e.l1;
@@ -155,32 +182,38 @@ bool GaussKronrod(Sampler& sample, double a, double b, double eps, double& resul
 
 // Tanh-sinh quadrature: its nodes crowd double-exponentially towards the
 // ends, which integrates end-point singularities like 1/sqrt(t) and ln(t).
-bool TanhSinh(Sampler& sample, double a, double b, double eps, double& result) {
+// It aims at the target; a value within the precision asked still does.
+bool TanhSinh(Sampler& sample, double a, double b, double target, double asked, double& result) {
     boost::math::quadrature::tanh_sinh<double, ErrnoPolicy> rule(kTanhSinhRefinements);
     Estimate e;
     auto f = [&](double x) { return sample(x); };
-    e.value = rule.integrate(f, a, b, eps, &e.error, &e.l1);
-    return Accept(e, eps, result);
+    e.value = rule.integrate(f, a, b, target, &e.error, &e.l1);
+    e.error += sample.UnsampledEnds();
+    return Accept(e, asked, result);
 }
 
 }  // namespace
 
 double AdaptiveIntegral(const SolverCallback& f, double a, double b, double tol) {
     if (a == b) return 0.0;
-    const double eps = AnswerTolerance(tol);
-    Sampler sample(f);
+    // Gauss-Kronrod works to the target; short of it, tanh-sinh gets its
+    // turn and may answer within the precision asked.
+    const double target = AnswerTolerance(tol), asked = SolverTolerance(tol);
+    Sampler sample(f, a, b);
     double result = 0.0;
     try {
         try {
-            if (GaussKronrod(sample, a, b, eps, result)) return result;
+            if (GaussKronrod(sample, a, b, target, result)) return result;
         } catch (const SamplesExhausted&) {
+        } catch (const EndReached&) {
         }
         sample.ResetCount();
-        if (TanhSinh(sample, a, b, eps, result)) return result;
+        if (TanhSinh(sample, a, b, target, asked, result)) return result;
     } catch (const SampleFailed&) {
         numerror("Can't evaluate function");
         return 0.0;
     } catch (const SamplesExhausted&) {
+    } catch (const EndReached&) {
     }
     numerror("No convergence in AdaptiveIntegral");
     return 0.0;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numeric/Differentiation.h"
+#include "numeric/ErrorRounding.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
@@ -71,22 +72,6 @@ double RelativeError(double ans, double err) {
 // central difference at step h: the tableau's own estimate cannot see it
 // when f is large beside its change (ATAN far out).
 double RoundingNoise(double largest, double h) { return 4.0 * DBL_EPSILON * largest / h; }
-
-// ans rounded to the decimal place of err, when err is well above the
-// rounding of ans itself: the digits beyond it are noise.
-double RoundToError(double ans, double err) {
-    if (!(err > 16.0 * DBL_EPSILON * std::fabs(ans))) return ans;
-    // A unit of the last kept place is at least twice the error.
-    const int place = static_cast<int>(std::ceil(std::log10(2.0 * err)));
-    if (place < -300 || place > 300) return ans;
-    // Powers of ten up to 1e22 are exact, so scaling by them rounds once.
-    if (place < 0 && place >= -22) {
-        const double scale = std::pow(10.0, -place);
-        return std::round(ans * scale) / scale;
-    }
-    const double unit = std::pow(10.0, place);
-    return std::round(ans / unit) * unit;
-}
 
 }  // namespace
 

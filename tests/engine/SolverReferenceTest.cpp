@@ -7,7 +7,8 @@
 #include "reference/SolverReference.h"
 
 // Every solver operator, and SUM and AVE, against the mpmath table: each
-// answer within a relative error far below the ten digits shown by default.
+// answer within a relative error below the ten digits shown by default
+// (an answer may be cut to the digits its error estimate vouches for).
 
 using namespace quorvix;
 using quorvix::test::SolverReference;
@@ -22,15 +23,16 @@ protected:
         for (const SolverReference& row : table) {
             const test::Outcome o = test::Calc(e, row.line);
             EXPECT_EQ(o.code, kNoError) << row.line;
-            EXPECT_NEAR(o.value, row.value, relative * std::fabs(row.value)) << row.line;
+            const double allowed = row.relative > 0.0 ? row.relative : relative;
+            EXPECT_NEAR(o.value, row.value, allowed * std::fabs(row.value)) << row.line;
         }
     }
 };
 
 }  // namespace
 
-TEST_F(SolverReferenceTest, Integrals) { CheckTable(quorvix::test::kFintReference, 1e-11); }
-TEST_F(SolverReferenceTest, Derivatives) { CheckTable(quorvix::test::kFdiffReference, 1e-11); }
+TEST_F(SolverReferenceTest, Integrals) { CheckTable(quorvix::test::kFintReference, 1e-10); }
+TEST_F(SolverReferenceTest, Derivatives) { CheckTable(quorvix::test::kFdiffReference, 1e-10); }
 TEST_F(SolverReferenceTest, Roots) { CheckTable(quorvix::test::kFzeroReference, 1e-11); }
 // Sums are compensated: within a unit or two in the last place.
 TEST_F(SolverReferenceTest, Sums) { CheckTable(quorvix::test::kFsumReference, 4e-16); }
