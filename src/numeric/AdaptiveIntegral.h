@@ -11,9 +11,11 @@ namespace quorvix::numeric {
 // Most samples one integral may take (each method separately).
 inline constexpr long kMaxIntegralSamples = 1L << 19;
 
-// The integral of f over [a, b] to the relative tolerance tol (worked to
-// AnswerTolerance(tol): three digits more, 1e-15 at the finest). An integral that vanishes to within
-// the rounding of its integrand (the sine over a whole period) is 0.
+// The integral of f over [a, b] to the relative tolerance tol, worked to
+// AnswerTolerance(tol) (three digits more, 1e-15 at the finest); an answer
+// short of that is cut to the digits its error vouches for. An integral
+// that vanishes to within the rounding of its integrand (the sine over a
+// whole period) is 0.
 // Failures report through numerror and return 0: a failing sample ("Can't
 // evaluate function", which also ends the integral when f reports a
 // cancellation), and no estimate within tol after kMaxIntegralSamples.
