@@ -33,6 +33,7 @@ FINT = [
     ("FINT(SIN(1/t),0.001,1)",
      (mp.ci(1 / D(0.001)) - mp.sin(1 / D(0.001)) * D(0.001)) - (mp.ci(1) - mp.sin(1))),
     ("FINT(COS(t),0,-PI/2)", -mp.sin(PI / 2)),
+    ("FINT(EXP(-t^2),0,1E6)", mp.sqrt(mp.pi) / 2),
     ("FINT(1/(t^2+1E-6),-1,1)", 2 * mp.atan(1 / mp.sqrt(D(1e-6))) / mp.sqrt(D(1e-6))),
     # Singular at both ends, the upper one not at 0: t cannot come nearer
     # to 1 than a unit in the last place, so fewer digits are right.
