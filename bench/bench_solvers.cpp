@@ -1,6 +1,7 @@
-// Cost per sample of the solver operators against plain re-evaluation of
-// the same parsed expression, and a Romberg integral that runs all twenty
-// stages (2^19 + 1 samples).
+// Cost per sample of FSUM against plain re-evaluation of the same parsed
+// expression, and the cost of one whole call of FINT and FDIFF: smooth
+// functions, and an integrand with an end-point singularity at the finest
+// precision.
 
 #include <benchmark/benchmark.h>
 
@@ -11,7 +12,6 @@ namespace {
 using quorvix::Evaluator;
 
 constexpr double kSumSamples = 1048576.0;  // t = 0 .. 1048575
-constexpr double kRombergSamples = 524289.0;
 
 // Sets up ev like the calculator's main evaluator and parses expression;
 // false (the benchmark marked as failed) when it does not parse.
@@ -62,17 +62,37 @@ void BM_FsumMillionTerms(benchmark::State& state) {
 }
 BENCHMARK(BM_FsumMillionTerms)->Unit(benchmark::kMillisecond);
 
-// SQRT's infinite slope at 0 keeps the extrapolation from reaching 1e-15,
-// so every stage runs.
-void BM_FintAllTwentyStages(benchmark::State& state) {
-    RunWhole(state, "FINT(SQRT(t)+SIN(t)*EXP(-t/5)+t^2/3, 0, 1, 1E-15)", kRombergSamples);
+// One whole call, timed per call: what the user waits for.
+void RunCall(benchmark::State& state, const char* expression) {
+    Evaluator ev;
+    if (!PrepareEvaluator(state, ev, expression)) return;
+    for (auto _ : state) benchmark::DoNotOptimize(ev.Evaluate());
+    if (ev.LastError() != 0) state.SkipWithError("evaluation failed");
 }
-BENCHMARK(BM_FintAllTwentyStages)->Unit(benchmark::kMillisecond);
 
-void BM_BareReevaluationRombergIntegrand(benchmark::State& state) {
-    RunBare(state, "SQRT(t)+SIN(t)*EXP(-t/5)+t^2/3", 1.0 / 524288.0, 1.0);
+// SQRT's infinite slope at 0, at the finest precision: the end-point
+// singularity that plain extrapolation cannot settle.
+void BM_FintSqrtFinest(benchmark::State& state) {
+    RunCall(state, "FINT(SQRT(t)+SIN(t)*EXP(-t/5)+t^2/3, 0, 1, 1E-15)");
 }
-BENCHMARK(BM_BareReevaluationRombergIntegrand);
+BENCHMARK(BM_FintSqrtFinest)->Unit(benchmark::kMillisecond);
+
+void BM_FintSmooth(benchmark::State& state) { RunCall(state, "FINT(SIN(t)*EXP(-t/5)+t^2/3, 0, 1)"); }
+BENCHMARK(BM_FintSmooth)->Unit(benchmark::kMicrosecond);
+
+void BM_FintSmoothTight(benchmark::State& state) {
+    RunCall(state, "FINT(SIN(t)*EXP(-t/5)+t^2/3, 0, 3, 1E-12)");
+}
+BENCHMARK(BM_FintSmoothTight)->Unit(benchmark::kMicrosecond);
+
+void BM_FintGaussian(benchmark::State& state) { RunCall(state, "FINT(EXP(-t^2), -2, 2)"); }
+BENCHMARK(BM_FintGaussian)->Unit(benchmark::kMicrosecond);
+
+void BM_FdiffSmooth(benchmark::State& state) { RunCall(state, "FDIFF(SIN(t)*EXP(-t/5)+t^2/3, 0.7)"); }
+BENCHMARK(BM_FdiffSmooth)->Unit(benchmark::kMicrosecond);
+
+void BM_FdiffPolynomial(benchmark::State& state) { RunCall(state, "FDIFF(t^3-2*t, 3)"); }
+BENCHMARK(BM_FdiffPolynomial)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include "engine/AngleTrig.h"
 #include "engine/BuiltinFunctions.h"
 #include "engine/BuiltinNames.h"
+#include "numeric/CompensatedSum.h"
 
 namespace quorvix {
 
@@ -154,12 +155,9 @@ bool ComputeMathFunction(int id, const double* args, int count, AngleUnit unit, 
     switch (id) {
         case kRand: r = static_cast<double>(std::rand() & 0x7FFF) * static_cast<double>(kRandomScale); break;
         case kSum:
-        case kAve: {
-            double sum = 0.0;
-            for (int i = 0; i < count; ++i) sum += args[i];
-            r = id == kSum ? sum : sum / count;
+        case kAve:
+            r = id == kSum ? numeric::CompensatedSum(args, count) : numeric::CompensatedMean(args, count);
             break;
-        }
         case kMin:
         case kMax: {
             r = args[0];

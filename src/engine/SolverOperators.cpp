@@ -1,14 +1,17 @@
 #include <cerrno>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "engine/BuiltinNames.h"
 #include "engine/Cancellation.h"
 #include "engine/FunctionDispatch.h"
-#include "numeric/Differentiation.h"
-#include "numeric/Integration.h"
+#include "numeric/AdaptiveIntegral.h"
+#include "numeric/CompensatedSum.h"
 #include "numeric/RootFinding.h"
+#include "numeric/ScaledDerivative.h"
 #include "numeric/SolverCallback.h"
 
 // FINT, FDIFF, FZERO, FZEROS and FSUM: each samples its first argument, an
@@ -17,6 +20,8 @@
 namespace quorvix {
 
 namespace {
+
+constexpr int kFzeroIterations = 4 * numeric::kBrentIterations;
 
 // One sample of the function argument; a pending cancellation request
 // fails the sample before anything is evaluated.
@@ -46,29 +51,36 @@ EvalError Fail(ExprNode& call, EvalError code) {
     return code;
 }
 
-// The sum of f(t) for t = lower, lower + step, ... while t <= upper, with t
-// accumulated by repeated addition. A term that fails fails the sum with
-// its own code (so a code set directly on a node is not lost). A step too
-// small to move t would never end the loop: that is a bad argument.
+// The last k for which lower + k step still counts as within upper: a
+// quotient a few units in the last place below a whole number is that
+// number (0.3 / 0.1 is 2.9999999999999996, and 0.1 * 3 the nearest double
+// to 0.3 plus one unit). -1 when the count is beyond exact integers.
+double LastTermIndex(double lower, double upper, double step) {
+    constexpr double kSlack = 1.0 + 4.0 * DBL_EPSILON;
+    constexpr double kMaxIndex = 9007199254740992.0;  // 2^53
+    const double last = std::floor(((upper - lower) / step) * kSlack);
+    return last < kMaxIndex ? last : -1.0;
+}
+
+// The sum of f(t) for t = lower + k step, k = 0, 1, ..., up to the last t
+// within upper, added with compensation. A term that fails fails the sum
+// with its own code (so a code set directly on a node is not lost). A step
+// too small to reach upper in 2^53 terms is a bad argument.
 EvalError Fsum(ExprNode& f, const double* args, ExprNode& call) {
     double lower = args[0], upper = args[1], step = args[2];
     if (step == 0.0) step = 1.0;
     step = std::fabs(step);
     if (upper < lower) std::swap(lower, upper);
 
-    double sum = 0.0;
-    double t = lower;
-    double v = 0.0;
-    if (EvalError e = SampleForSolver(&f, t, v); e != kNoError) return Fail(call, e);
-    for (;;) {
-        const double next = t + step;
-        if (next == t) return Fail(call, kBadArgument);
-        t = next;
-        sum += v;
-        if (t > upper) break;
-        if (EvalError e = SampleForSolver(&f, t, v); e != kNoError) return Fail(call, e);
+    const double last = LastTermIndex(lower, upper, step);
+    if (last < 0.0) return Fail(call, kBadArgument);
+    numeric::NeumaierSum sum;
+    for (double k = 0.0; k <= last; k += 1.0) {
+        double v = 0.0;
+        if (EvalError e = SampleForSolver(&f, lower + k * step, v); e != kNoError) return Fail(call, e);
+        sum.Add(v);
     }
-    call.value = sum;
+    call.value = sum.Value();
     errno = 0;
     return kNoError;
 }
@@ -136,13 +148,14 @@ EvalError CallSolverOperator(int functionId, const double* args, int count, Expr
     const numeric::SolverCallback cb = CallbackFor(*f);
     switch (functionId) {
         case kFint:
-            return Finish(call, numeric::qromb(cb, args[0], args[1], args[2]));
-        case kFdiff: {
-            double err = 0.0;
-            return Finish(call, numeric::dfridr(cb, args[0], 1.0, err));
-        }
+            return Finish(call, numeric::AdaptiveIntegral(cb, args[0], args[1], args[2]));
+        case kFdiff:
+            return Finish(call, numeric::ScaledDerivative(cb, args[0]));
         case kFzero:
-            return Finish(call, numeric::zbrent(cb, args[0], args[1], args[2]));
+            // Three digits beyond the precision asked take a slowly
+            // converging search (a multiple root) more points.
+            return Finish(call, numeric::zbrent(cb, args[0], args[1], numeric::AnswerTolerance(args[2]), nullptr,
+                                                kFzeroIterations));
         case kFzeros:
             return Fzeros(*f, args, count, call);
         case kFsum:

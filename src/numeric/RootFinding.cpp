@@ -9,7 +9,6 @@ namespace quorvix::numeric {
 
 namespace {
 
-constexpr int kMaxIterations = 100;
 constexpr double kPrecision = 6.0e-15;
 
 bool SameStrictSign(double u, double v) { return (u > 0.0 && v > 0.0) || (u < 0.0 && v < 0.0); }
@@ -22,7 +21,7 @@ double Fail(const char* message, bool* failed) {
 
 }  // namespace
 
-double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* failed) {
+double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* failed, int maxIterations) {
     if (failed) *failed = false;
     const double eps = SolverTolerance(tol);
     double a = x1, b = x2;
@@ -30,9 +29,13 @@ double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* f
     if (f(a, fa) != 0 || f(b, fb) != 0) return Fail("Can't evaluate function", failed);
     if (SameStrictSign(fa, fb)) return Fail("Root must be bracketed in zbrent", failed);
 
+    // A sign change across a pole narrows onto the pole just as onto a
+    // root; there f grows instead of vanishing, beyond both ends.
+    const double endMagnitude = std::max(std::fabs(fa), std::fabs(fb));
+
     double c = b, fc = fb;
     double d = 0.0, e = 0.0;
-    for (int iter = 1; iter <= kMaxIterations; ++iter) {
+    for (int iter = 1; iter <= maxIterations; ++iter) {
         if (SameStrictSign(fb, fc)) {
             // Keep the root between b and c.
             c = a;
@@ -50,7 +53,10 @@ double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* f
         }
         const double tol1 = kPrecision * std::fabs(b) + 0.5 * eps;
         const double xm = 0.5 * (c - b);
-        if (std::fabs(xm) <= tol1 || fb == 0.0) return b;
+        if (std::fabs(xm) <= tol1 || fb == 0.0) {
+            if (std::fabs(fb) > endMagnitude) return Fail("Pole, not a root, in zbrent", failed);
+            return b;
+        }
         if (std::fabs(e) >= tol1 && std::fabs(fa) > std::fabs(fb)) {
             const double s = fb / fa;
             double p, q;

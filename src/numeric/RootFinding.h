@@ -10,8 +10,14 @@ namespace quorvix::numeric {
 // SolverTolerance). f(x1) and f(x2) must not have the same strict sign;
 // a zero at either end is returned exactly. Failures, each returning 0:
 // "Root must be bracketed in zbrent", "Maximum number of iterations
-// exceeded in zbrent" (100 new points), "Can't evaluate function".
+// exceeded in zbrent" (maxIterations new points), "Can't evaluate function", and
+// "Pole, not a root, in zbrent" when f at the point found is larger than at
+// both ends (a sign change across a pole).
 // `failed`, when given, is set to whether the search failed.
-double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* failed = nullptr);
+// maxIterations is the limit of new points (100 as the method is usually
+// run; more for a tolerance tighter than the one asked).
+inline constexpr int kBrentIterations = 100;
+double zbrent(const SolverCallback& f, double x1, double x2, double tol, bool* failed = nullptr,
+              int maxIterations = kBrentIterations);
 
 }  // namespace quorvix::numeric

@@ -30,11 +30,25 @@ SolverCallback MakeSolverCallback(Callable& callable) {
     return cb;
 }
 
-// The tolerance used by Romberg integration and Brent's method: the caller's
-// value when it is at least 1e-15, otherwise (too small, zero, negative or
-// not a number) 1e-8.
+// The finest tolerance the solvers accept: about five units in the last
+// place of a double.
+inline constexpr double kFinestSolverTolerance = 1e-15;
+
+// The tolerance used by integration and Brent's method: the caller's value,
+// raised to 1e-15 when it is finer than that; 1e-8 (the default) when it is
+// zero, negative or not a number.
 inline double SolverTolerance(double tol) {
-    return tol >= 1e-15 ? tol : 1e-8;
+    if (!(tol > 0.0)) return 1e-8;
+    return tol >= kFinestSolverTolerance ? tol : kFinestSolverTolerance;
+}
+
+// The tolerance FINT and FZERO work to: three digits beyond the precision
+// asked (after SolverTolerance), so that an answer shown to more digits than
+// that precision (ten at the default 1e-8) still shows right digits; never
+// finer than 1e-15.
+inline double AnswerTolerance(double tol) {
+    const double target = SolverTolerance(tol) * 1e-3;
+    return target >= kFinestSolverTolerance ? target : kFinestSolverTolerance;
 }
 
 }  // namespace quorvix::numeric
