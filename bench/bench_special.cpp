@@ -5,6 +5,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <boost/math/special_functions/ellint_1.hpp>
+#include <boost/math/special_functions/ellint_2.hpp>
+#include <boost/math/special_functions/ellint_3.hpp>
+#include <boost/math/special_functions/expint.hpp>
+#include <boost/math/special_functions/jacobi_elliptic.hpp>
+
 #include "numeric/Airy.h"
 #include "numeric/BesselFractional.h"
 #include "numeric/BesselIK.h"
@@ -121,6 +127,28 @@ void BM_CiSiFraction(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(cisi(Arg(5.0)));
 }
 
+// Boost.Math's own routines, called plainly, beside the library's where
+// the library does not simply call them: the Legendre forms (reduced here
+// with an exact 1 - k^2), the Jacobi functions (taken here from the
+// complementary parameter) and E_n for n >= 2 beyond x = 1.
+void BM_BoostEllint1(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::ellint_1(0.7, Arg(1.2)));
+}
+void BM_BoostEllint2(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::ellint_2(0.7, Arg(1.2)));
+}
+void BM_BoostEllint3(benchmark::State& s) {
+    // Boost's characteristic has the opposite sign: 1 - n sin^2.
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::ellint_3(0.9, -0.5, Arg(1.2)));
+}
+void BM_BoostJacobi(benchmark::State& s) {
+    double cn = 0.0, dn = 0.0;
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::jacobi_elliptic(0.7071067811865476, Arg(0.7), &cn, &dn));
+}
+void BM_BoostExpEn(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::expint(3, Arg(1.5)));
+}
+
 // The longest calls: recurrences at the order limit.
 void BM_WorstBesselJ(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(bessj(999999, Arg(1e6)));
@@ -174,6 +202,11 @@ BENCHMARK(BM_CarlsonRc);
 BENCHMARK(BM_JacobiInside);
 BENCHMARK(BM_FresnelSeries);
 BENCHMARK(BM_CiSiFraction);
+BENCHMARK(BM_BoostEllint1);
+BENCHMARK(BM_BoostEllint2);
+BENCHMARK(BM_BoostEllint3);
+BENCHMARK(BM_BoostJacobi);
+BENCHMARK(BM_BoostExpEn);
 BENCHMARK(BM_WorstBesselJ)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstBesselI)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstBesselY)->Unit(benchmark::kMillisecond);

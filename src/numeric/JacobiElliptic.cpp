@@ -12,12 +12,11 @@ struct WideValues {
     Wide sn, cn, dn;
 };
 
-// The arithmetic-geometric mean of 1 and sqrt(mc), 0 < mc < 1, kept for the
-// descending Landen transformation (Abramowitz and Stegun 16.4), in
-// extended precision.
+// The arithmetic-geometric mean of 1 and sqrt(mc), 0 < mc < 1, with every
+// pair of means kept for the way back, in extended precision.
 struct Agm {
     static constexpr int kMaxSteps = 40;  // the AGM doubles its digits each step
-    Wide a[kMaxSteps + 1], c[kMaxSteps + 1];
+    Wide a[kMaxSteps + 1], b[kMaxSteps + 1];
     int steps = 0;
     Wide mc, kc;  // kc = sqrt(mc) = k'
     Wide quarter;  // K(k), the quarter period
@@ -30,15 +29,12 @@ Agm MakeAgm(Wide mc) {
     g.mc = mc;
     g.kc = std::sqrt(mc);
     g.a[0] = 1.0L;
-    Wide b = g.kc;
+    g.b[0] = g.kc;
     int n = 0;
-    while (n < Agm::kMaxSteps) {
-        const Wide cn = (g.a[n] - b) / 2.0L;
-        if (std::fabs(cn) <= eps * g.a[n]) break;
+    while (n < Agm::kMaxSteps && std::fabs(g.a[n] - g.b[n]) > eps * g.a[n]) {
+        g.a[n + 1] = (g.a[n] + g.b[n]) / 2.0L;
+        g.b[n + 1] = std::sqrt(g.a[n] * g.b[n]);
         ++n;
-        g.a[n] = (g.a[n - 1] + b) / 2.0L;
-        g.c[n] = cn;
-        b = std::sqrt(g.a[n - 1] * b);
     }
     g.steps = n;
     g.quarter = pi / (2.0L * g.a[n]);
@@ -55,11 +51,23 @@ WideValues Quarter(const Agm& g, Wide t) {
         return {th + q * (sh * ch - t) * sech * sech, sech - q * (sh * ch - t) * th * sech,
                 sech + q * (sh * ch + t) * th * sech};
     }
-    Wide phi = std::ldexp(g.a[g.steps] * t, g.steps);
-    for (int i = g.steps; i >= 1; --i) phi = (phi + std::asin(g.c[i] / g.a[i] * std::sin(phi))) / 2.0L;
-    const Wide cn = std::cos(phi);
+    // Gauss's transformation back up the ladder of means, on the cotangent
+    // of the amplitude: one sine and cosine, the rest rational.
+    const Wide v = t * g.a[g.steps];
+    Wide sn = std::sin(v), cn = std::cos(v);
+    if (sn != 0.0L) {
+        Wide ratio = cn / sn, cot = g.a[g.steps] * ratio, dn = 1.0L;
+        for (int i = g.steps; i >= 0; --i) {
+            ratio *= cot;
+            cot *= dn;
+            dn = (g.b[i] + ratio) / (g.a[i] + ratio);
+            ratio = cot / g.a[i];
+        }
+        sn = std::copysign(1.0L / std::sqrt(cot * cot + 1.0L), sn);
+        cn = cot * sn;
+    }
     // dn^2 = mc + k^2 cn^2: a sum of two non-negative terms.
-    return {std::sin(phi), cn, std::sqrt(g.mc + (1.0L - g.mc) * cn * cn)};
+    return {sn, cn, std::sqrt(g.mc + (1.0L - g.mc) * cn * cn)};
 }
 
 // 0 < mc < 1. u is reduced by half periods 2K to |r| <= K, and beyond K/2
