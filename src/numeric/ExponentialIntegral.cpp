@@ -1,7 +1,6 @@
 #include "numeric/ExponentialIntegral.h"
 
 #include <cmath>
-#include <limits>
 
 #include <boost/math/special_functions/expint.hpp>
 
@@ -13,26 +12,25 @@ namespace quorvix::numeric {
 namespace {
 
 // E_n(x) = e^-x / (x + n - 1 / (x + n + 2 - 2 n / (x + n + 4 - ...))) by the
-// modified Lentz method in extended precision. It converges fast once x > 1
-// or n is large, which is where Boost's own evaluation either runs through
-// n series terms (seconds for n near 2^31) or goes wrong (E_100(150)).
+// modified Lentz method. It converges fast once x > 1 or n is large, which
+// is where Boost's own evaluation either runs through n series terms
+// (seconds for n near 2^31) or goes wrong (E_100(150)).
 double ExpintFraction(int n, double x) {
-    using Wide = long double;
     constexpr int kMaxSteps = 100000;
-    const Wide tiny = 1e-4000L, eps = 4 * std::numeric_limits<Wide>::epsilon();
-    const Wide nm1 = static_cast<Wide>(n) - 1.0L;
-    Wide b = static_cast<Wide>(x) + n, c = 1.0L / tiny, d = 1.0L / b, h = d;
+    constexpr double kTiny = 1e-300, kPrecision = 3e-16;
+    const double nm1 = static_cast<double>(n) - 1.0;
+    double b = x + n, c = 1.0 / kTiny, d = 1.0 / b, h = d;
     for (int i = 1; i <= kMaxSteps; ++i) {
-        const Wide an = -static_cast<Wide>(i) * (nm1 + i);
-        b += 2.0L;
+        const double an = -static_cast<double>(i) * (nm1 + i);
+        b += 2.0;
         d = an * d + b;
-        if (std::fabs(d) < tiny) d = tiny;
+        if (std::fabs(d) < kTiny) d = kTiny;
         c = b + an / c;
-        if (std::fabs(c) < tiny) c = tiny;
-        d = 1.0L / d;
-        const Wide del = c * d;
+        if (std::fabs(c) < kTiny) c = kTiny;
+        d = 1.0 / d;
+        const double del = c * d;
         h *= del;
-        if (std::fabs(del - 1.0L) <= eps) return static_cast<double>(h * std::exp(-static_cast<Wide>(x)));
+        if (std::fabs(del - 1.0) <= kPrecision) return h * ExpWithoutUnderflowError(-x);
     }
     numerror("continued fraction failed in expint");
     return 0.0;
