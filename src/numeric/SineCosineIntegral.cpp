@@ -14,12 +14,15 @@ using fresnelcisi::kFpMin;
 using fresnelcisi::kMaxIterations;
 constexpr double kSeriesUpTo = 2.0;
 constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kPi = 3.141592653589793;
 constexpr double kEuler = 0.5772156649015329;
 
-// The positive zeros of Ci below 100, each as hi + lo (generated).
+// The positive zeros of Ci below 200, each as hi + lo (generated): the
+// first at 0.6165, zero n >= 1 within 0.1 of n pi.
 constexpr double kCiZeros[][2] = {
 #include "numeric/CosineIntegralZeros.inc"
 };
+constexpr int kCiZeroCount = static_cast<int>(sizeof kCiZeros / sizeof kCiZeros[0]);
 // Within this distance of a zero the general methods keep only absolute
 // accuracy; the expansion about the zero converges fast (|t| / z <= 0.09).
 constexpr double kNearZero = 0.05;
@@ -44,11 +47,12 @@ double CiNearZero(double x, double zhi, double zlo) {
     return sum;
 }
 
-// The zero of Ci within kNearZero of t, or null.
+// The zero of Ci within kNearZero of t >= 0, or null.
 const double* NearbyZero(double t) {
-    for (const auto& z : kCiZeros)
-        if (std::fabs(t - z[0]) <= kNearZero) return z;
-    return nullptr;
+    const double n = std::nearbyint(t / kPi);
+    if (!(n < kCiZeroCount)) return nullptr;
+    const double* z = kCiZeros[static_cast<int>(n)];
+    return std::fabs(t - z[0]) <= kNearZero ? z : nullptr;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // Cosine and sine integrals Ci(x) and Si(x): power series up to |x| = 2, a
 // complex continued fraction (modified Lentz) above, and about each zero of
-// Ci below 100 its Taylor expansion, which keeps Ci's relative accuracy
+// Ci below 200 its Taylor expansion, which keeps Ci's relative accuracy
 // where the other methods cancel.
 
 namespace quorvix::numeric {
