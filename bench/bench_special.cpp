@@ -5,15 +5,26 @@
 
 #include <benchmark/benchmark.h>
 
+#include <boost/math/special_functions/ellint_1.hpp>
+#include <boost/math/special_functions/ellint_2.hpp>
+#include <boost/math/special_functions/ellint_3.hpp>
+#include <boost/math/special_functions/expint.hpp>
+#include <boost/math/special_functions/jacobi_elliptic.hpp>
+
 #include "numeric/Airy.h"
 #include "numeric/BesselFractional.h"
 #include "numeric/BesselIK.h"
 #include "numeric/BesselJY.h"
 #include "numeric/BesselSpherical.h"
+#include "numeric/Beta.h"
 #include "numeric/CarlsonIntegrals.h"
 #include "numeric/Dawson.h"
 #include "numeric/EllipticLegendre.h"
+#include "numeric/ErrorFunction.h"
+#include "numeric/ExponentialIntegral.h"
 #include "numeric/Fresnel.h"
+#include "numeric/Gamma.h"
+#include "numeric/GammaIncomplete.h"
 #include "numeric/JacobiElliptic.h"
 #include "numeric/SineCosineIntegral.h"
 
@@ -56,6 +67,88 @@ void BM_Dawson(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(dawsonfn(Arg(1.5)));
 }
 
+// One typical call per family of the gamma, error, exponential-integral,
+// elliptic, Fresnel and sine/cosine-integral functions.
+void BM_GammaLn(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(gammaln(Arg(4.7)));
+}
+void BM_FactLnUncached(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(factln(static_cast<long long>(Arg(150.0))));
+}
+void BM_GammaP(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(gammp(Arg(3.5), 2.0));
+}
+void BM_GammaQ(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(gammq(Arg(3.5), 6.0));
+}
+void BM_Beta(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(betafn(Arg(2.5), 3.5));
+}
+void BM_BetaI(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(betai(Arg(2.5), 3.5, 0.4));
+}
+void BM_Erf(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(erfn(Arg(0.7)));
+}
+void BM_Erfc(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(erfcn(Arg(2.5)));
+}
+void BM_ExpEn(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(expint(3, Arg(1.5)));
+}
+void BM_ExpEi(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(ei(Arg(2.5)));
+}
+void BM_EllipticF(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(legendref(Arg(1.2), 0.7));
+}
+void BM_EllipticE(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(legendree(Arg(1.2), 0.7));
+}
+void BM_CarlsonRf(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(rf(Arg(1.0), 2.0, 3.0));
+}
+void BM_CarlsonRd(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(rd(Arg(1.0), 2.0, 3.0));
+}
+void BM_CarlsonRj(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(rj(Arg(1.0), 2.0, 3.0, 4.0));
+}
+void BM_CarlsonRc(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(rc(Arg(1.0), 2.0));
+}
+void BM_JacobiInside(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(jacobielliptic(Arg(0.7), 0.5));
+}
+void BM_FresnelSeries(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(frenel(Arg(1.0)));
+}
+void BM_CiSiFraction(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(cisi(Arg(5.0)));
+}
+
+// Boost.Math's own routines, called plainly, beside the library's where
+// the library does not simply call them: the Legendre forms (reduced here
+// with an exact 1 - k^2), the Jacobi functions (taken here from the
+// complementary parameter) and E_n for n >= 2 beyond x = 1.
+void BM_BoostEllint1(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::ellint_1(0.7, Arg(1.2)));
+}
+void BM_BoostEllint2(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::ellint_2(0.7, Arg(1.2)));
+}
+void BM_BoostEllint3(benchmark::State& s) {
+    // Boost's characteristic has the opposite sign: 1 - n sin^2.
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::ellint_3(0.9, -0.5, Arg(1.2)));
+}
+void BM_BoostJacobi(benchmark::State& s) {
+    double cn = 0.0, dn = 0.0;
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::jacobi_elliptic(0.7071067811865476, Arg(0.7), &cn, &dn));
+}
+void BM_BoostExpEn(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::expint(3, Arg(1.5)));
+}
+
 // The longest calls: recurrences at the order limit.
 void BM_WorstBesselJ(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(bessj(999999, Arg(1e6)));
@@ -90,6 +183,30 @@ BENCHMARK(BM_Jacobi);
 BENCHMARK(BM_FresnelFraction);
 BENCHMARK(BM_CiSiSeries);
 BENCHMARK(BM_Dawson);
+BENCHMARK(BM_GammaLn);
+BENCHMARK(BM_FactLnUncached);
+BENCHMARK(BM_GammaP);
+BENCHMARK(BM_GammaQ);
+BENCHMARK(BM_Beta);
+BENCHMARK(BM_BetaI);
+BENCHMARK(BM_Erf);
+BENCHMARK(BM_Erfc);
+BENCHMARK(BM_ExpEn);
+BENCHMARK(BM_ExpEi);
+BENCHMARK(BM_EllipticF);
+BENCHMARK(BM_EllipticE);
+BENCHMARK(BM_CarlsonRf);
+BENCHMARK(BM_CarlsonRd);
+BENCHMARK(BM_CarlsonRj);
+BENCHMARK(BM_CarlsonRc);
+BENCHMARK(BM_JacobiInside);
+BENCHMARK(BM_FresnelSeries);
+BENCHMARK(BM_CiSiFraction);
+BENCHMARK(BM_BoostEllint1);
+BENCHMARK(BM_BoostEllint2);
+BENCHMARK(BM_BoostEllint3);
+BENCHMARK(BM_BoostJacobi);
+BENCHMARK(BM_BoostExpEn);
 BENCHMARK(BM_WorstBesselJ)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstBesselI)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstBesselY)->Unit(benchmark::kMillisecond);

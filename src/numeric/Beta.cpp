@@ -2,48 +2,26 @@
 
 #include <cmath>
 
-#include "numeric/Gamma.h"
+#include <boost/math/special_functions/beta.hpp>
+#include <boost/math/special_functions/gamma.hpp>
+
+#include "numeric/BoostPolicy.h"
 #include "numeric/GammaExp.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
 
-namespace {
-
-constexpr int kMaxIterations = 100;
-constexpr double kPrecision = 3.0e-15;
-constexpr double kTiny = 1.0e-200;
-
-double Floored(double v) { return std::fabs(v) < kTiny ? kTiny : v; }
-
-}  // namespace
-
-double betafn(double z, double w) { return ExpWithoutUnderflowError(gammaln(z) + gammaln(w) - gammaln(z + w)); }
-
-double betacf(double a, double b, double x) {
-    const double qab = a + b;
-    const double qap = a + 1.0;
-    const double qam = a - 1.0;
-    double c = 1.0;
-    double d = 1.0 / Floored(1.0 - qab * x / qap);
-    double h = d;
-    for (int m = 1; m <= kMaxIterations; ++m) {
-        const int m2 = 2 * m;
-        // Even step of the fraction.
-        double aa = m * (b - m) * x / ((qam + m2) * (a + m2));
-        d = 1.0 / Floored(1.0 + aa * d);
-        c = Floored(1.0 + aa / c);
-        h *= d * c;
-        // Odd step.
-        aa = -(a + m) * (qab + m) * x / ((a + m2) * (qap + m2));
-        d = 1.0 / Floored(1.0 + aa * d);
-        c = Floored(1.0 + aa / c);
-        const double del = d * c;
-        h *= del;
-        if (std::fabs(del - 1.0) < kPrecision) return h;
-    }
-    numerror("a or b too big, or MAXIT too small in betacf");
-    return 0.0;
+double betafn(double z, double w) {
+    if (z > 0.0 && w > 0.0) return boost::math::beta(z, w, kErrnoPolicy);
+    // Γ(z + w) at a pole makes B zero; Γ(z) or Γ(w) at one makes it fail.
+    int sz = 1, sw = 1, szw = 1;
+    const double lz = boost::math::lgamma(z, &sz, kErrnoPolicy);
+    const double lw = boost::math::lgamma(w, &sw, kErrnoPolicy);
+    if (!std::isfinite(lz) || !std::isfinite(lw)) return std::nan("");
+    const double sum = z + w;
+    if (sum <= 0.0 && sum == std::floor(sum)) return 0.0;
+    const double lzw = boost::math::lgamma(sum, &szw, kErrnoPolicy);
+    return sz * sw * szw * ExpWithoutUnderflowError(lz + lw - lzw);
 }
 
 double betai(double a, double b, double x) {
@@ -51,12 +29,7 @@ double betai(double a, double b, double x) {
         numerror("Bad x in routine betai");
         return 0.0;
     }
-    double bt = 0.0;
-    if (x != 0.0 && x != 1.0)
-        bt = ExpWithoutUnderflowError(gammaln(a + b) - gammaln(a) - gammaln(b) + a * std::log(x) +
-                      b * std::log(1.0 - x));
-    if (x < (a + 1.0) / (a + b + 2.0)) return bt * betacf(a, b, x) / a;
-    return 1.0 - bt * betacf(b, a, 1.0 - x) / b;
+    return boost::math::ibeta(a, b, x, kErrnoPolicy);
 }
 
 }  // namespace quorvix::numeric

@@ -3,15 +3,13 @@
 
 namespace quorvix::numeric {
 
-// B(z, w) = Γ(z) Γ(w) / Γ(z + w), from gammaln.
+// B(z, w) = Γ(z) Γ(w) / Γ(z + w). For positive z and w by Boost.Math; for
+// others from ln|Γ| and the signs of the three gamma values (B(-0.5, 2) =
+// -4). At a pole of Γ(z) or Γ(w) the result is not a number (EDOM).
 double betafn(double z, double w);
 
-// I_x(a, b). x outside [0, 1] reports "Bad x in routine betai"; a and b are
-// not tested (where they make no sense the result is not finite).
+// I_x(a, b). x outside [0, 1] reports "Bad x in routine betai"; a or b not
+// positive is a domain error (EDOM) as well.
 double betai(double a, double b, double x);
-
-// The continued fraction behind betai (modified Lentz); at most 100 steps,
-// else "a or b too big, or MAXIT too small in betacf" and 0.
-double betacf(double a, double b, double x);
 
 }  // namespace quorvix::numeric

@@ -1,8 +1,7 @@
 #pragma once
-// Carlson's symmetric elliptic integrals by the duplication method.
-// Each routine checks its arguments against the limits within which the
-// duplication neither underflows nor overflows; outside them (and for NaN)
-// it fails with "invalid arguments in rf" (rd, rj, rc) and returns 0.
+// Carlson's symmetric elliptic integrals (Boost.Math). Arguments outside a
+// routine's domain (and NaN) are a domain error: errno EDOM and a result
+// that is not a number.
 
 namespace quorvix::numeric {
 

@@ -1,11 +1,13 @@
 #include "numeric/ErrorFunction.h"
 
-#include "numeric/GammaIncomplete.h"
+#include <boost/math/special_functions/erf.hpp>
+
+#include "numeric/BoostPolicy.h"
 
 namespace quorvix::numeric {
 
-double erfn(double x) { return x < 0.0 ? -gammp(0.5, x * x) : gammp(0.5, x * x); }
+double erfn(double x) { return boost::math::erf(x, kErrnoPolicy); }
 
-double erfcn(double x) { return x < 0.0 ? 1.0 + gammp(0.5, x * x) : gammq(0.5, x * x); }
+double erfcn(double x) { return boost::math::erfc(x, kErrnoPolicy); }
 
 }  // namespace quorvix::numeric

@@ -1,6 +1,5 @@
 #pragma once
-// The error function and its complement, from the incomplete gamma
-// function: erf(x) = P(1/2, x²) for x >= 0.
+// The error function and its complement (Boost.Math).
 
 namespace quorvix::numeric {
 

@@ -2,18 +2,39 @@
 
 #include <cmath>
 
+#include <boost/math/special_functions/expint.hpp>
+
+#include "numeric/BoostPolicy.h"
 #include "numeric/GammaExp.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
-
 namespace {
 
-constexpr int kMaxIterations = 100;
-constexpr double kExpintPrecision = 1.0e-15;
-constexpr double kEiPrecision = 6.0e-15;
-constexpr double kEulerGamma = 0.5772156649015329;
-constexpr double kTiny = 1.0e-200;
+// E_n(x) = e^-x / (x + n - 1 / (x + n + 2 - 2 n / (x + n + 4 - ...))) by the
+// modified Lentz method. It converges fast once x > 1 or n is large, which
+// is where Boost's own evaluation either runs through n series terms
+// (seconds for n near 2^31) or goes wrong (E_100(150)).
+double ExpintFraction(int n, double x) {
+    constexpr int kMaxSteps = 100000;
+    constexpr double kTiny = 1e-300, kPrecision = 3e-16;
+    const double nm1 = static_cast<double>(n) - 1.0;
+    double b = x + n, c = 1.0 / kTiny, d = 1.0 / b, h = d;
+    for (int i = 1; i <= kMaxSteps; ++i) {
+        const double an = -static_cast<double>(i) * (nm1 + i);
+        b += 2.0;
+        d = an * d + b;
+        if (std::fabs(d) < kTiny) d = kTiny;
+        c = b + an / c;
+        if (std::fabs(c) < kTiny) c = kTiny;
+        d = 1.0 / d;
+        const double del = c * d;
+        h *= del;
+        if (std::fabs(del - 1.0) <= kPrecision) return h * ExpWithoutUnderflowError(-x);
+    }
+    numerror("continued fraction failed in expint");
+    return 0.0;
+}
 
 }  // namespace
 
@@ -24,45 +45,9 @@ double expint(int n, double x) {
     }
     if (n == 0) return ExpWithoutUnderflowError(-x) / x;
     // n - 1 in double: n may be as large as an int allows.
-    const double nm1 = static_cast<double>(n) - 1.0;
-    if (x == 0.0) return 1.0 / nm1;
-    if (x > 1.0) {
-        // Continued fraction (modified Lentz), good for x > 1.
-        double b = x + static_cast<double>(n);
-        double c = 1.0 / kTiny;
-        double d = 1.0 / b;
-        double h = d;
-        for (int i = 1; i <= kMaxIterations; ++i) {
-            const double an = -static_cast<double>(i) * (nm1 + i);
-            b += 2.0;
-            d = 1.0 / (an * d + b);
-            c = b + an / c;
-            const double del = c * d;
-            h *= del;
-            if (std::fabs(del - 1.0) < kExpintPrecision) return h * ExpWithoutUnderflowError(-x);
-        }
-        numerror("continued fraction failed in expint");
-        return 0.0;
-    }
-    // Power series, 0 < x <= 1.
-    double ans = (n != 1) ? 1.0 / nm1 : -std::log(x) - kEulerGamma;
-    double fact = 1.0;
-    for (int i = 1; i <= kMaxIterations; ++i) {
-        fact *= -x / i;
-        double del;
-        if (i != nm1) {
-            del = -fact / (i - nm1);
-        } else {
-            // The term where the series meets the digamma function ψ(n).
-            double psi = -kEulerGamma;
-            for (int m = 1; m <= i; ++m) psi += 1.0 / m;
-            del = fact * (-std::log(x) + psi);
-        }
-        ans += del;
-        if (std::fabs(del) < std::fabs(ans) * kExpintPrecision) return ans;
-    }
-    numerror("series failed in expint");
-    return 0.0;
+    if (x == 0.0) return 1.0 / (static_cast<double>(n) - 1.0);
+    if (n >= 2 && (x > 1.0 || n > 1000)) return ExpintFraction(n, x);
+    return boost::math::expint(static_cast<unsigned>(n), x, kErrnoPolicy);
 }
 
 double ei(double x) {
@@ -70,39 +55,7 @@ double ei(double x) {
         numerror("Bad argument in ei");
         return 0.0;
     }
-    if (x < kTiny) return std::log(x) + kEulerGamma;
-    if (x <= -std::log(kEiPrecision)) {
-        // Power series.
-        double sum = 0.0;
-        double fact = 1.0;
-        int k = 1;
-        for (; k <= kMaxIterations; ++k) {
-            fact *= x / k;
-            const double term = fact / k;
-            sum += term;
-            if (term < kEiPrecision * sum) break;
-        }
-        if (k > kMaxIterations) {
-            numerror("Series failed in ei");
-            return 0.0;
-        }
-        return sum + std::log(x) + kEulerGamma;
-    }
-    // Asymptotic series: add terms while they shrink.
-    double sum = 0.0;
-    double term = 1.0;
-    for (int k = 1; k <= kMaxIterations; ++k) {
-        const double prev = term;
-        term *= k / x;
-        if (term < kEiPrecision) break;
-        if (term < prev) {
-            sum += term;
-        } else {
-            sum -= prev;
-            break;
-        }
-    }
-    return std::exp(x) * (1.0 + sum) / x;
+    return boost::math::expint(x, kErrnoPolicy);
 }
 
 }  // namespace quorvix::numeric

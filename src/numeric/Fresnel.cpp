@@ -3,6 +3,10 @@
 #include <cmath>
 #include <complex>
 
+#include <boost/math/special_functions/cos_pi.hpp>
+#include <boost/math/special_functions/sin_pi.hpp>
+
+#include "numeric/BoostPolicy.h"
 #include "numeric/FresnelContinuedFraction.h"
 #include "numeric/NumericSupport.h"
 
@@ -16,6 +20,16 @@ constexpr double kSeriesUpTo = 1.5;
 constexpr double kPi = 3.141592653589793;
 constexpr double kHalfPi = 1.5707963267948966;
 
+// exp(i pi x^2 / 2). x^2 = hi + lo exactly; hi is reduced modulo 4 (the
+// period of the phase in x^2) before anything is rounded, so the phase keeps
+// its digits however large x is.
+std::complex<double> HalfPiSquarePhase(double x) {
+    const double hi = x * x;
+    const double lo = std::fma(x, x, -hi);
+    const double half = 0.5 * (std::fmod(hi, 4.0) + lo);  // in [0, 2]
+    return {boost::math::cos_pi(half, kErrnoPolicy), boost::math::sin_pi(half, kErrnoPolicy)};
+}
+
 }  // namespace
 
 FresnelValues frenel(double x) {
@@ -23,7 +37,8 @@ FresnelValues frenel(double x) {
     FresnelValues out;
     const double ax = std::fabs(x);
     if (ax < std::sqrt(kFpMin)) {
-        out.s = 0.0;
+        // S = pi x^3 / 6 and C = x to double precision.
+        out.s = kPi / 6.0 * ax * ax * ax;
         out.c = ax;
     } else if (ax <= kSeriesUpTo) {
         // Alternating series; odd terms feed S, even terms C.
@@ -68,8 +83,7 @@ FresnelValues frenel(double x) {
         }, h);
         if (!converged) numerror("cf failed in frenel");
         h *= Complex(ax, -ax);
-        const Complex cs = Complex(0.5, 0.5) *
-                           (1.0 - Complex(std::cos(0.5 * pix2), std::sin(0.5 * pix2)) * h);
+        const Complex cs = Complex(0.5, 0.5) * (1.0 - HalfPiSquarePhase(ax) * h);
         out.c = cs.real();
         out.s = cs.imag();
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Fresnel integrals S(x) = int_0^x sin(pi t^2 / 2) dt and
 // C(x) = int_0^x cos(pi t^2 / 2) dt: power series up to |x| = 1.5, a complex
-// continued fraction (modified Lentz) above; precision 3e-15.
+// continued fraction (modified Lentz) above, whose phase pi x^2 / 2 is
+// reduced exactly; correct to within a few units in the last place.
 
 namespace quorvix::numeric {
 
@@ -11,7 +12,7 @@ struct FresnelValues {
 };
 
 // Fails with "series failed in frenel" or "cf failed in frenel" when its
-// 100 iterations do not converge.
+// iterations do not converge.
 FresnelValues frenel(double x);
 
 }  // namespace quorvix::numeric

@@ -8,8 +8,9 @@
 
 namespace quorvix::numeric::fresnelcisi {
 
-inline constexpr double kEps = 3.0e-15;
-inline constexpr int kMaxIterations = 100;
+// A factor within kEps of 1 leaves the fraction correct to the last place.
+inline constexpr double kEps = 4.0e-16;
+inline constexpr int kMaxIterations = 1000;
 inline constexpr double kFpMin = 1.0e-37;  // its reciprocal starts the fraction
 
 // h = 1/(b + a2/(b2 + a3/(b3 + ...))), where step(k, b) turns b into b_k and

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include <boost/math/special_functions/gamma.hpp>
+
+#include "numeric/BoostPolicy.h"
 #include "numeric/GammaExp.h"
 #include "numeric/NumericSupport.h"
 
@@ -9,23 +12,11 @@ namespace quorvix::numeric {
 
 namespace {
 
-constexpr double kLanczos[6] = {76.18009172947146,     -86.50532032941678,
-                                24.01409824083091,     -1.231739572450155,
-                                0.001208650973866179,  -5.395239384953e-6};
-constexpr double kLanczosSeriesStart = 1.000000000190015;
-constexpr double kSqrtTwoPi = 2.5066282746310007;
-
 constexpr int kFactlnCacheSize = 101;  // n = 0..100
 
 }  // namespace
 
-double gammaln(double x) {
-    double tmp = x + 5.5;
-    tmp -= (x + 0.5) * std::log(tmp);
-    double ser = kLanczosSeriesStart;
-    for (int j = 0; j <= 5; ++j) ser += kLanczos[j] / (x + static_cast<double>(j + 1));
-    return std::log(kSqrtTwoPi * ser / x) - tmp;
-}
+double gammaln(double x) { return boost::math::lgamma(x, kErrnoPolicy); }
 
 double factln(long long n) {
     // An entry of 0 means "not computed yet"; ln(n!) > 0 for every cached n.

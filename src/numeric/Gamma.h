@@ -4,11 +4,9 @@
 
 namespace quorvix::numeric {
 
-// ln Γ(x) by Lanczos' approximation (relative error of Γ about 2e-10),
-// meant for x > 0. There is no argument test: at 0 and the negative
-// integers the result is infinite or not a number; other negative x give
-// ln|Γ(x)| where the formula's logarithm is of a positive number, NaN
-// elsewhere.
+// ln|Γ(x)| to within a few units in the last place (Boost.Math). At 0 and
+// the negative integers Γ has a pole: the result is not a number and errno
+// is EDOM.
 double gammaln(double x);
 
 // ln(n!). n < 0 reports "Negative factorial in routine factln" and returns

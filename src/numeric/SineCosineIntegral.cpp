@@ -14,7 +14,46 @@ using fresnelcisi::kFpMin;
 using fresnelcisi::kMaxIterations;
 constexpr double kSeriesUpTo = 2.0;
 constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kPi = 3.141592653589793;
 constexpr double kEuler = 0.5772156649015329;
+
+// The positive zeros of Ci below 200, each as hi + lo (generated): the
+// first at 0.6165, zero n >= 1 within 0.1 of n pi.
+constexpr double kCiZeros[][2] = {
+#include "numeric/CosineIntegralZeros.inc"
+};
+constexpr int kCiZeroCount = static_cast<int>(sizeof kCiZeros / sizeof kCiZeros[0]);
+// Within this distance of a zero the general methods keep only absolute
+// accuracy; the expansion about the zero converges fast (|t| / z <= 0.09).
+constexpr double kNearZero = 0.05;
+
+// Ci(z + t) = integral from 0 to t of cos(z + s) / (z + s) ds for a zero z
+// of Ci, from cos(z + s) / (z + s) = sum a_k s^k, where (z + s) times the
+// series equals the series of cos(z + s): a_k = (c_k - a_(k-1)) / z.
+double CiNearZero(double x, double zhi, double zlo) {
+    const double t = (x - zhi) - zlo;  // x - zhi is exact this close
+    const double cz = std::cos(zhi) - std::sin(zhi) * zlo;
+    const double sz = std::sin(zhi) + std::cos(zhi) * zlo;
+    const double taylor[4] = {cz, -sz, -cz, sz};  // derivatives of cos at z
+    double sum = 0.0, a = 0.0, power = t, factorial = 1.0;
+    for (int k = 0; k < 60; ++k) {
+        if (k > 0) factorial *= k;
+        a = (taylor[k % 4] / factorial - a) / zhi;
+        const double term = a * power / (k + 1);
+        sum += term;
+        if (k > 3 && std::fabs(term) <= 1e-18 * std::fabs(sum)) break;
+        power *= t;
+    }
+    return sum;
+}
+
+// The zero of Ci within kNearZero of t >= 0, or null.
+const double* NearbyZero(double t) {
+    const double n = std::nearbyint(t / kPi);
+    if (!(n < kCiZeroCount)) return nullptr;
+    const double* z = kCiZeros[static_cast<int>(n)];
+    return std::fabs(t - z[0]) <= kNearZero ? z : nullptr;
+}
 
 }  // namespace
 
@@ -70,6 +109,7 @@ CiSiValues cisi(double x) {
         out.si = sums;
         out.ci = sumc + std::log(t) + kEuler;
     }
+    if (const double* z = NearbyZero(t)) out.ci = CiNearZero(t, z[0], z[1]);
     if (x < 0.0) out.si = -out.si;
     return out;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Cosine and sine integrals Ci(x) and Si(x): power series up to |x| = 2, a
-// complex continued fraction (modified Lentz) above; precision 3e-15.
+// complex continued fraction (modified Lentz) above, and about each zero of
+// Ci below 200 its Taylor expansion, which keeps Ci's relative accuracy
+// where the other methods cancel.
 
 namespace quorvix::numeric {
 
@@ -11,7 +13,7 @@ struct CiSiValues {
 
 // Ci(0) is returned as the finite value -1e37. Ci(-x) = Ci(x) (the value
 // for |x|), Si(-x) = -Si(x). Fails with "cf failed in cisi" or "maxits
-// exceeded in cisi" when its 100 iterations do not converge.
+// exceeded in cisi" when its iterations do not converge.
 CiSiValues cisi(double x);
 
 }  // namespace quorvix::numeric

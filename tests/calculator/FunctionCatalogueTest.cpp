@@ -76,6 +76,9 @@ TEST(FunctionCatalogue, SyntaxAndDescriptionTexts) {
     EXPECT_EQ(LookUpFunction("log")->description, "Returns the base-10 logarithm of a number");
     EXPECT_EQ(LookUpFunction("EllipticPI")->description,
               "Returns Legendre elliptic integral of the third kind, Pi(phi, n, k");
+    // The Jacobi functions take the complementary parameter, as stored
+    // worksheets do.
+    EXPECT_EQ(LookUpFunction("EllipticSN")->syntax, "u, kc²");
     EXPECT_EQ(LookUpFunction("CarlsonRD")->description,
               "Returns Carlson's elliptic integral of the second kind, RD (x, y, z)");
     // Every one-argument row shows the argument as x, except these.
