@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "platform/XdgPaths.h"
+
 namespace quorvix {
 
 namespace {
@@ -82,7 +84,9 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             options.lines.push_back(*value);
         } else if (name == "--data-dir") {
             if (value->empty()) return Usage("--data-dir needs a directory");
-            options.dataDir = *value;
+            // Made absolute as the window does, so that both programs name
+            // the same files whatever folder they were started from.
+            options.dataDir = AbsolutePath(*value);
         } else if (name == "--worksheet") {
             if (value->empty()) return Usage("--worksheet needs a file");
             options.worksheet = *value;

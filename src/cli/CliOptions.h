@@ -8,8 +8,8 @@
 namespace quorvix {
 
 struct CliOptions {
-    // Where settings, user definitions and the worksheet live; empty for
-    // the per-user default.
+    // Where settings, user definitions and the worksheet live (absolute);
+    // empty for the per-user default.
     std::string dataDir;
     // A worksheet to continue: its variables are loaded and the run's lines
     // and answers are appended to it when the run ends. Empty: only the

@@ -39,14 +39,12 @@ void UnitConverter::ShowWithValue(double value) {
 
 const char* UnitConverter::ConvertValue(const std::string& from, const std::string& to,
                                         double& converted) {
-    // Absolute temperatures have a floor: -500 degC is no temperature.
-    const TemperatureScale fromScale = ClassifyTemperatureScale(TrimSpaces(from));
-    if (fromScale != TemperatureScale::kNone &&
-        ClassifyTemperatureScale(TrimSpaces(to)) != TemperatureScale::kNone &&
-        IsBelowAbsoluteZero(value_, fromScale)) {
-        return kBelowAbsoluteZero;
+    // The engine refuses a temperature below absolute zero; the message
+    // names that cause by the engine's own rule.
+    if (converter_.ConvertUnits(value_, from, to, converted) != kNoError) {
+        return IsTemperatureBelowAbsoluteZero(value_, from, to) ? kBelowAbsoluteZero
+                                                                 : kCannotConvert;
     }
-    if (converter_.ConvertUnits(value_, from, to, converted) != kNoError) return kCannotConvert;
     // A result that overflowed (1E308 km in m) or came from a user factor of
     // 0 is no conversion: shown, it would be a result field that the next
     // Convert could not read back.
@@ -74,10 +72,15 @@ void UnitConverter::Convert() {
         focus_ = Field::To;
         return;
     }
-    // Reading stops at a field that is not a number; the conversion then
-    // uses the value as it stood. An emptied result field is no fault.
-    if (ReadNumberField(valueText, value_, prompter_) && !resultText.empty())
-        ReadNumberField(resultText, result_, prompter_);
+    // A value that is not a number stops the conversion (its message is the
+    // only one): converting the previous value would show a result that
+    // belongs to no value on screen. An emptied result field is no fault.
+    if (!ReadNumberField(valueText, value_, prompter_)) {
+        ClearResult();
+        focus_ = Field::Value;
+        return;
+    }
+    if (!resultText.empty()) ReadNumberField(resultText, result_, prompter_);
     double converted = 0.0;
     if (const char* failure = ConvertValue(from, to, converted)) {
         ClearResult();
@@ -120,10 +123,9 @@ void UnitConverter::Choose(UnitBox& box, int index) {
     const std::string to = UnitText(to_);
     if (from.empty() || to.empty()) return;
     // No message of any kind comes from a list choice: an unreadable value
-    // keeps the previous one, a failed conversion empties the result.
-    ParseNumberField(valueText, value_);
+    // or a failed conversion empties the result.
     double converted = 0.0;
-    if (ConvertValue(from, to, converted) != nullptr) {
+    if (!ParseNumberField(valueText, value_) || ConvertValue(from, to, converted) != nullptr) {
         ClearResult();
         return;
     }

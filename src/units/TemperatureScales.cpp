@@ -31,6 +31,14 @@ bool IsBelowAbsoluteZero(double value, TemperatureScale scale) {
     return false;
 }
 
+bool IsTemperatureBelowAbsoluteZero(double value, std::string_view fromText,
+                                    std::string_view toText) {
+    const TemperatureScale from = ClassifyTemperatureScale(TrimSpaces(fromText));
+    return from != TemperatureScale::kNone &&
+           ClassifyTemperatureScale(TrimSpaces(toText)) != TemperatureScale::kNone &&
+           IsBelowAbsoluteZero(value, from);
+}
+
 double ConvertTemperature(double v, TemperatureScale from, TemperatureScale to) {
     using S = TemperatureScale;
     if (from == to) return v;

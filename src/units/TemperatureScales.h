@@ -17,6 +17,14 @@ TemperatureScale ClassifyTemperatureScale(std::string_view unitText);
 // 0 K, -273.15 °C or -459.67 °F, compared on the value as given.
 bool IsBelowAbsoluteZero(double value, TemperatureScale scale);
 
+// The one rule for temperatures below absolute zero, kept by the engine
+// (which refuses such a conversion) and the unit converter window (which
+// names the cause): true when both unit texts are scale words (blanks around
+// them ignored) and value lies below the from scale's absolute zero. Equal
+// texts count too, since -500 degC is no temperature on any scale.
+bool IsTemperatureBelowAbsoluteZero(double value, std::string_view fromText,
+                                    std::string_view toText);
+
 // Converts an absolute temperature between two scales (neither kNone).
 double ConvertTemperature(double value, TemperatureScale from, TemperatureScale to);
 

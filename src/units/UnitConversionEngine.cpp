@@ -87,6 +87,9 @@ EvalError UnitConversionEngine::ConvertUnits(double value, std::string_view from
     lastSearchCost_ = 0;
     const std::string_view from = TrimSpaces(fromText);
     const std::string_view to = TrimSpaces(toText);
+    // An absolute temperature below absolute zero is refused on every scale,
+    // before equal texts could pass it through unchanged.
+    if (IsTemperatureBelowAbsoluteZero(value, from, to)) return kBadArgument;
     // Texts that differ at most in case give the value unchanged, known
     // units or not, unless a case-sensitive name tells two units apart ("g"
     // against "G"): such texts go on to be converted, and only a text that

@@ -37,7 +37,8 @@ public:
 
     // Returns 0 and sets result, or kBadArgument (11) with result 0 when a
     // unit text does not parse, the two texts differ in shape, a name has
-    // no chain to its counterpart, or the search budget runs out;
+    // no chain to its counterpart, the search budget runs out, or both texts
+    // name temperature scales and the value lies below absolute zero;
     // kEvaluationCancelled (17) when a cancel request stopped the search.
     EvalError ConvertUnits(double value, std::string_view from, std::string_view to,
                            double& result) override;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/CliOptions.h"
 
 namespace quorvix {
@@ -38,6 +40,9 @@ TEST(CliOptionsTest, SettingsOptionsInBothForms) {
     EXPECT_EQ(Parse({"--format", "general"}).options.numberFormat, 0);
     EXPECT_EQ(Parse({"--digits", "11"}).options.significantDigits, 11);
     EXPECT_EQ(Parse({"--base", "2"}).options.numberBase, 2);
+    // A relative data folder is made absolute, as the window makes it.
+    EXPECT_EQ(Parse({"--data-dir=./d/"}).options.dataDir,
+              std::filesystem::current_path().string() + "/d");
 }
 
 TEST(CliOptionsTest, BadValuesAndUnknownOptionsAreUsageErrors) {

@@ -195,30 +195,39 @@ TEST_F(UnitConverterTest, ChoosingEntriesConvertsSilently) {
     EXPECT_EQ(uc.resultText, "5.08");
     uc.ChooseTo(2);  // incompatible: no message, the result emptied
     EXPECT_EQ(uc.resultText, "");
-    uc.valueText = "abc";  // unreadable: no message, previous value used
     uc.ChooseTo(1);
     EXPECT_EQ(uc.resultText, "5.08");
+    uc.valueText = "abc";  // unreadable: no message, no conversion
+    uc.ChooseTo(1);
+    EXPECT_EQ(uc.resultText, "");
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(uc.recent().entries(), (std::vector<std::string>{"inch", "centimeter", "parsec"}));
 }
 
-TEST_F(UnitConverterTest, UnreadableValueConvertsThePreviousOne) {
+TEST_F(UnitConverterTest, UnreadableValueStopsTheConversion) {
     UnitConverter uc(converter, prompter, dir.str());
     uc.TypeFrom("meter");
     uc.TypeTo("centimeter");
     uc.valueText = "3";
     uc.Convert();
     EXPECT_EQ(uc.resultText, "300");
-    uc.valueText = "x3";
-    uc.Convert();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "Please enter a number.");
+    const int calls = converter.calls;
+    for (const char* action : {"convert", "switch"}) {
+        prompter.shown.clear();
+        uc.valueText = "x3";
+        if (action == std::string("convert")) uc.Convert();
+        else uc.Switch();
+        ASSERT_EQ(prompter.shown.size(), 1u) << action;
+        EXPECT_EQ(prompter.shown[0].text, "Please enter a number.");
+        EXPECT_EQ(uc.focus(), UnitConverter::Field::Value);
+        EXPECT_EQ(uc.resultText, "");
+    }
+    EXPECT_EQ(converter.calls, calls);
     EXPECT_EQ(uc.value(), 3.0);
-    EXPECT_EQ(uc.resultText, "300");
 }
 
 TEST_F(UnitConverterTest, FailuresSayWhyAndEmptyTheResult) {
-    // The temperature floor is checked before the engine is asked.
+    // A refused temperature below absolute zero is named as such.
     struct Row {
         const char* value;
         const char* from;

@@ -48,6 +48,14 @@ TEST_F(ConvertUnitsTest, TemperatureScales) {
     EXPECT_EQ(Convert(37, "  degC ", "degree c"), 37.0);
     // Two blanks make "degree  C" no scale word and no catalogue name.
     EXPECT_TRUE(Refused(1, "degree  C", "degF"));
+    // Nothing lies below absolute zero, on any scale, even between equal
+    // texts; absolute zero itself converts.
+    EXPECT_TRUE(Refused(-500, "degC", "degK"));
+    EXPECT_TRUE(Refused(-273.16, " degree C", "degF"));
+    EXPECT_TRUE(Refused(-459.68, "DEGF", "degC"));
+    EXPECT_TRUE(Refused(-1e-9, "degK", "degK"));
+    EXPECT_EQ(Convert(-273.15, "degC", "degK"), 0.0);
+    EXPECT_NEAR(Convert(-459.67, "degree F", "degK"), 0.0, 1e-12);
 }
 
 TEST_F(ConvertUnitsTest, TemperatureDifferencesUseTheCatalogueRows) {
@@ -199,6 +207,7 @@ TEST(ConvertFunction, WorksThroughTheEvaluatorWithoutTouchingIt) {
     EXPECT_EQ(v, 424.0);
     EXPECT_EQ(eval("CONVERT(1,\"m\",\"kg\")", v), kBadArgument);
     EXPECT_EQ(user.Message(), "Bad argument");
+    EXPECT_EQ(eval("CONVERT(-500,\"degC\",\"degK\")", v), kBadArgument);
     // Unit texts keep their typed case through the expression: gram against
     // gauss.
     ASSERT_EQ(eval("convert(1,\"g\",\"kg\")", v), kNoError);
