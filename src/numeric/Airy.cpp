@@ -1,10 +1,8 @@
 #include "numeric/Airy.h"
 
-#include <boost/math/special_functions/airy.hpp>
 #include <cmath>
 
 #include "numeric/BesselAiryZeros.h"
-#include "numeric/BoostPolicy.h"
 #include "numeric/QuadPhase.h"
 
 namespace quorvix::numeric {
@@ -14,7 +12,8 @@ namespace {
 constexpr double kAiZero = 0.3550280538878172;       // Ai(0)
 constexpr double kMinusAiPrimeZero = 0.2588194037928068;  // -Ai'(0)
 constexpr double kSqrt3 = 1.7320508075688772;
-constexpr double kAsymptoticFrom = 13.0;  // zeta >= 31
+constexpr double kAsymptoticFrom = 13.0;           // zeta >= 31
+constexpr double kNegativeAsymptoticFrom = -19.0;  // below the zero tables
 
 // Ai = c1 f - c2 g and Bi = sqrt(3) (c1 f + c2 g) with the two power series
 // f = 1 + x^3/3! + 1*4 x^6/6! + ... and g = x + 2 x^4/4! + 2*5 x^7/7! + ...
@@ -70,18 +69,25 @@ AiryValues asymptotic(double x) {
     return {r * cs.c, -r * cs.s};
 }
 
+// One Taylor step from the nearest stored point (at most 1/4 away).
+AiryValues fromNearestPoint(double x) {
+    const int i = static_cast<int>(std::lround((x - zeros::kAiryPointsFrom) * 2.0));
+    const double z = zeros::kAiryPointsFrom + 0.5 * i;
+    const AiryPoint& p = zeros::kAiryPoints[i];
+    const ZeroOde airy{true, 0.0, 0.0};
+    return {odeTaylor(airy, z, p.ai, p.aiPrime, x - z), odeTaylor(airy, z, p.bi, p.biPrime, x - z)};
+}
+
 }  // namespace
 
 AiryValues airyfn(double x) {
     AiryValues v;
-    if (std::fabs(x) >= kAsymptoticFrom)
+    if (x >= kAsymptoticFrom || x <= kNegativeAsymptoticFrom)
         v = asymptotic(x);
     else if (x >= -2.0 && x <= 1.0)
         v = maclaurin(x);
-    else {
-        v.ai = boost::math::airy_ai(x, kErrnoPolicy);
-        v.bi = x <= 2.0 ? maclaurin(x).bi : boost::math::airy_bi(x, kErrnoPolicy);
-    }
+    else
+        v = fromNearestPoint(x);
     const ZeroOde airy{true, 0.0, 0.0};
     double z = 0.0;
     if (valueNearZero(zeros::kAiZeros, airy, x, z)) v.ai = z;

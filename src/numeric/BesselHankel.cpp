@@ -28,9 +28,10 @@ bool besselHankel(double nu, double x, HankelValues& out) {
         (k % 2 == 0 ? p : q) += signed_term;
     }
     if (!converged) return false;
-    const quad chi = static_cast<quad>(x) - (static_cast<quad>(nu) / 2 + 0.25) * 2 * quadHalfPi();
-    const CosSin w = cosSinOfPhase(chi, std::atan2(q, p));
-    const double amp = std::sqrt(2.0 / (M_PI * x)) * std::hypot(p, q);
+    const quad shift = static_cast<quad>(std::atan2(q, p)) -
+                       (static_cast<quad>(nu) / 2 + 0.25) * 2 * quadHalfPi();
+    const CosSin w = cosSinOfSum(x, shift);
+    const double amp = std::sqrt(2.0 / M_PI) / std::sqrt(x) * std::hypot(p, q);
     out = {amp * w.c, amp * w.s};
     return true;
 }

@@ -28,8 +28,10 @@ double bessk(int n, double x) {
     }
     if (x == 0.0) return std::numeric_limits<double>::infinity();
     if (x < 0.0) return std::numeric_limits<double>::quiet_NaN();
-    if (n < kLargeOrder) return boost::math::cyl_bessel_k(n, x, kErrnoPolicy);
-    return besselIKLargeOrder(n, x).y;
+    if (n >= kLargeOrder) return besselIKLargeOrder(n, x).y;
+    const double value = boost::math::cyl_bessel_k(n, x, kErrnoPolicy);
+    // Boost gives NaN where K_n(x) lies beyond the double range.
+    return std::isnan(value) ? std::numeric_limits<double>::infinity() : value;
 }
 
 }  // namespace quorvix::numeric

@@ -15,7 +15,7 @@ namespace quorvix::numeric {
 namespace {
 
 // Beyond the zero tables the Hankel expansion takes over (where it holds).
-constexpr double kHankelFrom = 31.0;
+constexpr double kHankelFrom = 39.0;
 
 bool nearTabledZero(bool secondKind, int n, double x, double& value) {
     if (n > 1 || x >= kHankelFrom + 1.0) return false;
@@ -38,11 +38,11 @@ double bessj(int n, double x) {
     const double sign = (x < 0.0 && (n & 1)) ? -1.0 : 1.0;
     double value = 0.0;
     HankelValues h;
-    if (n >= kLargeOrder)
-        value = besselJYLargeOrder(n, ax).j;
-    else if (nearTabledZero(false, n, ax, value)) {
+    if (nearTabledZero(false, n, ax, value)) {
     } else if (ax >= kHankelFrom && besselHankel(n, ax, h))
         value = h.j;
+    else if (n >= kLargeOrder)
+        value = besselJYLargeOrder(n, ax).j;
     else
         value = boost::math::cyl_bessel_j(n, ax, kErrnoPolicy);
     return sign * value;
@@ -57,10 +57,12 @@ double bessy(int n, double x) {
     if (x < 0.0) return std::numeric_limits<double>::quiet_NaN();
     double value = 0.0;
     HankelValues h;
-    if (n >= kLargeOrder) return besselJYLargeOrder(n, x).y;
     if (nearTabledZero(true, n, x, value)) return value;
     if (x >= kHankelFrom && besselHankel(n, x, h)) return h.y;
-    return boost::math::cyl_neumann(n, x, kErrnoPolicy);
+    if (n >= kLargeOrder) return besselJYLargeOrder(n, x).y;
+    value = boost::math::cyl_neumann(n, x, kErrnoPolicy);
+    // Boost gives NaN where Y_n(x) lies beyond the double range.
+    return std::isnan(value) ? -std::numeric_limits<double>::infinity() : value;
 }
 
 }  // namespace quorvix::numeric

@@ -101,7 +101,7 @@ Oscillating debyeOscillating(double nu, double x) {
     const DebyeSums u = debyeSums(kDebyeU, nu, cot, true);
     const DebyeSums v = debyeSums(kDebyeV, nu, cot, true);
     const double sqd = static_cast<double>(sq);
-    const double amp = std::sqrt(2.0 / (M_PI * sqd));
+    const double amp = std::sqrt(2.0 / M_PI) / std::sqrt(sqd);
     const double slopeAmp = std::sqrt(2.0 * sqd / M_PI) / x;
     // A cos xi + B sin xi = R cos(xi - phi) keeps relative accuracy near
     // the zeros once xi - phi is reduced in quadruple precision.

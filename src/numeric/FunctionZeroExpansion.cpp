@@ -5,14 +5,13 @@
 namespace quorvix::numeric {
 
 namespace {
-
 constexpr int kMaxTerms = 60;
+}  // namespace
 
-// sum a_k t^k with a_0 = 0, a_1 = d and the recurrence of the equation.
-double taylorAboutZero(const ZeroOde& ode, double z, double d, double t) {
-    if (t == 0.0) return 0.0;
-    double a[kMaxTerms + 1] = {0.0, d};
-    double sum = d * t;
+double odeTaylor(const ZeroOde& ode, double z, double value, double d, double t) {
+    if (t == 0.0) return value;
+    double a[kMaxTerms + 1] = {value, d};
+    double sum = value + d * t;
     double tk = t;
     const double z2 = z * z;
     for (int k = 0; k + 2 <= kMaxTerms; ++k) {
@@ -38,14 +37,12 @@ double taylorAboutZero(const ZeroOde& ode, double z, double d, double t) {
     return sum;
 }
 
-}  // namespace
-
 bool valueNearZero(std::span<const FunctionZero> zeros, const ZeroOde& ode, double x,
                    double& value) {
     for (const FunctionZero& z : zeros) {
         const double t0 = x - z.hi;  // exact this close to z (Sterbenz)
         if (std::fabs(t0) >= kZeroExpansionRadius) continue;
-        value = taylorAboutZero(ode, z.hi, z.derivative, t0 - z.lo);
+        value = odeTaylor(ode, z.hi, 0.0, z.derivative, t0 - z.lo);
         return true;
     }
     return false;

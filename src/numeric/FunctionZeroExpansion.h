@@ -17,6 +17,11 @@ struct FunctionZero {
     double derivative = 0.0;  // f'(z)
 };
 
+// Ai, Ai', Bi and Bi' at one point.
+struct AiryPoint {
+    double ai = 0.0, aiPrime = 0.0, bi = 0.0, biPrime = 0.0;
+};
+
 // The equation the function solves.
 struct ZeroOde {
     // x^2 y'' + p x y' + (x^2 - q) y = 0 (Bessel: p = 1, q = nu^2;
@@ -26,6 +31,10 @@ struct ZeroOde {
     double p = 1.0;
     double q = 0.0;
 };
+
+// The Taylor series of the solution with y(z) = value and y'(z) = d, at
+// z + t (|t| well below 1).
+double odeTaylor(const ZeroOde& ode, double z, double value, double d, double t);
 
 // Within this distance of a stored zero the series is used.
 inline constexpr double kZeroExpansionRadius = 0.3;

@@ -19,6 +19,13 @@ CosSin cosSinOfPhase(quad theta, double phi) {
     }
 }
 
+CosSin cosSinOfSum(double x, quad shift) {
+    if (std::fabs(x) < 0x1p52) return cosSinOfPhase(static_cast<quad>(x) + shift);
+    const CosSin s = cosSinOfPhase(shift);
+    const double c = std::cos(x), n = std::sin(x);
+    return {c * s.c - n * s.s, n * s.c + c * s.s};
+}
+
 double expOfQuad(quad v) {
     const double hi = static_cast<double>(v);
     const double lo = static_cast<double>(v - static_cast<quad>(hi));

@@ -27,6 +27,11 @@ struct CosSin {
 // cos and sin of theta + phi, theta in quadruple precision, phi a double.
 CosSin cosSinOfPhase(quad theta, double phi = 0.0);
 
+// cos and sin of x + shift for a double x of any size: beyond 2^52, where
+// x itself holds no fraction for the quadruple reduction to keep, through
+// the library's exactly reduced cos(x) and sin(x).
+CosSin cosSinOfSum(double x, quad shift);
+
 // exp(v) for v in quadruple precision, with the part of v below double
 // precision applied as a factor (1 + lo): correct to double precision where
 // exp(double(v)) alone would be off by |v| ulps. Overflows and underflows
