@@ -32,19 +32,22 @@ AiryValues maclaurin(double x) {
 
 // The sums of u_k / zeta^k (DLMF 9.7): even and odd terms with the sign
 // (-1)^floor(k/2) when `alternate` is set (negative x), or all terms with
-// the sign `sign`^k (positive x).
+// the sign `sign`^k (positive x); until the terms fall below eps or grow.
+template <typename T>
 struct AirySums {
-    double even = 0.0, odd = 0.0;
+    T even = 1, odd = 0;
 };
 
-AirySums airySums(double zeta, bool alternate, double sign) {
-    AirySums s{1.0, 0.0};
-    double u = 1.0, previous = INFINITY;
-    for (int k = 1; k < 100; ++k) {
-        u *= (6.0 * k - 5.0) * (6.0 * k - 3.0) * (6.0 * k - 1.0) / ((2.0 * k - 1.0) * 216.0 * k * zeta);
-        if (std::fabs(u) > previous || std::fabs(u) < 1e-18) break;
-        previous = std::fabs(u);
-        const double t = alternate ? (((k / 2) & 1) ? -u : u) : ((k & 1) ? sign * u : u);
+template <typename T>
+AirySums<T> airySums(T zeta, bool alternate, double sign, double eps) {
+    AirySums<T> s;
+    T u = 1, previous = 1e300;
+    for (int k = 1; k < 200; ++k) {
+        u *= T((6.0 * k - 5.0) * (6.0 * k - 3.0) * (6.0 * k - 1.0)) /
+             (T((2.0 * k - 1.0) * 216.0 * k) * zeta);
+        if (u > previous || u < eps) break;
+        previous = u;
+        const T t = alternate ? (((k / 2) & 1) ? -u : u) : ((k & 1) ? T(sign) * u : u);
         (k & 1 ? s.odd : s.even) += t;
     }
     return s;
@@ -57,15 +60,22 @@ AiryValues asymptotic(double x) {
     const double quarter = std::pow(std::fabs(x), 0.25);
     const double rootPi = 1.7724538509055160;
     if (x > 0.0) {
-        const AirySums a = airySums(zd, false, -1.0);
-        const AirySums b = airySums(zd, false, 1.0);
+        const AirySums<double> a = airySums<double>(zd, false, -1.0, 1e-18);
+        const AirySums<double> b = airySums<double>(zd, false, 1.0, 1e-18);
         return {expOfQuad(-zeta) / (2.0 * rootPi * quarter) * (a.even + a.odd),
                 expOfQuad(zeta) / (rootPi * quarter) * (b.even + b.odd)};
     }
     // Ai = amp (P cos t + Q sin t), Bi = amp (Q cos t - P sin t), t = zeta - pi/4.
-    const AirySums s = airySums(zd, true, 1.0);
-    const double r = std::hypot(s.even, s.odd) / (rootPi * quarter);
-    const CosSin cs = cosSinOfPhase(zeta - quadHalfPi() / 2, -std::atan2(s.odd, s.even));
+    const quad t = zeta - quadHalfPi() / 2;
+    const AirySums<double> s = airySums<double>(zd, true, 1.0, 1e-18);
+    double r = std::hypot(s.even, s.odd) / (rootPi * quarter);
+    CosSin cs = cosSinOfPhase(t, -std::atan2(s.odd, s.even));
+    // Near a zero the phase is needed to far below double precision.
+    if (std::fabs(cs.c) < 1e-2 || std::fabs(cs.s) < 1e-2) {
+        const AirySums<quad> sq = airySums<quad>(zeta, true, 1.0, 1e-33);
+        cs = cosSinOfPhase(t - atan2q(sq.odd, sq.even));
+        r = static_cast<double>(hypotq(sq.even, sq.odd)) / (rootPi * quarter);
+    }
     return {r * cs.c, -r * cs.s};
 }
 
