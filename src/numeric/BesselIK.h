@@ -1,6 +1,8 @@
 #pragma once
 // Modified Bessel functions I_n(x) and K_n(x) for integer orders n >= 0:
-// Boost.Math below order 1000, the Debye expansions from there up to 2^31.
+// Boost.Math below order 1000 (for orders 2 to 49, the power series of I
+// up to |x| = 30 and the upward recurrence of K instead), the Debye
+// expansions from there up to 2^31.
 
 namespace quorvix::numeric {
 
