@@ -1,5 +1,6 @@
 #include "numeric/BesselLargeOrder.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numeric/QuadPhase.h"
@@ -122,15 +123,21 @@ double integrateBesselEquation(double nu, double from, ValueAndSlope start, doub
     constexpr int kTerms = 48;
     const ld n = nu;
     const ld hMax = 0.3L * std::cbrt(n);
-    const int steps = static_cast<int>(std::ceil(std::fabs(to - from) / static_cast<double>(hMax)));
-    const ld h = (static_cast<ld>(to) - from) / (steps > 0 ? steps : 1);
+    const int steps = std::max(
+        1, static_cast<int>(std::ceil(std::fabs(to - from) / static_cast<double>(hMax))));
+    // Steps on a grid of 2^-20 keep every point z exact in long double (all
+    // of them lie below 2^32): a rounded z would shift the phase by its
+    // rounding error times the frequency at every step.
+    const ld h = std::trunc((static_cast<ld>(to) - from) / steps * 0x1p20L) * 0x1p-20L;
     ld z = from, y = start.value, dy = start.slope;
     for (int s = 0; s < steps; ++s) {
+        // The last step ends exactly at `to`.
+        const ld step = (s + 1 == steps) ? static_cast<ld>(to) - z : h;
         const ld z2 = z * z;
         const ld z2mn2 = (z - n) * (z + n);
         ld a[kTerms + 2] = {y, dy};
-        ld value = y + dy * h, slope = dy;
-        ld hk = h;  // h^(k+1) below
+        ld value = y + dy * step, slope = dy;
+        ld hk = step;  // step^(k+1) below
         for (int k = 0; k + 2 <= kTerms; ++k) {
             const ld am1 = k >= 1 ? a[k - 1] : 0.0L;
             const ld am2 = k >= 2 ? a[k - 2] : 0.0L;
@@ -138,12 +145,12 @@ double integrateBesselEquation(double nu, double from, ValueAndSlope start, doub
                          2 * z * am1 + am2) /
                        (z2 * (k + 1) * (k + 2));
             slope += (k + 2) * a[k + 2] * hk;
-            hk *= h;
+            hk *= step;
             value += a[k + 2] * hk;
         }
         y = value;
         dy = slope;
-        z = (s + 1 == steps) ? static_cast<ld>(to) : z + h;
+        z += step;
     }
     return static_cast<double>(y);
 }

@@ -68,3 +68,16 @@ TEST(BesselIntegerOrder, KOfLargeArgumentKeepsItsScale) {
     EXPECT_TRUE(RelativelyNear(bessk(300, 720.0), 5.3658933942567698e-288, 1e-14));
     EXPECT_FALSE(std::isfinite(bessk(1000000, 800.0)));
 }
+
+TEST(BesselIntegerOrder, HugeOrdersNearTheTurningPointKeepTheWronskian) {
+    // J_n Y_{n+1} - J_{n+1} Y_n = -2 / (pi x): an independent check of the
+    // values carried across x = n, where no expansion in 1/n holds. The
+    // products are about n^(1/3) times larger than their difference.
+    for (int n : {5000, 1000000, 123456789, 2000000000}) {
+        for (double f : {0.99999, 1.0, 1.000003, 1.00001}) {
+            const double x = n * f;
+            const double w = bessj(n, x) * bessy(n + 1, x) - bessj(n + 1, x) * bessy(n, x);
+            EXPECT_TRUE(RelativelyNear(w, -2.0 / (M_PI * x), 1e-12)) << n << " " << x;
+        }
+    }
+}
