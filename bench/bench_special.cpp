@@ -1,7 +1,7 @@
 // Cost of the special-function routines: typical calls, and the longest
-// calls any argument can cause (the order recurrences run up to their limit
-// of a million orders). The latter show what "answers at once" means for
-// BESSELJ(999999, 1E6) and the like.
+// calls any argument can cause (huge Bessel orders, near and away from the
+// turning point). BM_Boost_* time Boost.Math's plain call for the same
+// arguments where our routine takes another path.
 
 #include <benchmark/benchmark.h>
 
@@ -10,9 +10,10 @@
 #include <boost/math/special_functions/ellint_3.hpp>
 #include <boost/math/special_functions/expint.hpp>
 #include <boost/math/special_functions/jacobi_elliptic.hpp>
+#include <boost/math/special_functions/airy.hpp>
+#include <boost/math/special_functions/bessel.hpp>
 
 #include "numeric/Airy.h"
-#include "numeric/BesselFractional.h"
 #include "numeric/BesselIK.h"
 #include "numeric/BesselJY.h"
 #include "numeric/BesselSpherical.h"
@@ -37,19 +38,42 @@ volatile double gOne = 1.0;
 double Arg(double x) { return x * gOne; }
 
 void BM_BesselJ0(benchmark::State& s) {
-    for (auto _ : s) benchmark::DoNotOptimize(bessj0(Arg(3.7)));
+    for (auto _ : s) benchmark::DoNotOptimize(bessj(0, Arg(3.7)));
 }
 void BM_BesselJ20Miller(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(bessj(20, Arg(10.0)));
 }
-void BM_BesselFractionalSeries(benchmark::State& s) {
-    for (auto _ : s) benchmark::DoNotOptimize(bessjy(Arg(1.3), 1.0 / 3.0));
+void BM_BesselY5(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(bessy(5, Arg(7.5)));
 }
-void BM_BesselFractionalSteed(benchmark::State& s) {
-    for (auto _ : s) benchmark::DoNotOptimize(bessik(Arg(40.0), 2.0 / 3.0));
+void BM_BesselI3(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(bessi(3, Arg(2.5)));
+}
+void BM_BesselK3(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(bessk(3, Arg(2.5)));
+}
+void BM_SphericalJ3(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(sphbes(3, Arg(4.5)));
+}
+void BM_AiryPositive(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(airyfn(Arg(1.7)));
 }
 void BM_AiryNegative(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(airyfn(Arg(-10.0)));
+}
+void BM_AiryFarNegative(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(airyfn(Arg(-560.0)));
+}
+void BM_Boost_SphericalJ3(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::sph_bessel(3, Arg(4.5)));
+}
+void BM_Boost_AiryPositive(benchmark::State& s) {
+    for (auto _ : s)
+        benchmark::DoNotOptimize(boost::math::airy_ai(Arg(1.7)) + boost::math::airy_bi(Arg(1.7)));
+}
+void BM_Boost_AiryNegative(benchmark::State& s) {
+    for (auto _ : s)
+        benchmark::DoNotOptimize(boost::math::airy_ai(Arg(-10.0)) + boost::math::airy_bi(Arg(-10.0)));
 }
 void BM_EllipticPi(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(legendrepi(Arg(1.2), 0.5, 0.9));
@@ -149,7 +173,7 @@ void BM_BoostExpEn(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(boost::math::expint(3, Arg(1.5)));
 }
 
-// The longest calls: recurrences at the order limit.
+// The longest calls: huge orders.
 void BM_WorstBesselJ(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(bessj(999999, Arg(1e6)));
 }
@@ -160,24 +184,32 @@ void BM_WorstBesselY(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(bessy(1000000, Arg(1e6)));
 }
 void BM_WorstSpherical(benchmark::State& s) {
-    // The first continued fraction runs its 10000 iterations and gives up.
     for (auto _ : s) benchmark::DoNotOptimize(sphbes(999990, Arg(1.5e6)));
 }
-void BM_WorstAiryFraction(benchmark::State& s) {
-    // z just below the point where the first fraction gives up.
-    for (auto _ : s) benchmark::DoNotOptimize(airyfn(Arg(-560.0)));
+void BM_HugeOrderBesselJ(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(bessj(2000000000, Arg(3e9)));
 }
-void BM_RefusedHugeOrder(benchmark::State& s) {
-    for (auto _ : s) benchmark::DoNotOptimize(bessj(2147483647, Arg(3e9)));
+void BM_HugeOrderTurningPoint(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(bessj(2000000000, Arg(2e9)));
+}
+void BM_Boost_WorstBesselJ(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(boost::math::cyl_bessel_j(999999, Arg(1e6)));
 }
 
 }  // namespace
 
 BENCHMARK(BM_BesselJ0);
 BENCHMARK(BM_BesselJ20Miller);
-BENCHMARK(BM_BesselFractionalSeries);
-BENCHMARK(BM_BesselFractionalSteed);
+BENCHMARK(BM_BesselY5);
+BENCHMARK(BM_BesselI3);
+BENCHMARK(BM_BesselK3);
+BENCHMARK(BM_SphericalJ3);
+BENCHMARK(BM_AiryPositive);
 BENCHMARK(BM_AiryNegative);
+BENCHMARK(BM_AiryFarNegative);
+BENCHMARK(BM_Boost_SphericalJ3);
+BENCHMARK(BM_Boost_AiryPositive);
+BENCHMARK(BM_Boost_AiryNegative);
 BENCHMARK(BM_EllipticPi);
 BENCHMARK(BM_Jacobi);
 BENCHMARK(BM_FresnelFraction);
@@ -211,7 +243,8 @@ BENCHMARK(BM_WorstBesselJ)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstBesselI)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstBesselY)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstSpherical)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WorstAiryFraction)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RefusedHugeOrder);
+BENCHMARK(BM_HugeOrderBesselJ)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HugeOrderTurningPoint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Boost_WorstBesselJ)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -38,10 +38,8 @@ double Compute(int id, const double* a, bool& known) {
         case kBico: return nm::bico(ToInt32(a[0]), ToInt32(a[1]));
         case kBeta: return nm::betafn(a[0], a[1]);
         case kBetaI: return nm::betai(a[0], a[1], a[2]);
-        // Orders above a million recur for as long as the order is large,
-        // stopped by a cancel request.
-        case kBesselJ: return nm::bessj(ToInt32(a[0]), a[1], &EvaluationCancelRequested);
-        case kBesselY: return nm::bessy(ToInt32(a[0]), a[1], &EvaluationCancelRequested);
+        case kBesselJ: return nm::bessj(ToInt32(a[0]), a[1]);
+        case kBesselY: return nm::bessy(ToInt32(a[0]), a[1]);
         case kBesselK: return nm::bessk(ToInt32(a[0]), a[1]);
         case kBesselI: return nm::bessi(ToInt32(a[0]), a[1]);
         case kBesselJs: return nm::sphbes(ToInt32(a[0]), a[1]).j;

@@ -2,53 +2,107 @@
 
 #include <cmath>
 
-#include "numeric/BesselFractional.h"
+#include "numeric/BesselAiryZeros.h"
+#include "numeric/QuadPhase.h"
 
 namespace quorvix::numeric {
+
 namespace {
 
-constexpr double kThird = 1.0 / 3.0;
-constexpr double kTwoThirds = 0.6666666666666666;
-constexpr double kOneOverRootThree = 0.57735027;  // as stored, eight digits
-constexpr double kOneOverRootThreePi = 0.18377629873188084;
-constexpr double kOneOverPi = 0.3183098861837907;
-constexpr double kTwoOverRootThree = 1.15470054;
-constexpr double kAiAtZero = 0.35502805;
-constexpr double kBiAtZero = 0.6149266198489869;
-// Below this z (|x| below about 1e-200) the fixed values at 0 are used.
-constexpr double kFlatBelow = 1.0e-300;
+constexpr double kAiZero = 0.3550280538878172;       // Ai(0)
+constexpr double kMinusAiPrimeZero = 0.2588194037928068;  // -Ai'(0)
+constexpr double kSqrt3 = 1.7320508075688772;
+constexpr double kAsymptoticFrom = 13.0;           // zeta >= 31
+constexpr double kNegativeAsymptoticFrom = -19.0;  // below the zero tables
+
+// Ai = c1 f - c2 g and Bi = sqrt(3) (c1 f + c2 g) with the two power series
+// f = 1 + x^3/3! + 1*4 x^6/6! + ... and g = x + 2 x^4/4! + 2*5 x^7/7! + ...
+AiryValues maclaurin(double x) {
+    const double x3 = x * x * x;
+    double f = 1.0, g = x, tf = 1.0, tg = x;
+    for (int k = 1; k < 40; ++k) {
+        tf *= x3 / ((3.0 * k - 1.0) * 3.0 * k);
+        tg *= x3 / (3.0 * k * (3.0 * k + 1.0));
+        f += tf;
+        g += tg;
+        if (std::fabs(tf) < 1e-18 * std::fabs(f) && std::fabs(tg) < 1e-18 * std::fabs(g)) break;
+    }
+    return {kAiZero * f - kMinusAiPrimeZero * g, kSqrt3 * (kAiZero * f + kMinusAiPrimeZero * g)};
+}
+
+// The sums of u_k / zeta^k (DLMF 9.7): even and odd terms with the sign
+// (-1)^floor(k/2) when `alternate` is set (negative x), or all terms with
+// the sign `sign`^k (positive x); until the terms fall below eps or grow.
+template <typename T>
+struct AirySums {
+    T even = 1, odd = 0;
+};
+
+template <typename T>
+AirySums<T> airySums(T zeta, bool alternate, double sign, double eps) {
+    AirySums<T> s;
+    T u = 1, previous = 1e300;
+    for (int k = 1; k < 200; ++k) {
+        u *= T((6.0 * k - 5.0) * (6.0 * k - 3.0) * (6.0 * k - 1.0)) /
+             (T((2.0 * k - 1.0) * 216.0 * k) * zeta);
+        if (u > previous || u < eps) break;
+        previous = u;
+        const T t = alternate ? (((k / 2) & 1) ? -u : u) : ((k & 1) ? T(sign) * u : u);
+        (k & 1 ? s.odd : s.even) += t;
+    }
+    return s;
+}
+
+AiryValues asymptotic(double x) {
+    const quad w = std::fabs(x);
+    const quad zeta = 2 * w * sqrtq(w) / 3;
+    const double zd = static_cast<double>(zeta);
+    const double quarter = std::pow(std::fabs(x), 0.25);
+    const double rootPi = 1.7724538509055160;
+    if (x > 0.0) {
+        const AirySums<double> a = airySums<double>(zd, false, -1.0, 1e-18);
+        const AirySums<double> b = airySums<double>(zd, false, 1.0, 1e-18);
+        return {expOfQuad(-zeta) / (2.0 * rootPi * quarter) * (a.even + a.odd),
+                expOfQuad(zeta) / (rootPi * quarter) * (b.even + b.odd)};
+    }
+    // Ai = amp (P cos t + Q sin t), Bi = amp (Q cos t - P sin t), t = zeta - pi/4.
+    const quad t = zeta - quadHalfPi() / 2;
+    const AirySums<double> s = airySums<double>(zd, true, 1.0, 1e-18);
+    double r = std::hypot(s.even, s.odd) / (rootPi * quarter);
+    CosSin cs = cosSinOfPhase(t, -std::atan2(s.odd, s.even));
+    // Near a zero the phase is needed to far below double precision.
+    if (std::fabs(cs.c) < 1e-2 || std::fabs(cs.s) < 1e-2) {
+        const AirySums<quad> sq = airySums<quad>(zeta, true, 1.0, 1e-33);
+        cs = cosSinOfPhase(t - atan2q(sq.odd, sq.even));
+        r = static_cast<double>(hypotq(sq.even, sq.odd)) / (rootPi * quarter);
+    }
+    return {r * cs.c, -r * cs.s};
+}
+
+// One Taylor step from the nearest stored point (at most 1/4 away).
+AiryValues fromNearestPoint(double x) {
+    const int i = static_cast<int>(std::lround((x - zeros::kAiryPointsFrom) * 2.0));
+    const double z = zeros::kAiryPointsFrom + 0.5 * i;
+    const AiryPoint& p = zeros::kAiryPoints[i];
+    const ZeroOde airy{true, 0.0, 0.0};
+    return {odeTaylor(airy, z, p.ai, p.aiPrime, x - z), odeTaylor(airy, z, p.bi, p.biPrime, x - z)};
+}
 
 }  // namespace
 
 AiryValues airyfn(double x) {
-    AiryValues out;
-    if (std::isnan(x)) {
-        out.ai = out.bi = x;  // not finite: the caller reports it
-        return out;
-    }
-    const double absx = std::fabs(x);
-    const double rootx = std::sqrt(absx);
-    const double z = kTwoThirds * absx * rootx;
-    if (z < kFlatBelow) {
-        // Ai and Bi are flat to double precision here (their slopes at 0
-        // are of order 1), and z may have underflowed to 0, which the
-        // Bessel routines refuse: the values at 0 apply.
-        out.ai = kAiAtZero;
-        out.bi = kBiAtZero;
-    } else if (x > 0.0) {
-        const BesselIKValues v = bessik(z, kThird);
-        out.ai = kOneOverRootThreePi * rootx * v.k;
-        out.bi = rootx * (v.k * kOneOverPi + kTwoOverRootThree * v.i);
-        // Order 2/3 at the same z (the derivatives' order): its values are
-        // not needed, but a failure there fails the call as well.
-        (void)bessik(z, kTwoThirds);
-    } else {
-        const BesselJYValues v = bessjy(z, kThird);
-        out.ai = 0.5 * rootx * (v.j - kOneOverRootThree * v.y);
-        out.bi = -0.5 * rootx * (v.y + kOneOverRootThree * v.j);
-        (void)bessjy(z, kTwoThirds);
-    }
-    return out;
+    AiryValues v;
+    if (x >= kAsymptoticFrom || x <= kNegativeAsymptoticFrom)
+        v = asymptotic(x);
+    else if (x >= -2.0 && x <= 1.0)
+        v = maclaurin(x);
+    else
+        v = fromNearestPoint(x);
+    const ZeroOde airy{true, 0.0, 0.0};
+    double z = 0.0;
+    if (valueNearZero(zeros::kAiZeros, airy, x, z)) v.ai = z;
+    if (valueNearZero(zeros::kBiZeros, airy, x, z)) v.bi = z;
+    return v;
 }
 
 }  // namespace quorvix::numeric

@@ -1,6 +1,9 @@
 #pragma once
-// Airy functions Ai(x) and Bi(x) through the Bessel functions of order 1/3
-// at z = (2/3)|x|^(3/2): I and K for x > 0, J and Y for x < 0.
+// Airy functions Ai(x) and Bi(x) to double precision for every real x:
+// the Maclaurin series near 0, expansions about the zeros above -20, one
+// Taylor step from stored values between, and beyond (-19, 13) the
+// asymptotic expansions with zeta = (2/3)|x|^(3/2) formed in quadruple
+// precision.
 
 namespace quorvix::numeric {
 
@@ -9,10 +12,7 @@ struct AiryValues {
     double bi = 0.0;
 };
 
-// At x = 0, and wherever z is below 1e-300 (|x| below about 1e-200, where
-// z may underflow), the fixed values Ai = 0.35502805, Bi = 0.6149266198489869.
-// Fails (through bessik / bessjy) when z is too large for their continued
-// fractions.
+// Bi overflows to infinity beyond x of about 104 (Ai underflows to 0).
 AiryValues airyfn(double x);
 
 }  // namespace quorvix::numeric

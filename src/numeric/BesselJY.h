@@ -1,28 +1,18 @@
 #pragma once
 // Bessel functions of the first and second kind, J_n(x) and Y_n(x), for
-// integer orders: rational approximations for orders 0 and 1 (good to about
-// eight digits) and recurrences for higher orders.
-
-#include "numeric/NumericSupport.h"
+// integer orders n >= 0, to double precision: Boost.Math in general; for
+// orders 0 and 1 near their zeros below 32, an expansion about the zero;
+// for x large against n^2, Hankel's expansion with its phase in quadruple
+// precision; from order 1000 up (to 2^31), the large-order expansions.
 
 namespace quorvix::numeric {
 
-double bessj0(double x);
-double bessj1(double x);
-double bessy0(double x);  // not finite for x <= 0
-double bessy1(double x);  // not finite for x <= 0
-
 // J_n(x). n < 0 fails with "Index n less than 0 in bessj" and returns 0.
-// Orders too large to recur over (see BesselOrderLimit.h) give 0 where J_n
-// underflows and fail otherwise. Given `stop`, the upward recurrence (|x|
-// above n, where it is stable) runs for any order, asking `stop` as it
-// goes; a stop fails with "bessj stopped".
-double bessj(int n, double x, StopRequested stop = nullptr);
+// J_n(-x) = (-1)^n J_n(x).
+double bessj(int n, double x);
 
-// Y_n(x) by upward recurrence, which ends as soon as the value overflows.
-// n < 0 fails with "Index n less than 0 in bessy". Orders above the
-// recurrence limit fail, unless `stop` is given: then any order recurs,
-// asking `stop` as it goes ("bessy stopped").
-double bessy(int n, double x, StopRequested stop = nullptr);
+// Y_n(x). n < 0 fails with "Index n less than 0 in bessy". For x <= 0 the
+// result is not finite (-infinity at 0).
+double bessy(int n, double x);
 
 }  // namespace quorvix::numeric

@@ -1,58 +1,82 @@
 #include "numeric/BesselSpherical.h"
 
+#include <boost/math/special_functions/bessel.hpp>
 #include <cmath>
 #include <limits>
 
-#include "numeric/BesselFractional.h"
-#include "numeric/BesselLeadingTerm.h"
-#include "numeric/BesselOrderLimit.h"
+#include "numeric/BesselAiryZeros.h"
+#include "numeric/BesselHankel.h"
+#include "numeric/BesselLargeOrder.h"
+#include "numeric/BoostPolicy.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
+
 namespace {
 
-constexpr double kRootHalfPi = 1.2533141;  // sqrt(pi/2) to eight digits
+constexpr double kHankelFrom = 39.0;
+
+// Orders 0 and 1 in closed form; near a zero of j1 or y1, the expansion.
+SphericalBesselValues lowOrder(int n, double x) {
+    const double s = std::sin(x), c = std::cos(x);
+    if (n == 0) return {s / x, -c / x};
+    SphericalBesselValues v{(s / x - c) / x, -(c / x + s) / x};
+    const ZeroOde ode{false, 2.0, 2.0};
+    // j1 = x/3 - x^3/30 + ...: the closed form cancels for small x.
+    if (x < 0.5) v.j = boost::math::sph_bessel(1, x, kErrnoPolicy);
+    double z = 0.0;
+    if (valueNearZero(zeros::kSphJ1Zeros, ode, x, z)) v.j = z;
+    if (valueNearZero(zeros::kSphY1Zeros, ode, x, z)) v.y = z;
+    return v;
+}
+
+// j_n by upward recurrence from j0 and j1 (stable for x > n), y_n likewise
+// (stable everywhere), in long double.
+SphericalBesselValues upward(int n, double x, bool withJ) {
+    using ld = long double;
+    const ld lx = x, s = std::sin(lx), c = std::cos(lx);
+    ld j0 = s / lx, j1 = (s / lx - c) / lx;
+    ld y0 = -c / lx, y1 = -(c / lx + s) / lx;
+    for (int k = 1; k < n; ++k) {
+        const ld f = (2 * k + 1) / lx;
+        const ld j2 = f * j1 - j0, y2 = f * y1 - y0;
+        j0 = j1, j1 = j2, y0 = y1, y1 = y2;
+        if (std::isinf(y1)) break;
+    }
+    return {withJ ? static_cast<double>(j1) : 0.0, static_cast<double>(y1)};
+}
+
+SphericalBesselValues positive(int n, double x) {
+    const double nu = n + 0.5;
+    HankelValues h;
+    if (x >= kHankelFrom && besselHankel(nu, x, h)) {
+        const double f = std::sqrt(M_PI / (2.0 * x));
+        return {f * h.j, f * h.y};
+    }
+    if (n <= 1) return lowOrder(n, x);
+    if (nu >= kLargeOrder) {
+        const BesselPair p = besselJYLargeOrder(nu, x);
+        const double f = std::sqrt(M_PI / (2.0 * x));
+        return {f * p.j, f * p.y};
+    }
+    SphericalBesselValues v = upward(n, x, x > n);
+    if (x <= n) v.j = boost::math::sph_bessel(n, x, kErrnoPolicy);
+    return v;
+}
 
 }  // namespace
 
 SphericalBesselValues sphbes(int n, double x) {
-    SphericalBesselValues out;
-    if (n < 0 || !(x > 0.0)) {
+    if (n < 0) {
         numerror("bad arguments in sphbes");
-        return out;
+        return {};
     }
-    if (x < kLeadingTermBelow) {
-        // The general routine's series cancels catastrophically for such x
-        // (j_0(1e-25) would come out 15% high). Here the leading terms
-        // x^n / (2n+1)!! and -(2n-1)!! / x^(n+1) are exact to double
-        // precision; the products under- and overflow gracefully, which
-        // happens within a few dozen factors.
-        double j = 1.0, y = -1.0 / x;
-        for (int k = 1; k <= n && (j != 0.0 || std::isfinite(y)); ++k) {
-            j *= x / (2.0 * k + 1.0);
-            y *= (2.0 * k - 1.0) / x;
-        }
-        out.j = j;
-        out.y = y;
-        return out;
-    }
-    const double order = n + 0.5;
-    const double factor = kRootHalfPi / std::sqrt(x);
-    if (besselJUnderflows(order, x, std::log(factor))) {
-        // j_n is below the smallest double. By the Wronskian
-        // j_n y_n ~ -1/(2 x (n + 1/2)), y_n is then beyond the largest double
-        // (certainly so while x n < 1e15; beyond that it is out of reach and
-        // reported as not finite all the same). The general routine would
-        // overflow on the way (NaN for both) or, for huge orders, run too
-        // long.
-        out.j = 0.0;
-        out.y = -std::numeric_limits<double>::infinity();
-        return out;
-    }
-    const BesselJYValues v = bessjy(x, order);
-    out.j = factor * v.j;
-    out.y = factor * v.y;
-    return out;
+    if (x == 0.0) return {n == 0 ? 1.0 : 0.0, -std::numeric_limits<double>::infinity()};
+    if (x > 0.0) return positive(n, x);
+    SphericalBesselValues v = positive(n, -x);
+    if (n & 1) v.j = -v.j;
+    else v.y = -v.y;
+    return v;
 }
 
 }  // namespace quorvix::numeric

@@ -35,17 +35,17 @@ struct Expectation {
 // One call of every special function, against values computed to 30 digits
 // outside the project. The tolerance follows the method behind each one.
 constexpr Expectation kAll[] = {
-    {"AIRYAI(1)", 0.135292416312881415, 2e-8},
-    {"AIRYBI(-1)", 0.103997389496944612, 2e-8},
+    {"AIRYAI(1)", 0.135292416312881415, 1e-14},
+    {"AIRYBI(-1)", 0.103997389496944612, 1e-14},
     {"BICO(5, 2)", 10.0, 0.0},
     {"BETA(2, 3)", 1.0 / 12.0, 1e-14},
     {"BETAI(2, 3, 0.4)", 0.5248, 1e-14},
-    {"BESSELJ(0, 1)", 0.765197686557966551, 1e-7},
-    {"BESSELY(1, 2)", -0.107032431540937547, 1e-7},
-    {"BESSELK(0, 0.5)", 0.924419071227665862, 1e-7},
-    {"BESSELI(2, 1.5)", 0.337834618335680731, 1e-7},
-    {"BESSELJS(1, 1)", 0.3011686789397568, 1e-7},
-    {"BESSELYS(0, 1)", -0.5403023058681398, 1e-7},
+    {"BESSELJ(0, 1)", 0.765197686557966551, 1e-14},
+    {"BESSELY(1, 2)", -0.107032431540937547, 1e-14},
+    {"BESSELK(0, 0.5)", 0.924419071227665862, 1e-14},
+    {"BESSELI(2, 1.5)", 0.337834618335680731, 1e-14},
+    {"BESSELJS(1, 1)", 0.3011686789397568, 1e-14},
+    {"BESSELYS(0, 1)", -0.5403023058681398, 1e-14},
     {"CARLSONRF(1, 2, 3)", 0.726945935468908199, 1e-14},
     {"CARLSONRD(1, 2, 3)", 0.290460281028990644, 1e-14},
     {"CARLSONRJ(1, 2, 3, 4)", 0.239848099749567762, 1e-14},
@@ -94,10 +94,10 @@ TEST_F(SpecialFunctionCallsTest, IntegerArgumentsAreTruncatedToThirtyTwoBits) {
 
 TEST_F(SpecialFunctionCallsTest, FailuresAreBadArgument) {
     for (const char* text :
-         {"BESSELJ(-1, 1)", "BESSELY(0, 0)", "BESSELK(1, -1)", "BESSELJS(0, 0)", "BESSELYS(-1, 2)",
+         {"BESSELJ(-1, 1)", "BESSELY(0, 0)", "BESSELK(1, -1)", "BESSELYS(0, 0)", "BESSELYS(-1, 2)",
           "CARLSONRF(0, 0, 1)", "CARLSONRD(-1, 1, 1)", "CARLSONRC(1, 0)", "ELLIPTICF(1, 2)",
           "FACTLN(-1)", "BICO(2, 5)", "GAMMALN(0)", "GAMMAP(0, 1)", "EXPEN(1, 0)", "EXPEI(0)",
-          "BETAI(2, 3, 1.5)", "AIRYAI(-1000)"}) {
+          "BETAI(2, 3, 1.5)"}) {
         EXPECT_EQ(Code(text), kBadArgument) << text;
     }
     // A result that overflows is not finite: "Bad argument", not "Result
@@ -107,12 +107,13 @@ TEST_F(SpecialFunctionCallsTest, FailuresAreBadArgument) {
 }
 
 TEST_F(SpecialFunctionCallsTest, FixedValuesAndTheirNeighbours) {
-    EXPECT_EQ(Value("AIRYAI(0)"), 0.35502805);
-    EXPECT_EQ(Value("AIRYBI(0)"), 0.6149266198489869);
+    EXPECT_EQ(Value("AIRYAI(0)"), 0.3550280538878172);
+    EXPECT_EQ(Value("AIRYBI(0)"), 0.6149266274460007);
     EXPECT_EQ(Value("COSINT(0)"), -1e37);
     EXPECT_EQ(Value("SININT(0)"), 0.0);
     EXPECT_EQ(Value("BESSELJ(3, 0)"), 0.0);
-    EXPECT_EQ(Value("BESSELJ(0, 0)"), 57568490574.0 / 57568490411.0);
+    EXPECT_EQ(Value("BESSELJ(0, 0)"), 1.0);
+    EXPECT_EQ(Value("BESSELJS(0, 0)"), 1.0);
     EXPECT_EQ(Value("FRESNELC(1E-20)"), 1e-20);
     EXPECT_NEAR(Value("FRESNELC(1.5)"), Value("FRESNELC(1.5000001)"), 1e-6);
     EXPECT_NEAR(Value("COSINT(2)"), Value("COSINT(2.0000001)"), 1e-6);
@@ -156,14 +157,11 @@ TEST_F(SpecialFunctionCallsTest, HugeOrdersAnswerAtOnce) {
     EXPECT_NEAR(Value("BESSELJ(2147483647, 1E308)") / -7.5866879552418009e-155, 1.0, 1e-14);
 }
 
-TEST_F(SpecialFunctionCallsTest, OrdersAboveAMillionBelowTheArgumentRecurAndCanBeCancelled) {
-    // Debye-expansion reference, see the numeric library's tests.
-    EXPECT_NEAR(Value("BESSELJ(1000001, 1E7)") / -2.48602186919938575e-4, 1.0, 1e-8);
-    EXPECT_NEAR(Value("BESSELY(1000001, 1E7)") / 4.66866985556603533e-5, 1.0, 1e-8);
-    RequestEvaluationCancel();
-    EXPECT_EQ(Code("BESSELJ(2147483647, 3E9)"), kEvaluationCancelled);
-    EXPECT_EQ(Code("1+BESSELY(2147483647, 3E9)"), kEvaluationCancelled);
-    ClearEvaluationCancel();
+TEST_F(SpecialFunctionCallsTest, OrdersAboveAMillionAnswerAccurately) {
+    // Debye-expansion references (bc at 60 digits; mpmath at 40 digits).
+    EXPECT_NEAR(Value("BESSELJ(1000001, 1E7)") / -2.48602186919938575e-4, 1.0, 1e-14);
+    EXPECT_NEAR(Value("BESSELY(1000001, 1E7)") / 4.66866985556603533e-5, 1.0, 1e-14);
+    EXPECT_NEAR(Value("BESSELJ(2000000000, 3E9)") / 3.406982212378264e-06, 1.0, 1e-14);
 }
 
 TEST_F(SpecialFunctionCallsTest, FailureInsideAnExpressionFailsTheWholeLine) {

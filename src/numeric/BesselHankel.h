@@ -1,0 +1,20 @@
+#pragma once
+// J_nu(x) and Y_nu(x) for x large against nu^2 by Hankel's expansion,
+// sqrt(2 / (pi x)) (P cos chi - Q sin chi) with chi = x - (nu/2 + 1/4) pi,
+// written as R cos(chi + phi) with the phase reduced in quadruple precision
+// so that the values keep their relative accuracy near every zero. For
+// half-integer orders (the spherical functions) the expansion ends and is
+// exact.
+
+namespace quorvix::numeric {
+
+struct HankelValues {
+    double j = 0.0;
+    double y = 0.0;
+};
+
+// False when the expansion does not reach double precision at this x
+// (x too small against the order); values are then left alone.
+bool besselHankel(double nu, double x, HankelValues& out);
+
+}  // namespace quorvix::numeric
