@@ -120,6 +120,7 @@ void DisplayOptionsDialog::buildUi() {
     for (const ColourScheme& scheme : ColourSchemes()) scheme_->addItem(ToQString(scheme.name));
     connect(scheme_, &QComboBox::activated, this, &DisplayOptionsDialog::applyScheme);
     auto* schemeRow = new QFormLayout;
+    schemeRow->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     schemeRow->addRow(ToQString(DisplayOptions::kSchemeLabel), scheme_);
     for (ColorButton* picker : {textColour_, background_})
         connect(picker, &ColorButton::changed, this, &DisplayOptionsDialog::showScheme);
