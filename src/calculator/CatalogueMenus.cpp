@@ -1,5 +1,7 @@
 #include "calculator/CatalogueMenus.h"
 
+#include <string_view>
+
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
 #include "calculator/PopupHelp.h"
@@ -14,8 +16,24 @@ MenuItem GroupSubmenu(FunctionGroup group) {
     const FunctionGroupInfo& info = FunctionGroupAt(group);
     MenuItems entries;
     int command = info.firstCommand;
-    for (const FunctionInfo& row : info.rows) entries.push_back(MenuItem::Entry(row.name, command++));
+    for (const FunctionInfo& row : info.rows) {
+        MenuItem entry = MenuItem::Entry(row.name, command++);
+        entry.description = row.description;
+        entries.push_back(std::move(entry));
+    }
     return MenuItem::Submenu(info.caption, std::move(entries));
+}
+
+constexpr std::string_view kConversionArrow = " -> ";
+
+// A conversion entry "from -> to", spoken "from to to".
+MenuItem ConversionEntry(std::string caption, int command) {
+    MenuItem entry = MenuItem::Entry(std::move(caption), command);
+    const std::size_t arrow = entry.caption.find(kConversionArrow);
+    if (arrow != std::string::npos)
+        entry.spokenName = entry.caption.substr(0, arrow) + " to " +
+                           entry.caption.substr(arrow + kConversionArrow.size());
+    return entry;
 }
 }  // namespace
 
@@ -32,9 +50,9 @@ MenuItems BuildConversionsMenu() {
     MenuItems metricToEnglish;
     for (int k = 0; k < kConversionsMenuRowCount; ++k) {
         const CatalogueRow& row = ConversionsMenuRowAt(k);
-        englishToMetric.push_back(MenuItem::Entry(
+        englishToMetric.push_back(ConversionEntry(
             std::string(row.name) + " -> " + std::string(row.base), kFirstEnglishToMetricCommand + k));
-        metricToEnglish.push_back(MenuItem::Entry(
+        metricToEnglish.push_back(ConversionEntry(
             std::string(row.base) + " -> " + std::string(row.name), kFirstMetricToEnglishCommand + k));
     }
     MenuItems menu;
@@ -77,7 +95,7 @@ void AppendUserSubmenu(MenuItems& menu, const UserSubmenu& submenu) {
     MenuItems entries;
     for (const UserMenuEntry& entry : submenu.entries)
         entries.push_back(entry.separator() ? MenuItem::Separator()
-                                            : MenuItem::Entry(entry.text, entry.command));
+                                            : ConversionEntry(entry.text, entry.command));
     menu.push_back(MenuItem::Submenu(submenu.caption, std::move(entries)));
 }
 

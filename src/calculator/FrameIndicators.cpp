@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "calculator/KeySpokenNames.h"
 #include "platform/NumberField.h"
 #include "platform/Prompter.h"
 
@@ -23,6 +24,24 @@ std::string AngleIndicatorText(int angleUnit) {
         case 2: return "GRAD";
         default: return "RAD";
     }
+}
+
+std::string BaseIndicatorSpokenName(std::string_view shown) {
+    std::string spoken(shown);
+    if (shown == "DEC") spoken = "decimal";
+    else if (shown == "HEX") spoken = "hexadecimal";
+    else if (shown == "OCT") spoken = "octal";
+    else if (shown == "BIN") spoken = "binary";
+    else if (shown.starts_with("Base-")) spoken = shown.substr(5);
+    return std::string(kBaseIndicatorName) + ": " + spoken;
+}
+
+std::string AngleIndicatorSpokenName(std::string_view shown) {
+    std::string spoken(shown);
+    if (shown == "DEG") spoken = "degrees";
+    else if (shown == "RAD") spoken = "radians";
+    else if (shown == "GRAD") spoken = "gradians";
+    return std::string(kAngleIndicatorName) + ": " + spoken;
 }
 
 std::optional<int> NumberBaseField::Parse(std::string_view text) {

@@ -17,6 +17,12 @@ std::string BaseIndicatorText(int base);
 // the unit the engine falls back to).
 std::string AngleIndicatorText(int angleUnit);
 
+// What a screen reader says for the indicators, given the text they show:
+// "Number base: decimal", "Number base: 7", "Angle unit: radians". A text
+// these functions do not make is spoken as it is shown.
+std::string BaseIndicatorSpokenName(std::string_view shown);
+std::string AngleIndicatorSpokenName(std::string_view shown);
+
 struct NumberBaseField {
     static constexpr const char* kCaption = "Change Number Base";
     static constexpr const char* kPrompt = "Enter a base between 2 and 36:";

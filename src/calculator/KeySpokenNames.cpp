@@ -56,6 +56,74 @@ constexpr std::array<const char*, 8> kOperatorNames = {
     "multiply", "divide", "plus", "minus", "power", "percent",
     "opening parenthesis", "closing parenthesis"};
 
+// Words for the symbols a custom caption may hold.
+constexpr Name kSymbolNames[] = {
+    {"^", "to the power"}, {"/", "divided by"},  {"*", "times"},
+    {"+", "plus"},         {"-", "minus"},       {"%", "percent"},
+    {"!", "factorial"},    {"=", "equals"},      {",", "comma"},
+    {";", "semicolon"},    {"#", "exponent"},    {"(", "opening parenthesis"},
+    {")", "closing parenthesis"},
+};
+
+constexpr std::string_view kReciprocalPrefix = "1/";
+
+bool IsWordCharacter(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           c == '_' || c == '.';
+}
+
+const char* CaptionName(std::string_view caption) {
+    for (const auto& [shown, name] : kLayoutCaptionNames)
+        if (EqualsIgnoringCase(caption, shown)) return name;
+    return nullptr;
+}
+
+// A word inside a longer caption: a function keeps its spoken name ("sqrt"
+// is "square root"); numbers, variables and pi are read as written.
+std::string WordName(std::string_view word) {
+    const char* name = CaptionName(word);
+    if (name == nullptr) return std::string(word);
+    const std::string_view spoken = name;
+    if (spoken.starts_with("variable ") || spoken.starts_with("number ") || spoken == "exponent")
+        return std::string(word);
+    return std::string(spoken);
+}
+
+// A custom caption with no name of its own, read piece by piece: words as
+// above, symbols in words ("x^4" is "x to the power 4"), and a leading "1/"
+// as "reciprocal of".
+std::string ComposedName(std::string_view caption) {
+    std::string spoken;
+    const auto append = [&spoken](std::string_view piece) {
+        if (piece.empty()) return;
+        if (!spoken.empty()) spoken += ' ';
+        spoken += piece;
+    };
+    if (caption.starts_with(kReciprocalPrefix)) {
+        caption.remove_prefix(kReciprocalPrefix.size());
+        append(caption.empty() ? "reciprocal" : "reciprocal of");
+    }
+    std::size_t i = 0;
+    while (i < caption.size()) {
+        if (caption[i] == ' ') {
+            ++i;
+        } else if (IsWordCharacter(caption[i])) {
+            std::size_t end = i;
+            while (end < caption.size() && IsWordCharacter(caption[end])) ++end;
+            append(WordName(caption.substr(i, end - i)));
+            i = end;
+        } else {
+            const std::string_view symbol = caption.substr(i, 1);
+            const char* word = nullptr;
+            for (const auto& [shown, name] : kSymbolNames)
+                if (symbol == shown) word = name;
+            append(word != nullptr ? std::string_view(word) : symbol);
+            ++i;
+        }
+    }
+    return spoken;
+}
+
 bool IsTrigonometric(std::string_view caption) {
     for (const char* name : {"sin", "cos", "tan", "csc", "sec", "cot"})
         if (EqualsIgnoringCase(caption, name)) return true;
@@ -63,16 +131,14 @@ bool IsTrigonometric(std::string_view caption) {
 }
 
 std::string LayoutKeyName(std::string_view caption, bool inv, bool hyp) {
-    for (const auto& [shown, name] : kLayoutCaptionNames) {
-        if (!EqualsIgnoringCase(caption, shown)) continue;
-        std::string spoken = name;
-        if (IsTrigonometric(caption)) {
-            if (hyp) spoken = "hyperbolic " + spoken;
-            if (inv) spoken = "inverse " + spoken;
-        }
-        return spoken;
+    const char* name = CaptionName(caption);
+    if (name == nullptr) return ComposedName(caption);
+    std::string spoken = name;
+    if (IsTrigonometric(caption)) {
+        if (hyp) spoken = "hyperbolic " + spoken;
+        if (inv) spoken = "inverse " + spoken;
     }
-    return std::string(caption);
+    return spoken;
 }
 
 }  // namespace

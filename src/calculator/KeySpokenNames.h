@@ -10,7 +10,8 @@
 namespace quorvix {
 
 // The spoken name of key keyId showing caption. A custom caption with no
-// name of its own is spoken as it is written.
+// name of its own is read piece by piece: its symbols in words ("x^4" is
+// "x to the power 4", "1/x" "reciprocal of x"), a plain word as written.
 std::string KeySpokenName(int keyId, std::string_view caption, bool inv = false,
                           bool hyp = false);
 

@@ -23,6 +23,11 @@ struct MenuItem {
     std::string shortcut;            // key shown beside the caption, e.g. "F1"
     bool isDefault = false;          // the menu's default entry, shown in bold
     std::string toolTip;             // shown when the pointer rests on the entry
+    // For assistive tools, where the caption reads badly or says little:
+    // the entry's spoken name ("foot to meter" for "foot -> meter") and a
+    // description. Empty when the caption says it all.
+    std::string spokenName;
+    std::string description;
 
     static MenuItem Entry(std::string caption, int command) {
         MenuItem item;

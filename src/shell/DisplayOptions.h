@@ -99,6 +99,9 @@ public:
     static constexpr const char* kSizeLabel = "Font Size:";
     static constexpr const char* kColourLabel = "Font Color:";
     static constexpr const char* kCloseButton = "&Close";
+    // The colour scheme chooser, and what it shows for colours of no scheme.
+    static constexpr const char* kSchemeLabel = "Color &Scheme:";
+    static constexpr const char* kCustomScheme = "Custom colors";
     static constexpr const char* kHelpKeyword = "Display";
     static const char* GroupCaption(KeyGroup group);
 

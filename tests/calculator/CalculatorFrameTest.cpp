@@ -262,6 +262,18 @@ TEST(FrameIndicators, Texts) {
     EXPECT_EQ(AngleIndicatorText(2), "GRAD");
 }
 
+TEST(FrameIndicators, SpokenNames) {
+    const std::pair<int, const char*> bases[] = {
+        {10, "Number base: decimal"}, {16, "Number base: hexadecimal"},
+        {8, "Number base: octal"},    {2, "Number base: binary"},
+        {12, "Number base: 12"}};
+    for (const auto& [base, spoken] : bases)
+        EXPECT_EQ(BaseIndicatorSpokenName(BaseIndicatorText(base)), spoken);
+    EXPECT_EQ(AngleIndicatorSpokenName(AngleIndicatorText(0)), "Angle unit: degrees");
+    EXPECT_EQ(AngleIndicatorSpokenName(AngleIndicatorText(1)), "Angle unit: radians");
+    EXPECT_EQ(AngleIndicatorSpokenName(AngleIndicatorText(2)), "Angle unit: gradians");
+}
+
 TEST(NumberBaseField, AcceptsIntegersFromTwoToThirtySix) {
     const std::pair<const char*, std::optional<int>> rows[] = {
         {"10", 10},          {" 2 ", 2},      {"36", 36},          {"+12", 12},

@@ -38,6 +38,15 @@ TEST(CatalogueMenus, ConversionsMenuHasBothDirections) {
     EXPECT_EQ(menu[1].children[0].caption, "square meter -> acre");
     EXPECT_EQ(menu[1].children[0].command, 20049);
     EXPECT_EQ(menu[1].children[13].command, 20062);
+    // Read "to", not "minus greater than"; the caption keeps its arrow.
+    EXPECT_EQ(menu[0].children[0].spokenName, "acre to square meter");
+    EXPECT_EQ(menu[1].children[0].spokenName, "square meter to acre");
+    for (const MenuItem& submenu : {menu[0], menu[1]})
+        for (const MenuItem& entry : submenu.children)
+            EXPECT_EQ(entry.spokenName.find("->"), std::string::npos) << entry.caption;
+    MenuItems withUser = menu;
+    AppendUserSubmenu(withUser, {"User-defined conversions", 3, {{"fathom -> meter", 26000}}});
+    EXPECT_EQ(withUser.back().children[0].spokenName, "fathom to meter");
 }
 
 TEST(CatalogueMenus, FunctionsMenuOrderLeavesTheUserSubmenuAtFifteen) {
@@ -61,6 +70,10 @@ TEST(CatalogueMenus, FunctionsMenuOrderLeavesTheUserSubmenuAtFifteen) {
     ASSERT_EQ(solver.children.size(), 5u);
     EXPECT_EQ(solver.children[3].caption, "FZeros");
     EXPECT_EQ(solver.children[3].command, 20145);
+    EXPECT_EQ(solver.children[3].description, "Finds all roots of f(t) in a specified interval");
+    for (const MenuItem& group : menu)
+        for (const MenuItem& entry : group.children)
+            EXPECT_FALSE(entry.description.empty()) << entry.caption;
 }
 
 TEST(CatalogueMenus, MenuBarHoldsTheThreeMenus) {

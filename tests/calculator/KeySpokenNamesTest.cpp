@@ -35,6 +35,27 @@ TEST(KeySpokenNamesTest, NamesSayWhatTheKeyDoes) {
             << row.keyId << " " << row.caption;
 }
 
+TEST(KeySpokenNamesTest, CustomCaptionsAreReadPieceByPiece) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"x^4", "x to the power 4"},
+        {"1/x", "reciprocal of x"},
+        {"1/", "reciprocal"},
+        {"1/(x+1)", "reciprocal of opening parenthesis x plus 1 closing parenthesis"},
+        {"a/b", "a divided by b"},
+        {"ANS*2", "last answer times 2"},
+        {"sqrt(2)", "square root opening parenthesis 2 closing parenthesis"},
+        {"2*pi", "2 times pi"},
+        {"e^-1.5", "e to the power minus 1.5"},
+        {"n!", "n factorial"},
+        {"x = 3", "x equals 3"},
+        {"10%", "10 percent"},
+        {"BesselJ", "BesselJ"},
+        {"x$y", "x $ y"},  // no word for it: as written
+    };
+    for (const auto& [caption, spoken] : rows)
+        EXPECT_EQ(KeySpokenName(kFirstLayoutKeyId + 4, caption), spoken) << caption;
+}
+
 TEST(KeySpokenNamesTest, EveryKeyOfBothBuiltInLayoutsHasItsOwnName) {
     for (const int mode : {0, 1}) {
         Keypad keypad;

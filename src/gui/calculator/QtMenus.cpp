@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "gui/common/QtText.h"
+#include "gui/common/SpokenMenuItems.h"
 
 namespace quorvix {
 
@@ -23,10 +24,16 @@ void FillMenu(QMenu& menu, const MenuItems& items) {
                 break;
             }
             case MenuItem::Kind::Command: {
-                QString caption = ToQString(item.caption);
-                // The key is only shown; the window handles it itself.
-                if (!item.shortcut.empty()) caption += QLatin1Char('\t') + ToQString(item.shortcut);
-                QAction* action = menu.addAction(caption);
+                auto* action = new QAction(ToQString(item.caption), &menu);
+                // The key is only shown (a shortcut of a widget that never has
+                // the focus); the window handles it itself.
+                if (!item.shortcut.empty()) {
+                    action->setShortcut(QKeySequence(ToQString(item.shortcut)));
+                    action->setShortcutContext(Qt::WidgetShortcut);
+                    action->setShortcutVisibleInContextMenu(true);
+                }
+                SetSpokenTexts(*action, ToQString(item.spokenName), ToQString(item.description));
+                menu.addAction(action);
                 action->setData(item.command);
                 action->setCheckable(item.checkable);
                 action->setChecked(item.checked);

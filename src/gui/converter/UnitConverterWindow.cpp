@@ -20,6 +20,8 @@ QComboBox* makeUnitBox(QWidget* parent, const QString& name, const QString& acce
     box->setObjectName(name);
     box->setAccessibleName(accessible);
     box->setEditable(true);
+    // The focus is in the typing part; it carries the name too.
+    box->lineEdit()->setAccessibleName(accessible);
     // The logic alone keeps the list: typed texts are not inserted, and no
     // completer swaps a typed text for an entry behind the logic's back.
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -57,8 +59,10 @@ void UnitConverterWindow::buildUi() {
     to_ = makeUnitBox(this, QStringLiteral("toUnit"), QStringLiteral("Unit to convert to"));
     value_ = new QLineEdit(this);
     value_->setObjectName(QStringLiteral("value"));
+    value_->setAccessibleName(QStringLiteral("Value to convert"));
     result_ = new QLineEdit(this);
     result_->setObjectName(QStringLiteral("result"));
+    result_->setAccessibleName(QStringLiteral("Result"));
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Unit to convert &from:"), from_);

@@ -1,6 +1,7 @@
 #include "gui/help/HelpWindow.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,22 +45,24 @@ QToolButton* MakeButton(const QString& text, const QString& name, QStyle::Standa
 }  // namespace
 
 HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), documentDir_(documentDir) {
+    : QMainWindow(parent), documentDir_(documentDir) {
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("Quorvix Help"));
 
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
     contents_ = MakeButton(QStringLiteral("&Contents"), QStringLiteral("contentsButton"),
-                           QStyle::SP_DirHomeIcon, this);
+                           QStyle::SP_DirHomeIcon, central);
     back_ = MakeButton(QStringLiteral("&Back"), QStringLiteral("backButton"),
-                       QStyle::SP_ArrowBack, this);
+                       QStyle::SP_ArrowBack, central);
     forward_ = MakeButton(QStringLiteral("&Forward"), QStringLiteral("forwardButton"),
-                          QStyle::SP_ArrowForward, this);
-    find_ = new QLineEdit(this);
+                          QStyle::SP_ArrowForward, central);
+    find_ = new QLineEdit(central);
     find_->setObjectName(QStringLiteral("findField"));
     find_->setPlaceholderText(QStringLiteral("Find in page (Ctrl+F)"));
     find_->setAccessibleName(QStringLiteral("Find in page"));
     find_->setClearButtonEnabled(true);
-    findStatus_ = new QLabel(this);
+    findStatus_ = new QLabel(central);
     findStatus_->setObjectName(QStringLiteral("findStatus"));
 
     auto* bar = new QHBoxLayout;
@@ -70,12 +73,16 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
     bar->addWidget(findStatus_);
     bar->addWidget(find_, 1);
 
-    browser_ = new QTextBrowser(this);
+    browser_ = new QTextBrowser(central);
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenExternalLinks(true);
     browser_->setSearchPaths({documentDir_});
+    // Caret browsing: the keyboard moves a caret and selects, as the mouse does.
+    browser_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    browser_->installEventFilter(this);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { NamePage(); });
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(central);
     layout->addLayout(bar);
     layout->addWidget(browser_, 1);
 
@@ -139,9 +146,12 @@ void HelpWindow::OpenAtKeyword(const std::string& keyword) {
 void HelpWindow::OpenContents() {
     findStatus_->clear();
     if (index_.size() == 0)
+    {
         browser_->setHtml(QStringLiteral("<h1>Quorvix Help</h1><p>The help document was not "
                                          "found. It is installed in share/quorvix/help beside "
                                          "the program's bin directory.</p>"));
+        NamePage();
+    }
     else
         browser_->setSource(QUrl(QLatin1String(HelpIndex::kContentsPage)));
     Present();
@@ -185,14 +195,39 @@ void HelpWindow::UpdateButtons() {
     forward_->setEnabled(browser_->isForwardAvailable());
 }
 
+void HelpWindow::NamePage() {
+    const QString title = browser_->documentTitle();
+    browser_->setAccessibleName(title.isEmpty() ? QStringLiteral("Help page")
+                                                : QStringLiteral("Help page: %1").arg(title));
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Tab and Shift+Tab walk the page's links; Ctrl with them leaves the page.
+    if (watched == browser_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            key->modifiers().testFlag(Qt::ControlModifier)) {
+            const bool backward =
+                key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
+            focusNextPrevChild(!backward);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void HelpWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && find_->hasFocus() && !find_->text().isEmpty()) {
-        find_->clear();
-        findStatus_->clear();
-        browser_->setFocus();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (find_->hasFocus() && !find_->text().isEmpty()) {
+            find_->clear();
+            findStatus_->clear();
+            browser_->setFocus();
+        } else {
+            close();
+        }
         return;
     }
-    QWidget::keyPressEvent(event);
+    QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace quorvix

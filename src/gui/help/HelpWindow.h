@@ -6,9 +6,14 @@
 // shows the window, raises it and turns to the keyword's anchor; a keyword
 // the document does not know opens the contents with the keyword in the
 // find field.
+//
+// It is a main window, so assistive tools see a frame rather than a bare
+// panel. The page is named after its title and can be read with a caret
+// (arrows move it, Shift selects); Tab walks its links, Ctrl+Tab and
+// Ctrl+Shift+Tab leave it, and Escape closes the window.
 
 #include <QString>
-#include <QWidget>
+#include <QMainWindow>
 
 #include "platform/HelpViewer.h"
 #include "shell/HelpIndex.h"
@@ -24,7 +29,7 @@ namespace quorvix {
 // which the build tree mirrors), or empty when there is none.
 QString FindHelpDocument();
 
-class HelpWindow : public QWidget, public HelpViewer {
+class HelpWindow : public QMainWindow, public HelpViewer {
     Q_OBJECT
 public:
     // documentDir holds index.html and the topic pages.
@@ -41,6 +46,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildIndex();
@@ -48,6 +54,7 @@ private:
     void ShowFindBar();
     void FindText(bool backward);
     void UpdateButtons();
+    void NamePage();
 
     QString documentDir_;
     HelpIndex index_;

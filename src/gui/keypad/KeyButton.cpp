@@ -2,37 +2,25 @@
 
 #include <QFontMetrics>
 #include <algorithm>
-#include <cmath>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include "calculator/ColourContrast.h"
 #include "calculator/Keypad.h"
+#include "gui/common/QtColorRef.h"
 
 namespace quorvix {
 
 namespace {
 constexpr int kMaxGrowth = 3;
 constexpr double kMinCaptionContrast = 3.0;
-
-// Relative luminance of an sRGB colour, 0 (black) to 1 (white).
-double Luminance(const QColor& color) {
-    auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
-           0.0722 * linear(color.blueF());
-}
-
-double ContrastRatio(double a, double b) {
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
 }  // namespace
 
 QColor CaptionOutlineColor(const QColor& caption, const QColor& face) {
-    const double captionLuminance = Luminance(caption);
-    if (ContrastRatio(captionLuminance, Luminance(face)) >= kMinCaptionContrast) return {};
-    return ContrastRatio(captionLuminance, 0.0) >= ContrastRatio(captionLuminance, 1.0)
+    const std::uint32_t captionRef = ToColorRef(caption);
+    if (ContrastRatio(captionRef, ToColorRef(face)) >= kMinCaptionContrast) return {};
+    return ContrastRatio(captionRef, 0x000000) >= ContrastRatio(captionRef, 0xFFFFFF)
                ? QColor(Qt::black)
                : QColor(Qt::white);
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "calculator/FrameIndicators.h"
 #include "calculator/KeySpokenNames.h"
 #include "calculator/KeypadHost.h"
 #include "calculator/PopupHelp.h"
@@ -36,6 +37,18 @@ QLabel* MakeIndicator(const QString& objectName, QWidget* parent) {
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("Base-36")) + 8);
     return label;
+}
+
+// Accessible texts are set only when they differ: Qt sends a name or
+// description change for every call, and assistive tools would otherwise
+// hear the whole keypad again after each key press.
+void SetAccessibleName(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name) widget->setAccessibleName(name);
+}
+
+void SetAccessibleDescription(QWidget* widget, const QString& description) {
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
 }
 
 QCheckBox* MakeCheckBox(const QString& objectName, const QString& text, const char* name,
@@ -122,8 +135,8 @@ void KeypadPanel::refresh() {
     for (KeyButton* k : keys_) {
         const std::string& caption = keypad_.Caption(k->keyId());
         k->setText(ToQString(caption));
-        k->setAccessibleName(
-            ToQString(KeySpokenName(k->keyId(), caption, keypad_.inv(), keypad_.hyp())));
+        SetAccessibleName(
+            k, ToQString(KeySpokenName(k->keyId(), caption, keypad_.inv(), keypad_.hyp())));
     }
     const QSignalBlocker blockInv(inv_);
     const QSignalBlocker blockHyp(hyp_);
@@ -136,7 +149,7 @@ void KeypadPanel::refresh() {
 void KeypadPanel::refreshTooltips() {
     const auto tip = [this](QWidget* widget, int id, const std::string& caption) {
         const QString text = ToQString(TooltipFor(id, caption, host_.UserFunctions()));
-        widget->setAccessibleDescription(text);
+        SetAccessibleDescription(widget, text);
         widget->setToolTip(tooltipsShown_ ? text : QString());
     };
     for (KeyButton* k : keys_) tip(k, k->keyId(), keypad_.Caption(k->keyId()));
@@ -158,10 +171,10 @@ void KeypadPanel::applyAppearance(const Settings& settings) {
 void KeypadPanel::setIndicators(const QString& baseText, const QString& angleText) {
     baseIndicator_->setText(baseText);
     angleIndicator_->setText(angleText);
-    baseIndicator_->setAccessibleName(
-        QStringLiteral("%1 %2").arg(QLatin1String(kBaseIndicatorName), baseText));
-    angleIndicator_->setAccessibleName(
-        QStringLiteral("%1 %2").arg(QLatin1String(kAngleIndicatorName), angleText));
+    SetAccessibleName(baseIndicator_,
+                      ToQString(BaseIndicatorSpokenName(ToStdString(baseText))));
+    SetAccessibleName(angleIndicator_,
+                      ToQString(AngleIndicatorSpokenName(ToStdString(angleText))));
 }
 
 void KeypadPanel::setTooltipsShown(bool shown) {

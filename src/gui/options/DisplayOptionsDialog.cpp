@@ -1,6 +1,7 @@
 #include "gui/options/DisplayOptionsDialog.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include "gui/common/QtText.h"
 #include "gui/options/ColorButton.h"
 #include "platform/HelpViewer.h"
+#include "shell/ColourSchemes.h"
 
 namespace quorvix {
 
@@ -112,6 +114,17 @@ void DisplayOptionsDialog::buildUi() {
     for (KeyGroup group : kGroups) groups->addWidget(buildKeyGroup(group));
     keypadForm->addRow(groups);
 
+    scheme_ = new QComboBox;
+    scheme_->setObjectName(QStringLiteral("colorSchemeBox"));
+    scheme_->setPlaceholderText(ToQString(DisplayOptions::kCustomScheme));
+    for (const ColourScheme& scheme : ColourSchemes()) scheme_->addItem(ToQString(scheme.name));
+    connect(scheme_, &QComboBox::activated, this, &DisplayOptionsDialog::applyScheme);
+    auto* schemeRow = new QFormLayout;
+    schemeRow->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    schemeRow->addRow(ToQString(DisplayOptions::kSchemeLabel), scheme_);
+    for (ColorButton* picker : {textColour_, background_})
+        connect(picker, &ColorButton::changed, this, &DisplayOptionsDialog::showScheme);
+
     auto* buttons = new QDialogButtonBox;
     auto* close = buttons->addButton(ToQString(DisplayOptions::kCloseButton),
                                      QDialogButtonBox::AcceptRole);
@@ -120,6 +133,7 @@ void DisplayOptionsDialog::buildUi() {
     connect(close, &QPushButton::clicked, this, &DisplayOptionsDialog::closeDialog);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(schemeRow);
     layout->addWidget(display);
     layout->addWidget(keypad);
     layout->addWidget(buttons);
@@ -139,8 +153,12 @@ QWidget* DisplayOptionsDialog::buildKeyGroup(KeyGroup group) {
         ToQString(DisplayOptions::GroupCaption(group)) + QStringLiteral(" font color"));
     sizes_[Index(group)] = size;
     keyColours_[Index(group)] = colour;
+    connect(colour, &ColorButton::changed, this, &DisplayOptionsDialog::showScheme);
 
     auto* box = new QGroupBox(ToQString(DisplayOptions::GroupCaption(group)));
+    box->setObjectName(name + QStringLiteral("KeysGroup"));
+    // Otherwise named after the "Keypad" box around it, like every control in it.
+    box->setAccessibleName(box->title());
     auto* form = new QFormLayout(box);
     form->addRow(ToQString(DisplayOptions::kSizeLabel), size);
     form->addRow(ToQString(DisplayOptions::kColourLabel), colour);
@@ -162,6 +180,25 @@ void DisplayOptionsDialog::refresh() {
         keyColours_[Index(group)]->setColor(ToQColor(logic_.KeyColour(group)));
     }
     showFontChoices();
+    showScheme();
+}
+
+void DisplayOptionsDialog::applyScheme(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= ColourSchemes().size()) return;
+    const ColourScheme& scheme = ColourSchemes()[static_cast<std::size_t>(index)];
+    // The text colour is taken at once (it belongs to the display font's
+    // choices); the other pickers are read by "&Close", as when picked by hand.
+    textColour_->setColor(ToQColor(scheme.text));
+    background_->setColor(ToQColor(scheme.background));
+    for (KeyGroup group : kGroups) keyColours_[Index(group)]->setColor(ToQColor(scheme.Key(group)));
+}
+
+void DisplayOptionsDialog::showScheme() {
+    std::array<std::uint32_t, kKeyGroupCount> keys{};
+    for (KeyGroup group : kGroups) keys[Index(group)] = ToColorRef(keyColours_[Index(group)]->color());
+    const auto found =
+        FindColourScheme(ToColorRef(textColour_->color()), ToColorRef(background_->color()), keys);
+    scheme_->setCurrentIndex(found ? static_cast<int>(*found) : -1);
 }
 
 void DisplayOptionsDialog::showFontChoices() {

@@ -3,7 +3,9 @@
 // font and text colour, the background colour, the keypad font and the size
 // and colour of the number, operator and function keys. "&Close" and the
 // close box read the fields into the logic; Escape leaves them unread (font
-// choices already made stay). F1 opens the help at "Display".
+// choices already made stay). F1 opens the help at "Display". A colour
+// scheme chooser fills the colour fields from one of the ColourSchemes and
+// shows which scheme the fields hold.
 
 #include <QDialog>
 #include <array>
@@ -12,6 +14,7 @@
 #include "gui/options/OptionChoosers.h"
 #include "shell/DisplayOptions.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,12 +54,15 @@ private:
     void chooseKeypadFont();
     void closeDialog();
     void showFontChoices();
+    void applyScheme(int index);
+    void showScheme();
 
     DisplayOptions& logic_;
     Prompter& prompter_;
     HelpViewer& help_;
     int dotsPerInchY_;
     FontChooser fontChooser_;
+    QComboBox* scheme_ = nullptr;
     QLabel* displayFontLabel_ = nullptr;
     QLabel* keypadFontLabel_ = nullptr;
     ColorButton* textColour_ = nullptr;

@@ -3,6 +3,7 @@
 // the recent list shown in both lists, and the value set when shown from
 // the calculator.
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -153,6 +154,22 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QVERIFY(!logic.visible());
+    }
+
+    // Every field is named for assistive tools: the two edits, and the
+    // typing part of each unit list (where the focus is while typing).
+    void fieldsAreNamed() {
+        UnitConverter logic(engine, prompter, dir.path().toStdString());
+        UnitConverterWindow window(logic, help);
+        window.show();
+        type(unitBox(window, "fromUnit"), QStringLiteral("inch"));
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(field(window, "value")), QStringLiteral("Value to convert"));
+        QCOMPARE(name(field(window, "result")), QStringLiteral("Result"));
+        QCOMPARE(name(unitBox(window, "fromUnit")->lineEdit()), QStringLiteral("Unit to convert from"));
+        QCOMPARE(name(unitBox(window, "toUnit")->lineEdit()), QStringLiteral("Unit to convert to"));
     }
 };
 

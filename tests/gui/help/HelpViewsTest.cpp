@@ -1,4 +1,5 @@
 // The help window and the About box: what lives in the views only.
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -53,6 +54,39 @@ private Q_SLOTS:
         QTest::keyClicks(find, QStringLiteral("cotangent"));
         QTest::keyClick(find, Qt::Key_Return);
         QCOMPARE(window.browser()->textCursor().selectedText(), QStringLiteral("cotangent"));
+    }
+
+    // Assistive tools see a frame with a named page, the caret moves with the
+    // arrows, Ctrl+Tab leaves the page and Escape closes the window.
+    void helpWindowIsReachableFromTheKeyboard() {
+        HelpWindow window(QStringLiteral(QUORVIX_HELP_DIR));
+        window.OpenAtKeyword("Sin");
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+        QTextBrowser* page = window.browser();
+        QCOMPARE(page->accessibleName(),
+                 QStringLiteral("Help page: %1").arg(page->documentTitle()));
+        QVERIFY(!page->documentTitle().isEmpty());
+
+        page->setFocus();
+        QTRY_VERIFY(page->hasFocus());
+        const int caret = page->textCursor().position();
+        QTest::keyClick(page, Qt::Key_Down);
+        QVERIFY(page->textCursor().position() > caret);
+        QTest::keyClick(page, Qt::Key_Right, Qt::ShiftModifier);
+        QVERIFY(page->textCursor().hasSelection());
+
+        QTest::keyClick(page, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(!page->hasFocus());
+        QVERIFY(window.isAncestorOf(QApplication::focusWidget()));
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(),
+                 window.findChild<QLineEdit*>(QStringLiteral("findField")));
+
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
     }
 
     void missingDocumentStillOpens() {

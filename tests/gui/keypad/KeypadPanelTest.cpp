@@ -2,6 +2,7 @@
 // follow the logic both ways, captions, names and colours come from it.
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QSet>
@@ -10,6 +11,7 @@
 
 #include "calculator/KeypadTestHost.h"
 #include "calculator/Settings.h"
+#include "gui/AccessibilityEvents.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtText.h"
@@ -120,6 +122,33 @@ private slots:
         QCOMPARE(ToQString(host_->Typed()), QStringLiteral("piarcsinh()"));
         QVERIFY(!inv->isChecked() && !hyp->isChecked());
         QCOMPARE(sin->accessibleName(), QStringLiteral("sine"));
+    }
+
+    // Assistive tools hear a name or description change only when one did
+    // change: a digit changes none, Inv renames only the six trigonometric
+    // keys, and the indicators are named once for the same texts.
+    void accessibleTextsChangeOnlyWhenTheyChange() {
+        QUORVIX_REQUIRE_ACCESSIBILITY();
+        test::AccessibilityEvents events({QAccessible::NameChanged,
+                                          QAccessible::DescriptionChanged});
+        panel_->setIndicators(QStringLiteral("DEC"), QStringLiteral("RAD"));
+        QVERIFY(events.Count(QAccessible::NameChanged) > 0);  // the handler does listen
+        events.Clear();
+        QTest::mouseClick(panel_->key(kDigitZeroKeyId + 7), Qt::LeftButton);
+        panel_->setIndicators(QStringLiteral("DEC"), QStringLiteral("RAD"));
+        QCOMPARE(events.Total(), 0);
+        QTest::mouseClick(panel_->findChild<QCheckBox*>(QStringLiteral("invCheckBox")),
+                          Qt::LeftButton);
+        QCOMPARE(events.Count(QAccessible::NameChanged), 6);
+        QCOMPARE(events.Count(QAccessible::DescriptionChanged), 0);
+    }
+
+    void indicatorsAreNamedInWords() {
+        panel_->setIndicators(QStringLiteral("HEX"), QStringLiteral("RAD"));
+        QCOMPARE(panel_->findChild<QLabel*>(QStringLiteral("baseIndicator"))->accessibleName(),
+                 QStringLiteral("Number base: hexadecimal"));
+        QCOMPARE(panel_->findChild<QLabel*>(QStringLiteral("angleIndicator"))->accessibleName(),
+                 QStringLiteral("Angle unit: radians"));
     }
 
     void everyKeyIsRoutedNamedAndCaptioned() {

@@ -2,6 +2,9 @@
 // pop-up. The rules (size validation, palette geometry and placement) are
 // tested in the shell tests; here only what the views add.
 
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +20,7 @@
 #include "gui/options/DisplayOptionsDialog.h"
 #include "platform/HelpViewer.h"
 #include "platform/MemoryPrompter.h"
+#include "shell/ColourSchemes.h"
 
 using namespace quorvix;
 
@@ -55,6 +59,8 @@ private slots:
     void closeIsTheDefaultAndReadsTheFields();
     void escapeDiscardsPickedColoursButKeepsFonts();
     void absurdStoredSizesAndHelp();
+    void schemeFillsTheColourFields();
+    void keyGroupsAreNamedApart();
 
 private:
     test::ModalGuard guard_;
@@ -229,6 +235,42 @@ void DisplayOptionsDialogTest::absurdStoredSizesAndHelp() {
 
     QTest::keyClick(&shown.dialog, Qt::Key_F1);
     QCOMPARE(shown.help.requests, std::vector<std::string>{"Display"});
+}
+
+void DisplayOptionsDialogTest::schemeFillsTheColourFields() {
+    ShownDialog shown{Settings{}};
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.dialog));
+    auto* scheme = shown.child<QComboBox>("colorSchemeBox");
+    QCOMPARE(scheme->currentText(), QStringLiteral("Default colors"));
+    scheme->setFocus();
+    QTest::keyClick(scheme, Qt::Key_Down);
+    QCOMPARE(scheme->currentText(), QStringLiteral("High contrast"));
+    const ColourScheme& chosen = ColourSchemes()[1];
+    QCOMPARE(ToColorRef(shown.child<ColorButton>("functionColorButton")->color()),
+             chosen.Key(KeyGroup::Function));
+
+    // A colour of no scheme: the chooser says so.
+    shown.child<ColorButton>("numberColorButton")->setColor(QColor(1, 2, 3));
+    QCOMPARE(scheme->currentIndex(), -1);
+    shown.child<ColorButton>("numberColorButton")->setColor(ToQColor(chosen.Key(KeyGroup::Number)));
+    QCOMPARE(scheme->currentIndex(), 1);
+
+    shown.child<QPushButton>("closeButton")->click();
+    const DisplayOptionsValues& values = shown.logic.values();
+    QCOMPARE(values.foreColor, chosen.text);
+    QCOMPARE(values.backColor, chosen.background);
+    for (KeyGroup group : {KeyGroup::Number, KeyGroup::Operator, KeyGroup::Function})
+        QCOMPARE(values.Key(group).colour, chosen.Key(group));
+}
+
+void DisplayOptionsDialogTest::keyGroupsAreNamedApart() {
+    ShownDialog shown{Settings{}};
+    QStringList names;
+    for (const char* group : {"numberKeysGroup", "operatorKeysGroup", "functionKeysGroup"})
+        names << QAccessible::queryAccessibleInterface(shown.child<QGroupBox>(group))
+                     ->text(QAccessible::Name);
+    QCOMPARE(names, (QStringList{QStringLiteral("Number Keys"), QStringLiteral("Operator Keys"),
+                                 QStringLiteral("Function Keys")}));
 }
 
 QTEST_MAIN(DisplayOptionsDialogTest)
