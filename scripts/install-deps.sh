@@ -18,6 +18,8 @@ packages=(
   locales
   # The window's end-to-end test: a virtual display, a tray host, a driver.
   xvfb xauth xdotool trayer x11-utils
+  # Accessibility-event tests: a private session bus and the AT-SPI bus.
+  dbus-daemon at-spi2-core
   # The global shortcut grabs its key through the X server.
   libxcb1-dev
   # Checks of the desktop entry and the AppStream metadata.
