@@ -3,7 +3,7 @@
 #include <string>
 
 #include "calculator/CatalogueMenus.h"
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "calculator/Settings.h"
 #include "userdefs/UserDefinitions.h"
 

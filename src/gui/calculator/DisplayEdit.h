@@ -10,18 +10,18 @@
 // held (a long evaluation is running) the queue waits.
 //
 // Undo keeps exactly one edit (a run of typing counts as one); a second
-// Undo redoes it. Line lookups go through the document's blocks, so nothing
+// Undo redoes it. Undo puts back the selection (anchor and caret) recorded
+// when the edit began, and a redo the one from before the Undo, as the
+// in-memory TextDisplay does. Line lookups go through the document's blocks, so nothing
 // per keystroke walks the whole text.
 
 #include <QPlainTextEdit>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
-#include "calculator/CalculatorDialog.h"
 #include "calculator/CalculatorDisplay.h"
-
-class QMenu;
 
 namespace quorvix {
 
@@ -67,18 +67,14 @@ public:
     // schedules the queue again.
     void SetInputHeld(bool held);
 
-    // --- Context menu --------------------------------------------------------
-    // The entries and their enablement come from this source (the window's
-    // logic). Window commands are run after the menu has closed.
-    void SetContextMenuSource(CalculatorDialog* dialog) { dialog_ = dialog; }
-    // The menu as it would open now; the caller owns it.
-    QMenu* BuildContextMenu();
-
 signals:
     // Enter typed in the display (not inserted).
     void enterPressed();
     // F1 typed in the display.
     void helpRequested();
+    // The right mouse button or the menu key: the window opens the
+    // display's context menu at globalPos.
+    void contextMenuRequested(const QPoint& globalPos);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -88,15 +84,18 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-
     // Starts an edit: a new undo step unless it continues a typing run.
     void BeginEdit(bool typing);
     // Inserts Latin-1 text (line feeds start lines) in place of the selection.
     void InsertPlain(const QString& text, bool typing);
     void MoveCaretTo(int position);
     void ScheduleQueue();
+    // Redo is Undo once Undo has undone (the one level of undo).
+    void RedoIfUndone();
+    // The selection now, and back to a recorded one.
+    std::pair<int, int> AnchorAndCaret() const;
+    void RestoreAnchorAndCaret(std::pair<int, int> selection);
 
-    CalculatorDialog* dialog_ = nullptr;
     std::deque<QueuedInput> queue_;
     bool queueScheduled_ = false;
     bool inputHeld_ = false;
@@ -104,6 +103,8 @@ private:
     bool typingRun_ = false;
     int runEnd_ = -1;  // where the current typing run ended
     bool undone_ = false;  // the last Undo undid; the next one redoes
+    // The selection Undo (or redo) puts back: recorded when the edit began.
+    std::pair<int, int> undoSelection_{0, 0};
 };
 
 // Only what the display can hold: line feeds (a CR LF pair or a lone CR

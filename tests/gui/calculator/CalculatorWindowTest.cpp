@@ -11,12 +11,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "gui/calculator/CalculatorApp.h"
+#include "app/DesktopProgram.h"
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/GuiTestSupport.h"
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "gui/common/QtText.h"
 #include "gui/keypad/KeyButton.h"
 #include "gui/keypad/KeypadPanel.h"
@@ -84,7 +84,7 @@ private:
     MemoryFileDialogs fileDialogs_;
     MemoryHelpViewer help_;
     MemoryShell shell_;
-    std::unique_ptr<CalculatorApp> app_;
+    std::unique_ptr<DesktopProgram> app_;
     std::unique_ptr<test::ModalGuard> guard_;
 };
 
@@ -100,8 +100,8 @@ void CalculatorWindowTest::Start() {
     locations_ = std::make_unique<QtLocations>(dir);
     store_ = std::make_unique<QtSettingsStore>(dir);
     guard_ = std::make_unique<test::ModalGuard>();
-    app_ = std::make_unique<CalculatorApp>(
-        AppServices{prompter_, fileDialogs_, help_, shell_, *store_, *locations_, nullptr});
+    app_ = std::make_unique<DesktopProgram>(
+        DesktopServices{prompter_, fileDialogs_, help_, shell_, *store_, *locations_, nullptr, {}, {}, kTrayWaitMs});
     app_->Start(false);
     QCoreApplication::processEvents();
 }
@@ -182,7 +182,7 @@ void CalculatorWindowTest::invAndHypTurnSinIntoArcsinh() {
 
 void CalculatorWindowTest::contextMenuFollowsSelectionAndUndo() {
     auto enabled = [this] {
-        std::unique_ptr<QMenu> menu(display()->BuildContextMenu());
+        std::unique_ptr<QMenu> menu(app_->window().BuildDisplayContextMenu());
         QStringList on;
         for (QAction* action : menu->actions())
             if (action->isEnabled()) on << action->text();
@@ -261,7 +261,7 @@ void CalculatorWindowTest::damagedWorksheetIsReportedAndKeptAtExit() {
     Start();
     QVERIFY2(helpLine().contains(QStringLiteral("damaged")), qPrintable(helpLine()));
     QCOMPARE(text(), QStringLiteral("1+2\n"));
-    app_->Exit();
+    app_->RequestExit(DesktopProgram::ExitKind::Interactive);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), damaged);
 }
