@@ -197,8 +197,11 @@ void DisplayEdit::PressKey(DisplayKey key) {
             if (!cursor.hasSelection()) {
                 const int other = cursor.position() + (back ? -1 : 1);
                 if (other < 0 || other > TextLength()) return;
+                // The character goes as a selection anchored beside the
+                // caret, which is what Undo puts back (as in TextDisplay).
                 QTextCursor selecting = cursor;
-                selecting.setPosition(other, QTextCursor::KeepAnchor);
+                selecting.setPosition(other);
+                selecting.setPosition(cursor.position(), QTextCursor::KeepAnchor);
                 setTextCursor(selecting);
             }
             InsertPlain(QString(), false);
@@ -258,7 +261,9 @@ void DisplayEdit::Copy() {
 }
 
 void DisplayEdit::Paste() {
-    InsertPlain(CleanDisplayText(QApplication::clipboard()->text()), false);
+    // Nothing to paste leaves the selection alone.
+    const QString text = CleanDisplayText(QApplication::clipboard()->text());
+    if (!text.isEmpty()) InsertPlain(text, false);
 }
 
 bool DisplayEdit::CanPaste() const { return !QApplication::clipboard()->text().isEmpty(); }

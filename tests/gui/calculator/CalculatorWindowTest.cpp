@@ -2,21 +2,26 @@
 // entries, Inv/Hyp, the context menu, hiding the keypad, Escape during a
 // long line and what the exit sequence writes into the data directory.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 
 #include "app/DesktopProgram.h"
 #include "gui/calculator/DisplayEdit.h"
+#include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/GuiTestSupport.h"
 #include "platform/CommandIds.h"
+#include "gui/common/QtPrompter.h"
 #include "gui/common/QtText.h"
 #include "gui/keypad/KeyButton.h"
 #include "gui/keypad/KeypadPanel.h"
@@ -58,6 +63,10 @@ private slots:
     void keysAndMenuEntriesTypeAtTheCaret();
     void invAndHypTurnSinIntoArcsinh();
     void contextMenuFollowsSelectionAndUndo();
+    void contextMenuEntriesRunTheirCommands_data();
+    void contextMenuEntriesRunTheirCommands();
+    void clearVarsQuestionBoxIsAnsweredByKey_data();
+    void clearVarsQuestionBoxIsAnsweredByKey();
     void hidingTheKeypadMakesTheWindowSizable();
     void escapeCancelsARunningLine();
     void exitWritesSettingsAndWorksheetIntoTheDataDirectory();
@@ -203,6 +212,124 @@ void CalculatorWindowTest::contextMenuFollowsSelectionAndUndo() {
     QCOMPARE(text(), QStringLiteral("12+3\nclear"));
     display()->Undo();
     QCOMPARE(text(), QString());
+}
+
+// One row per entry of the display's context menu: chosen from the real
+// menu, it runs its command through the window's one door. The slow
+// variable's listing runs under the long-evaluation runner, so Escape
+// cancels it before its value.
+void CalculatorWindowTest::contextMenuEntriesRunTheirCommands_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QString>("expectedClipboard");
+    QTest::addColumn<int>("variablesLeft");
+    QTest::addColumn<QString>("dialogClosed");
+    const QString typed = QStringLiteral("12+3");
+    QTest::newRow("cut") << kCmdDisplayCut << QStringLiteral("+3") << QStringLiteral("12") << 2
+                         << QString();
+    QTest::newRow("copy") << kCmdDisplayCopy << typed << QStringLiteral("12") << 2 << QString();
+    QTest::newRow("paste") << kCmdDisplayPaste << QStringLiteral("pasted+3")
+                           << QStringLiteral("pasted") << 2 << QString();
+    QTest::newRow("undo") << kCmdDisplayUndo << QStringLiteral("12+") << QStringLiteral("pasted")
+                          << 2 << QString();
+    QTest::newRow("select all") << kCmdDisplaySelectAll << typed << QStringLiteral("pasted") << 2
+                                << QString();
+    QTest::newRow("clear") << kCmdClearDisplay << QString() << QStringLiteral("pasted") << 2
+                           << QString();
+    QTest::newRow("show variables, the slow one cancelled")
+        << kCmdShowVariables << QStringLiteral("12+3\nA = 2\n") << QStringLiteral("pasted") << 2
+        << QString();
+    QTest::newRow("clear variables") << kCmdClearVariables
+                                     << QStringLiteral("12+3\nVariable list cleared\n")
+                                     << QStringLiteral("pasted") << 0 << QString();
+    QTest::newRow("display options") << kCmdDisplayOptions << typed << QStringLiteral("pasted")
+                                     << 2 << QStringLiteral("Display and Keypad Options");
+}
+
+void CalculatorWindowTest::contextMenuEntriesRunTheirCommands() {
+    QFETCH(int, command);
+    QFETCH(QString, expectedText);
+    QFETCH(QString, expectedClipboard);
+    QFETCH(int, variablesLeft);
+    QFETCH(QString, dialogClosed);
+    app_->calculator().evaluator().SetVariable("A", "2");
+    app_->calculator().evaluator().SetVariable("S", "FSUM(t,0,1E15)");
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    Type(QStringLiteral("12+"));
+    display()->SetSelection(-1, -1);
+    Type(QStringLiteral("3"));  // Undo takes the 3 back
+    if (command != kCmdDisplayUndo) display()->SetSelection(0, 2);
+    if (command == kCmdShowVariables || command == kCmdClearVariables)
+        display()->SetSelection(-1, -1);
+    prompter_.answers = {true};
+    guard_->clear();
+    QTimer::singleShot(400, display(), [this] { QTest::keyClick(display(), Qt::Key_Escape); });
+
+    std::unique_ptr<QMenu> menu(app_->window().BuildDisplayContextMenu());
+    QAction* entry = FindAction(menu.get(), command);
+    QVERIFY(entry);
+    QVERIFY(entry->isEnabled());
+    entry->trigger();
+    QTRY_VERIFY(!app_->window().evaluation().running());
+    QTest::qWait(450);  // past the Escape of the slow row
+    QCoreApplication::processEvents();
+
+    QCOMPARE(text(), expectedText);
+    QCOMPARE(QApplication::clipboard()->text(), expectedClipboard);
+    QCOMPARE(app_->calculator().evaluator().VariableCount(), variablesLeft);
+    QCOMPARE(guard_->closedTitles(), dialogClosed.isEmpty() ? QStringList() : QStringList{dialogClosed});
+    if (command == kCmdDisplaySelectAll) {
+        QCOMPARE(display()->SelectionStart(), 0);
+        QCOMPARE(display()->SelectionEnd(), display()->TextLength());
+    }
+}
+
+// CLEARVARS typed into the real window asks with the real QMessageBox while
+// the line is being evaluated; the box takes its keys (Y, N) like any box.
+void CalculatorWindowTest::clearVarsQuestionBoxIsAnsweredByKey_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("variablesLeft");
+    QTest::newRow("Y") << int(Qt::Key_Y) << 0;
+    QTest::newRow("N") << int(Qt::Key_N) << 1;
+}
+
+void CalculatorWindowTest::clearVarsQuestionBoxIsAnsweredByKey() {
+    QFETCH(int, key);
+    QFETCH(int, variablesLeft);
+    app_.reset();
+    guard_.reset();
+    QtPrompter prompter;
+    app_ = std::make_unique<DesktopProgram>(DesktopServices{
+        prompter, fileDialogs_, help_, shell_, *store_, *locations_, nullptr, {}, {}, kTrayWaitMs});
+    prompter.SetParent(&app_->window());
+    app_->Start(false);
+    app_->calculator().evaluator().SetVariable("A", "2");
+
+    QString asked;
+    bool frozen = false;
+    QTimer answer;
+    answer.setInterval(20);
+    QElapsedTimer waited;
+    waited.start();
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        if (asked.isEmpty()) {
+            asked = box->text();
+            QTest::keyClick(box, static_cast<Qt::Key>(key));
+        } else if (waited.elapsed() > 5000) {
+            frozen = true;  // the key never reached the box
+            box->reject();
+        }
+    });
+    answer.start();
+    Type(QStringLiteral("CLEARVARS"));
+    Enter();
+    answer.stop();
+    QVERIFY2(asked.contains(QStringLiteral("delete all the variables")), qPrintable(asked));
+    QVERIFY(!frozen);
+    QCOMPARE(app_->calculator().evaluator().VariableCount(), variablesLeft);
+    app_.reset();  // before the prompter goes
 }
 
 void CalculatorWindowTest::hidingTheKeypadMakesTheWindowSizable() {
