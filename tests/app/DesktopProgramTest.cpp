@@ -13,12 +13,14 @@
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 
 #include "calculator/MakerAddresses.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/DisplayEdit.h"
+#include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/converter/UnitConverterWindow.h"
 #include "gui/finance/FinanceBoxWindow.h"
@@ -98,6 +100,7 @@ private slots:
     void worksheetInUseIsNotWrittenOver();
     void damagedFilesDoNotStopTheStart();
     void exitSignalsArriveOnTheGuiThread();
+    void exitDuringAnEvaluationCancelsItAndSaves();
 };
 
 void DesktopProgramTest::menuHasEveryEntryAndItsDefault() {
@@ -284,6 +287,27 @@ void DesktopProgramTest::exitSignalsArriveOnTheGuiThread() {
         QTRY_COMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), number);
     }
+}
+
+// A signal while a long line runs: the line is cancelled, the worksheet with
+// the line is written, and the event loop is told to end.
+void DesktopProgramTest::exitDuringAnEvaluationCancelsItAndSaves() {
+    QTemporaryDir data;
+    QtSettingsStore store(data.path().toStdString());
+    Fixture f(true, &store, kTrayWaitMs, data.path());
+    f.app.Start(false);
+    DisplayEdit& display = f.app.display();
+    QTest::keyClicks(&display, QStringLiteral("FSUM(t,0,1E15)"));
+    bool runningWhenAsked = false;
+    QTimer::singleShot(300, &display, [&] {
+        runningWhenAsked = f.app.window().evaluation().running();
+        f.app.RequestExit(DesktopProgram::ExitKind::Session);
+    });
+    QTest::keyClick(&display, Qt::Key_Return);  // returns once the line has stopped
+    QVERIFY(runningWhenAsked);
+    QVERIFY(f.app.exited());
+    QVERIFY(!f.app.window().isVisible());
+    QVERIFY(ReadAll(f.File("Quorvix.qws")).contains("FSUM(t,0,1E15)"));
 }
 
 QTEST_MAIN(DesktopProgramTest)
