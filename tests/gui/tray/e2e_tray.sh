@@ -125,18 +125,25 @@ ends_within() {
     ended
 }
 
+# sigterm_after_typing LINE WHAT: types LINE and Enter into the running
+# program, which must still run 1.5 s later; SIGTERM must then end it with
+# code 0 within a second.
+sigterm_after_typing() {
+    xdotool type --delay 30 "$1"
+    xdotool key Return
+    sleep 1.5
+    ended && fail "the program ended before the signal ($2)"
+    kill -TERM "$QPID"
+    ends_within 10 || fail "SIGTERM did not end the program within a second ($2)"
+    wait "$QPID"
+    local rc=$?
+    [ "$rc" -eq 0 ] || fail "the program ended with $rc on SIGTERM ($2)"
+}
+
 # 4. SIGTERM during a long evaluation: the line is cancelled, the worksheet
 #    written and its lock released, all within a second.
 start_shown long.log
-xdotool type --delay 30 'FSUM(t,0,1E15)'
-xdotool key Return
-sleep 1.5
-ended && fail "the program ended before the signal"
-kill -TERM "$QPID"
-ends_within 10 || fail "SIGTERM during an evaluation did not end the program within a second"
-wait "$QPID"
-rc=$?
-[ "$rc" -eq 0 ] || fail "the program ended with $rc on SIGTERM during an evaluation"
+sigterm_after_typing 'FSUM(t,0,1E15)' "during an evaluation"
 grep -aq 'FSUM(t,0,1E15)' "$DATA/Quorvix.qws" || fail "the evaluated line is not in the worksheet"
 [ -e "$DATA/Quorvix.qws.lock" ] && fail "the worksheet's lock was not released"
 
@@ -145,14 +152,6 @@ grep -aq 'FSUM(t,0,1E15)' "$DATA/Quorvix.qws" || fail "the evaluated line is not
 exec 9>"$DATA/Quorvix.qws.lock"
 flock -n 9 || fail "could not take the worksheet's lock"
 start_shown box.log
-xdotool type --delay 30 'EXIT'
-xdotool key Return
-sleep 1.5
-ended && fail "EXIT did not show the message about the worksheet"
-kill -TERM "$QPID"
-ends_within 10 || fail "SIGTERM did not close the exit's message box and end the program"
-wait "$QPID"
-rc=$?
-[ "$rc" -eq 0 ] || fail "the program ended with $rc on SIGTERM at the exit's message"
+sigterm_after_typing 'EXIT' "at the exit's message box"
 exec 9>&-
 echo "PASS"
