@@ -110,7 +110,7 @@ void DesktopProgram::BuildWindows() {
     // their menu at the mouse.
     keypadHost_->SetEvaluationRunner(
         [this](const std::function<void()>& evaluate) { window_->RunEvaluation(evaluate); });
-    keypadHost_->onOpenMenu = [this](CatalogueMenuKind kind) { window_->OpenCatalogueMenu(kind); };
+    keypadHost_->SetMenuOpener(window_.get());
     // An exit asked for during a line runs once the line has stopped.
     connect(&window_->evaluation(), &LongEvaluation::finished, this, [this] {
         if (!pendingExit_) return;
@@ -136,6 +136,7 @@ DesktopProgram::~DesktopProgram() {
     // left touches either.
     calculator_->SetHost(nullptr);
     tray_.reset();
+    keypadHost_->SetMenuOpener(nullptr);
     frame_.reset();
     tools_.reset();
     keypadHost_.reset();

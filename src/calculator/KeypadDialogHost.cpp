@@ -40,7 +40,7 @@ void KeypadDialogHost::EvaluateCurrentLine() {
 void KeypadDialogHost::ClearEntry() { dialog_.ClearEntry(); }
 void KeypadDialogHost::ShowNextTip() { dialog_.ShowNextTip(); }
 void KeypadDialogHost::OpenCatalogueMenu(CatalogueMenuKind kind) {
-    if (onOpenMenu) onOpenMenu(kind);
+    if (menuOpener_) menuOpener_->OpenCatalogueMenu(kind);
 }
 
 }  // namespace quorvix

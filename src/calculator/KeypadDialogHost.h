@@ -21,6 +21,13 @@ namespace quorvix {
 
 class CalculatorDialog;
 
+// Opens one of the three catalogue menus at the mouse position: the window.
+class CatalogueMenuOpener {
+public:
+    virtual ~CatalogueMenuOpener() = default;
+    virtual void OpenCatalogueMenu(CatalogueMenuKind kind) = 0;
+};
+
 class KeypadDialogHost : public KeypadHost, private TypingObserver {
 public:
     // Also routes the dialog's tips (after evaluations and CLR) to tips.
@@ -47,8 +54,8 @@ public:
     using EvaluationRunner = std::function<void(const std::function<void()>& evaluate)>;
     void SetEvaluationRunner(EvaluationRunner runner) { runner_ = std::move(runner); }
 
-    // Opens a catalogue menu at the mouse position (the window sets it).
-    std::function<void(CatalogueMenuKind)> onOpenMenu;
+    // Who opens the catalogue menus (not owned; null for none).
+    void SetMenuOpener(CatalogueMenuOpener* opener) { menuOpener_ = opener; }
     // The user-defined function rows, searched after the catalogue.
     std::span<const FunctionInfo> userFunctions;
 
@@ -59,6 +66,7 @@ private:
     CalculatorDialog& dialog_;
     TipRotation& tips_;
     IdentifierTracker tracker_;
+    CatalogueMenuOpener* menuOpener_ = nullptr;
     EvaluationRunner runner_ = [](const std::function<void()>& evaluate) { evaluate(); };
 };
 

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "calculator/CalculatorFrame.h"
-#include "calculator/KeypadHost.h"
+#include "calculator/KeypadDialogHost.h"
 
 class QLineEdit;
 class QMenu;
@@ -31,7 +31,7 @@ class KeypadPanel;
 class LongEvaluation;
 struct Settings;
 
-class CalculatorWindow : public QMainWindow {
+class CalculatorWindow : public QMainWindow, public CatalogueMenuOpener {
     Q_OBJECT
 public:
     // The logic the window shows; owned by the desktop program.
@@ -68,7 +68,7 @@ public:
     // The Constants, Conversions or Functions menu as it would open from the
     // const, conv or func key; the caller owns it.
     QMenu* BuildCatalogueMenu(CatalogueMenuKind kind);
-    void OpenCatalogueMenu(CatalogueMenuKind kind);
+    void OpenCatalogueMenu(CatalogueMenuKind kind) override;
     // The display's context menu as it would open now; the caller owns it.
     QMenu* BuildDisplayContextMenu();
 
