@@ -41,9 +41,11 @@ test: deps build
 # Both programs built with AddressSanitizer and UBSan (optimised lightly, to
 # build quickly); the window's end-to-end test and the CLI's tests of the
 # built program run over them, and any sanitizer report fails the run.
-# Leak reports are off for the window: Qt's libraries keep their caches
-# until the process ends.
+# Leak reports are off: Qt's libraries keep their caches until the process
+# ends. The test that runs the CLI under a 64 MB data limit is left out
+# (ASan's shadow memory alone is larger).
 SAN_TESTS ?= ^Cli|gui.e2e_tray
+SAN_EXCLUDE ?= InputWithoutLineBreaksIsDiscardedNotKept
 $(SAN_BUILD)/.configured:
 	$(call CONFIGURE,$(SAN_BUILD),-DCMAKE_BUILD_TYPE=Sanitize -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g" \
 	  -DQUORVIX_SANITIZE=ON -DQUORVIX_BENCH=OFF $(LAUNCHER))
@@ -52,7 +54,7 @@ sanitize: $(SAN_BUILD)/.configured
 	$(CMAKE) --build $(SAN_BUILD) -j $(JOBS) --target quorvix quorvix-cli cli_tests
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS) -R '$(SAN_TESTS)' --no-tests=error
+	  ctest --output-on-failure -j $(JOBS) -R '$(SAN_TESTS)' -E '$(SAN_EXCLUDE)' --no-tests=error
 
 bench: deps build
 	./scripts/run-benchmarks.sh $(BUILD)/bin
