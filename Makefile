@@ -1,11 +1,12 @@
 # Quorvix: wrappers around CMake. `make test` sets up everything from scratch.
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
+SAN_BUILD  ?= build-sanitize
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
 CMAKE      ?= cmake
 
-.PHONY: all deps configure build run cli test bench fuzz fuzz-smoke clean install package
+.PHONY: all deps configure build run cli test bench fuzz fuzz-smoke sanitize tidy clean install package
 
 all: build
 
@@ -35,6 +36,25 @@ cli: deps build
 test: deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) fuzz-smoke
+	$(MAKE) sanitize
+
+# Both programs built with AddressSanitizer and UBSan (optimised lightly, to
+# build quickly); the window's end-to-end test and the CLI's tests of the
+# built program run over them, and any sanitizer report fails the run.
+# Leak reports are off: Qt's libraries keep their caches until the process
+# ends. The test that runs the CLI under a 64 MB data limit is left out
+# (ASan's shadow memory alone is larger).
+SAN_TESTS ?= ^Cli|gui.e2e_tray
+SAN_EXCLUDE ?= InputWithoutLineBreaksIsDiscardedNotKept
+$(SAN_BUILD)/.configured:
+	$(call CONFIGURE,$(SAN_BUILD),-DCMAKE_BUILD_TYPE=Sanitize -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g" \
+	  -DQUORVIX_SANITIZE=ON -DQUORVIX_BENCH=OFF $(LAUNCHER))
+
+sanitize: $(SAN_BUILD)/.configured
+	$(CMAKE) --build $(SAN_BUILD) -j $(JOBS) --target quorvix quorvix-cli cli_tests
+	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) -R '$(SAN_TESTS)' -E '$(SAN_EXCLUDE)' --no-tests=error
 
 bench: deps build
 	./scripts/run-benchmarks.sh $(BUILD)/bin
@@ -56,8 +76,15 @@ fuzz: FUZZ_SECONDS = 600
 fuzz: fuzz-build
 	./scripts/fuzz.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
 
+# The naming rule (README, "Naming") checked by clang-tidy over the desktop
+# program's code: the composition root, the Qt views and the Qt services.
+TIDY_SOURCES = $(wildcard src/app/*.cpp src/gui/*/*.cpp src/platform/qt/*.cpp)
+tidy: build
+	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet $(abspath $(TIDY_SOURCES)) > $(BUILD)/tidy.log 2>&1; \
+	  status=$$?; grep -E 'warning:|error:' $(BUILD)/tidy.log; exit $$status
+
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD)
 
 # Installation: `make install` (PREFIX=/usr/local by default; DESTDIR is
 # honoured) puts the programs, the help document, the desktop entry, the

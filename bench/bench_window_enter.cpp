@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <string>
 
+#include "calculator/CalculatorDialog.h"
 #include "platform/MemoryPrompter.h"
 
 #include "QtBenchmarkMain.h"

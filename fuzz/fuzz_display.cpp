@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "calculator/CalculatorDialog.h"
+#include "platform/CommandIds.h"
 #include "calculator/TextDisplay.h"
 #include "engine/Cancellation.h"
 #include "platform/MemoryPrompter.h"
@@ -73,7 +74,8 @@ void Act(CalculatorDialog& calc, TextDisplay& display, std::uint8_t action, std:
             calc.InsertText(std::string(1, static_cast<char>(arg)));
             break;
         case 7:
-            calc.RunDisplayMenuCommand(static_cast<DisplayMenuCommand>(arg % 9));
+            // The context menu's clipboard and undo entries, or its Clear.
+            if (!calc.RunDisplayEditCommand(kCmdDisplayCut + arg % 6)) calc.ClearDisplay();
             break;
         case 8:
             calc.SetNumberBase(arg % 36 + 1);  // 1 is refused and becomes 10

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "gui/tray/TrayProgram.h"
+#include "app/RunDesktopProgram.h"
 #include "shell/AppArguments.h"
 
 int main(int argc, char** argv) {
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     // The program ends by its exit sequence, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The tray program: one instance per data directory, hidden start,
+    // One instance per data directory, hidden start, the tray,
     // saving on every way out.
-    return RunTrayProgram(arguments);
+    return RunDesktopProgram(arguments);
 }

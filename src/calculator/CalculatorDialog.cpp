@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "calculator/PopupHelp.h"
 #include "calculator/ResultFormat.h"
 
 namespace quorvix {
@@ -74,11 +75,11 @@ void CalculatorDialog::InsertText(std::string_view text) {
 void CalculatorDialog::ShowHelpText(std::string_view message) {
     helpText_ = "  ";
     helpText_.append(message);
-    if (onHelpText) onHelpText(helpText_);
+    if (host_) host_->HelpTextChanged(helpText_);
 }
 
 void CalculatorDialog::ShowNextTip() {
-    if (onShowNextTip) onShowNextTip();
+    if (tips_) ShowHelpText(tips_->Next());
 }
 
 }  // namespace quorvix

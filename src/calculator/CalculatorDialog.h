@@ -6,13 +6,13 @@
 // commands and assignments, writes answers back through the display's input
 // queue and reports failures on the help line.
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calculator/CalculatorDisplay.h"
 #include "engine/Evaluator.h"
+#include "platform/MenuModel.h"
 #include "units/ConversionList.h"
 #include "units/UnitConversionEngine.h"
 #include "userdefs/UserDefinitions.h"
@@ -20,25 +20,20 @@
 namespace quorvix {
 
 class Prompter;
+class TipRotation;
 struct ClassifiedLine;
 
-// The entries of the display's context menu.
-enum class DisplayMenuCommand {
-    Cut,
-    Copy,
-    Paste,
-    Undo,
-    SelectAll,
-    Clear,
-    ShowVariables,
-    ClearVariables,
-    DisplayOptions,
-};
-
-struct DisplayMenuEntry {
-    DisplayMenuCommand command;
-    std::string caption;
-    bool enabled;
+// What the logic tells the program around it. Every answer is required, so
+// a host that forgets one does not compile; a dialog without a host (the
+// terminal front end, most tests) tells nobody.
+class CalculatorDialogHost {
+public:
+    virtual ~CalculatorDialogHost() = default;
+    // The help line's new text.
+    virtual void HelpTextChanged(const std::string& text) = 0;
+    // EXIT or Options "&Exit": run the exit later (not from inside the
+    // command that asked).
+    virtual void ExitRequested() = 0;
 };
 
 class CalculatorDialog {
@@ -110,11 +105,13 @@ public:
     void RequestExit();
 
     // --- The display's context menu -------------------------------------------
-    // The entries in menu order, enabled by the display's current state.
-    std::vector<DisplayMenuEntry> DisplayContextMenu() const;
-    // Runs an entry. The last four are window commands: the view posts them
-    // to run after the menu has closed, then calls this.
-    void RunDisplayMenuCommand(DisplayMenuCommand command);
+    // The entries in menu order with their command ids, enabled by the
+    // display's current state. The clipboard and undo entries run through
+    // RunDisplayEditCommand; the others are menu bar commands.
+    MenuItems DisplayContextMenu() const;
+    // Runs a clipboard or undo entry (IsDisplayEditCommand); false for
+    // other ids.
+    bool RunDisplayEditCommand(int id);
 
     // --- State -----------------------------------------------------------------
     const std::string& expressionText() const { return expressionText_; }
@@ -127,15 +124,13 @@ public:
     const std::string& helpText() const { return helpText_; }
     bool exitRequested() const { return exitRequested_; }
 
-    // --- Hooks for the host ----------------------------------------------------
-    // Called with the help line's new text.
-    std::function<void(const std::string&)> onHelpText;
-    // Asked to run the exit command later (the request is not acted on here).
-    std::function<void()> onExitRequest;
-    // Shows the next tip on the help line after an evaluation or ClearEntry.
-    std::function<void()> onShowNextTip;
-    // Opens the display options (the context menu's last entry).
-    std::function<void()> onDisplayOptions;
+    // --- The host (not owned; null for none) -------------------------------------
+    void SetHost(CalculatorDialogHost* host) { host_ = host; }
+    // The tips shown after an evaluation or ClearEntry (not owned; null for
+    // none).
+    void SetTipRotation(TipRotation* tips) { tips_ = tips; }
+    // Shows the next tip on the help line.
+    void ShowNextTip();
 
 private:
     bool IsRefusedVariableName(const std::string& name) const;
@@ -152,10 +147,11 @@ private:
     // Writes " =" (unless typed), the answer and the line breaks, and makes
     // the value the last answer.
     void WriteAnswer(double value, bool typedEquals);
-    void ShowNextTip();
 
     CalculatorDisplay& display_;
     Prompter& prompter_;
+    CalculatorDialogHost* host_ = nullptr;
+    TipRotation* tips_ = nullptr;
     // The conversion list outlives the unit conversion and the definitions
     // that refer to it, and the Evaluator that points at both goes first.
     ConversionList conversions_;

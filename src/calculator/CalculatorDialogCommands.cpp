@@ -105,7 +105,7 @@ void CalculatorDialog::ConfirmClearVariables() {
 
 void CalculatorDialog::RequestExit() {
     exitRequested_ = true;
-    if (onExitRequest) onExitRequest();
+    if (host_) host_->ExitRequested();
 }
 
 }  // namespace quorvix

@@ -2,54 +2,41 @@
 // display's state, and the window's clear and variable commands.
 
 #include "calculator/CalculatorDialog.h"
+#include "platform/CommandIds.h"
 
 namespace quorvix {
 
-std::vector<DisplayMenuEntry> CalculatorDialog::DisplayContextMenu() const {
+namespace {
+MenuItem Entry(const char* caption, int command, bool enabled) {
+    MenuItem item = MenuItem::Entry(caption, command);
+    item.enabled = enabled;
+    return item;
+}
+}  // namespace
+
+MenuItems CalculatorDialog::DisplayContextMenu() const {
     const bool hasSelection = display_.SelectionStart() != display_.SelectionEnd();
     return {
-        {DisplayMenuCommand::Cut, "&Cut", hasSelection},
-        {DisplayMenuCommand::Copy, "&Copy", hasSelection},
-        {DisplayMenuCommand::Paste, "&Paste", display_.CanPaste()},
-        {DisplayMenuCommand::Undo, "Undo", display_.CanUndo()},
-        {DisplayMenuCommand::SelectAll, "Select All", true},
-        {DisplayMenuCommand::Clear, "Clear", true},
-        {DisplayMenuCommand::ShowVariables, "Show Variables", true},
-        {DisplayMenuCommand::ClearVariables, "Clear Variables", true},
-        {DisplayMenuCommand::DisplayOptions, "Display Options....", true},
+        Entry("&Cut", kCmdDisplayCut, hasSelection),
+        Entry("&Copy", kCmdDisplayCopy, hasSelection),
+        Entry("&Paste", kCmdDisplayPaste, display_.CanPaste()),
+        Entry("Undo", kCmdDisplayUndo, display_.CanUndo()),
+        Entry("Select All", kCmdDisplaySelectAll, true),
+        Entry("Clear", kCmdClearDisplay, true),
+        Entry("Show Variables", kCmdShowVariables, true),
+        Entry("Clear Variables", kCmdClearVariables, true),
+        Entry("Display Options....", kCmdDisplayOptions, true),
     };
 }
 
-void CalculatorDialog::RunDisplayMenuCommand(DisplayMenuCommand command) {
-    switch (command) {
-        case DisplayMenuCommand::Cut:
-            display_.Cut();
-            break;
-        case DisplayMenuCommand::Copy:
-            display_.Copy();
-            break;
-        case DisplayMenuCommand::Paste:
-            display_.Paste();
-            break;
-        case DisplayMenuCommand::Undo:
-            display_.Undo();
-            break;
-        case DisplayMenuCommand::SelectAll:
-            display_.SetSelection(0, -1);
-            break;
-        case DisplayMenuCommand::Clear:
-            ClearDisplay();
-            break;
-        case DisplayMenuCommand::ShowVariables:
-            ShowVariables();
-            display_.SetFocus();
-            break;
-        case DisplayMenuCommand::ClearVariables:
-            ConfirmClearVariables();
-            break;
-        case DisplayMenuCommand::DisplayOptions:
-            if (onDisplayOptions) onDisplayOptions();
-            break;
+bool CalculatorDialog::RunDisplayEditCommand(int id) {
+    switch (id) {
+        case kCmdDisplayCut: display_.Cut(); return true;
+        case kCmdDisplayCopy: display_.Copy(); return true;
+        case kCmdDisplayPaste: display_.Paste(); return true;
+        case kCmdDisplayUndo: display_.Undo(); return true;
+        case kCmdDisplaySelectAll: display_.SetSelection(0, -1); return true;
+        default: return false;
     }
 }
 

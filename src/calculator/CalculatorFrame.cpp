@@ -51,7 +51,8 @@ MenuItems CalculatorFrame::MenuBar() const {
 }
 
 bool CalculatorFrame::IsFrameCommand(int id) const {
-    return IsMenuCommand(id) || IsCatalogueId(id) || IsUserMenuId(id) || IsUserEditCommand(id);
+    return IsMenuCommand(id) || IsDisplayEditCommand(id) || IsCatalogueId(id) || IsUserMenuId(id) ||
+           IsUserEditCommand(id);
 }
 
 bool CalculatorFrame::RunCommand(int id) {
@@ -96,6 +97,11 @@ void CalculatorFrame::ShowWorksheetProblem() {
 }
 
 bool CalculatorFrame::RunOptionsCommand(int id) {
+    return RunNumberCommand(id) || RunWindowCommand(id) || RunWorksheetCommand(id);
+}
+
+// Number base, angle unit, number format, digits.
+bool CalculatorFrame::RunNumberCommand(int id) {
     Settings& s = settings_;
     if (IsDigitsCommand(id)) {
         s.decimalPlaces = id - kCmdDigitsDefault;
@@ -103,38 +109,6 @@ bool CalculatorFrame::RunOptionsCommand(int id) {
         return true;
     }
     switch (id) {
-        case kCmdAlwaysOnTop:
-            s.alwaysOnTop = !s.alwaysOnTop;
-            host_.SetOwnerTopmost(s.alwaysOnTop);
-            return true;
-        case kCmdSaveWorksheet:
-            worksheet_.Save(calculator_.display());
-            ShowWorksheetProblem();
-            return true;
-        case kCmdSaveWorksheetAs:
-            worksheet_.SaveAs(calculator_.display(), services_.fileDialogs);
-            ShowWorksheetProblem();
-            return true;
-        case kCmdLoadWorksheet:
-            worksheet_.Load(calculator_.display(), services_.prompter, services_.fileDialogs);
-            ShowWorksheetProblem();
-            return true;
-        case kCmdSaveWorksheetOnExit: s.saveDisplay = !s.saveDisplay; return true;
-        case kCmdLayoutMath: SetKeypadLayout(0); return true;
-        case kCmdLayoutFinance: SetKeypadLayout(1); return true;
-        case kCmdLayoutCustom: SetKeypadLayout(2); return true;
-        case kCmdDefineCustomKeys:
-            DefineCustomKeys(s, keypad_, [this](auto& captions) { host_.EditCustomKeys(captions); });
-            return true;
-        case kCmdHideKeypad:
-            s.hideKeypad = !s.hideKeypad;
-            host_.SetKeypadVisible(!s.hideKeypad);
-            return true;
-        case kCmdShowPopupHelp:
-            s.showPopupHelp = !s.showPopupHelp;
-            host_.SetTooltipsEnabled(s.showPopupHelp);
-            return true;
-        case kCmdDisplayOptions: host_.ShowDisplayOptions(); return true;
         case kCmdBaseDecimal: SetNumberBase(10); return true;
         case kCmdBaseBinary: SetNumberBase(2); return true;
         case kCmdBaseOctal: SetNumberBase(8); return true;
@@ -153,6 +127,33 @@ bool CalculatorFrame::RunOptionsCommand(int id) {
             s.numberFormat = id - kCmdNumberFormatGeneral;
             calculator_.SetNumberFormat(s.numberFormat);
             return true;
+        default: return false;
+    }
+}
+
+// The window, the keypad and the tool windows.
+bool CalculatorFrame::RunWindowCommand(int id) {
+    Settings& s = settings_;
+    switch (id) {
+        case kCmdAlwaysOnTop:
+            s.alwaysOnTop = !s.alwaysOnTop;
+            host_.SetOwnerTopmost(s.alwaysOnTop);
+            return true;
+        case kCmdLayoutMath: SetKeypadLayout(0); return true;
+        case kCmdLayoutFinance: SetKeypadLayout(1); return true;
+        case kCmdLayoutCustom: SetKeypadLayout(2); return true;
+        case kCmdDefineCustomKeys:
+            DefineCustomKeys(s, keypad_, [this](auto& captions) { host_.EditCustomKeys(captions); });
+            return true;
+        case kCmdHideKeypad:
+            s.hideKeypad = !s.hideKeypad;
+            host_.SetKeypadVisible(!s.hideKeypad);
+            return true;
+        case kCmdShowPopupHelp:
+            s.showPopupHelp = !s.showPopupHelp;
+            host_.SetTooltipsEnabled(s.showPopupHelp);
+            return true;
+        case kCmdDisplayOptions: host_.ShowDisplayOptions(); return true;
         case kCmdShowUnitConverter:
             host_.SetOwnerTopmost(s.alwaysOnTop);
             host_.ShowUnitConverter(calculator_.lastResult());
@@ -161,20 +162,41 @@ bool CalculatorFrame::RunOptionsCommand(int id) {
             host_.SetOwnerTopmost(s.alwaysOnTop);
             host_.ShowFinanceBox();
             return true;
-        case kCmdNewLineAfterCalculation:
-            s.newLine = !s.newLine;
-            calculator_.SetNewLineAfterCalculation(s.newLine);
-            return true;
         case kCmdRunAtStartup:
             s.runAtStartup = !s.runAtStartup;
             UpdateRunAtStartup(s, services_.locations, services_.runAtLogon);
+            return true;
+        default: return false;
+    }
+}
+
+// The worksheet: its file, its display commands, the exit.
+bool CalculatorFrame::RunWorksheetCommand(int id) {
+    Settings& s = settings_;
+    switch (id) {
+        case kCmdSaveWorksheet:
+            worksheet_.Save(calculator_.display());
+            ShowWorksheetProblem();
+            return true;
+        case kCmdSaveWorksheetAs:
+            worksheet_.SaveAs(calculator_.display(), services_.fileDialogs);
+            ShowWorksheetProblem();
+            return true;
+        case kCmdLoadWorksheet:
+            worksheet_.Load(calculator_.display(), services_.prompter, services_.fileDialogs);
+            ShowWorksheetProblem();
+            return true;
+        case kCmdSaveWorksheetOnExit: s.saveDisplay = !s.saveDisplay; return true;
+        case kCmdNewLineAfterCalculation:
+            s.newLine = !s.newLine;
+            calculator_.SetNewLineAfterCalculation(s.newLine);
             return true;
         case kCmdExit: calculator_.RequestExit(); return true;
         case kCmdClearDisplay: calculator_.ClearDisplay(); return true;
         case kCmdClearVariables: calculator_.ConfirmClearVariables(); return true;
         case kCmdShowVariables: calculator_.ShowVariables(); return true;
         case kCmdPlot: host_.ShowPlot(); return true;
-        default: return false;
+        default: return calculator_.RunDisplayEditCommand(id);
     }
 }
 

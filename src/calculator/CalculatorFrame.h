@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "calculator/FrameLayout.h"
 #include "calculator/Settings.h"
 #include "platform/MenuModel.h"
@@ -33,32 +33,32 @@ class RunAtLogon;
 class Shell;
 class WorksheetDocument;
 
-// What the frame's commands ask of the real window. Every operation does
-// nothing by default, so a host implements only what it has.
+// What the frame's commands ask of the real window. Every operation is
+// required, so a host that forgets one does not compile.
 class FrameHost {
 public:
     virtual ~FrameHost() = default;
     // The tray window (this window's owner) above all other windows, or not.
-    virtual void SetOwnerTopmost(bool /*on*/) {}
+    virtual void SetOwnerTopmost(bool on) = 0;
     // Full size with the keypad, or display-only (sizes from FrameLayout).
-    virtual void SetKeypadVisible(bool /*shown*/) {}
-    virtual void SetTooltipsEnabled(bool /*on*/) {}
+    virtual void SetKeypadVisible(bool shown) = 0;
+    virtual void SetTooltipsEnabled(bool on) = 0;
     // The Display and Keypad Options dialog (the view applies the fonts and
     // colours when it closes).
-    virtual void ShowDisplayOptions() {}
+    virtual void ShowDisplayOptions() = 0;
     // Copies value into the converter's value field and shows it on top.
-    virtual void ShowUnitConverter(double /*value*/) {}
-    virtual void ShowFinanceBox() {}
-    virtual void ShowAbout() {}
+    virtual void ShowUnitConverter(double value) = 0;
+    virtual void ShowFinanceBox() = 0;
+    virtual void ShowAbout() = 0;
     // A new plot window for the line under the caret.
-    virtual void ShowPlot() {}
+    virtual void ShowPlot() = 0;
     // The "Change Number Base" dialog: the accepted base (2..36, checked
     // with NumberBaseField), nothing after Cancel.
-    virtual std::optional<int> AskNumberBase() { return std::nullopt; }
+    virtual std::optional<int> AskNumberBase() = 0;
     // The "Custom Keys" dialog, editing the captions in place.
-    virtual void EditCustomKeys(std::array<std::string, kCustomKeyCount>& /*captions*/) {}
+    virtual void EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) = 0;
     // A user-definition dialog (kEditUserConstantsCommand .. kEditUserFunctionsCommand).
-    virtual void EditUserDefinitions(int /*editCommand*/) {}
+    virtual void EditUserDefinitions(int editCommand) = 0;
 };
 
 struct FrameServices {
@@ -84,8 +84,9 @@ public:
     MenuItems MenuBar() const;
 
     // True for every id RunCommand carries out: the menu commands (the tray
-    // window's own commands are accepted and ignored here), the catalogue and
-    // user-defined entries and the user-definition dialogs.
+    // icon's own commands are accepted and ignored here), the display's
+    // clipboard and undo entries, the catalogue and user-defined entries and
+    // the user-definition dialogs.
     bool IsFrameCommand(int id) const;
     // Carries out a command; false (and nothing done) for other ids.
     bool RunCommand(int id);
@@ -106,6 +107,9 @@ public:
 
 private:
     bool RunOptionsCommand(int id);
+    bool RunNumberCommand(int id);
+    bool RunWindowCommand(int id);
+    bool RunWorksheetCommand(int id);
     // After Save, Save As or Load: why the worksheet was not written, or
     // that another run holds it, in the help line.
     void ShowWorksheetProblem();

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "platform/MenuModel.h"
 #include "userdefs/FunctionInfo.h"
 #include "userdefs/UserMenus.h"

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "userdefs/FunctionInfo.h"
 
 namespace quorvix {

@@ -8,12 +8,12 @@ KeypadDialogHost::KeypadDialogHost(CalculatorDialog& dialog, TipRotation& tips)
     : dialog_(dialog), tips_(tips) {
     // Evaluations and CLR show the next tip from the same rotation as the
     // menu keys.
-    dialog_.onShowNextTip = [this] { ShowNextTip(); };
+    dialog_.SetTipRotation(&tips_);
     dialog_.display().SetTypingObserver(this);
 }
 
 KeypadDialogHost::~KeypadDialogHost() {
-    dialog_.onShowNextTip = nullptr;
+    dialog_.SetTipRotation(nullptr);
     if (dialog_.display().typingObserver() == this) dialog_.display().SetTypingObserver(nullptr);
 }
 
@@ -25,7 +25,7 @@ void KeypadDialogHost::BeforeBackspace(int caret) { tracker_.BeforeBackspace(car
 
 void KeypadDialogHost::EnterPressed() {
     tracker_.OnEnter();
-    dialog_.EvaluateCurrentLine();
+    EvaluateCurrentLine();
 }
 
 void KeypadDialogHost::InsertText(const std::string& text) { dialog_.InsertText(text); }
@@ -34,11 +34,13 @@ void KeypadDialogHost::ShowHelpText(const std::string& message) { dialog_.ShowHe
 void KeypadDialogHost::SetHelpKeyword(const std::string& keyword) {
     dialog_.SetHelpKeyword(keyword);
 }
-void KeypadDialogHost::EvaluateCurrentLine() { dialog_.EvaluateCurrentLine(); }
+void KeypadDialogHost::EvaluateCurrentLine() {
+    runner_([this] { dialog_.EvaluateCurrentLine(); });
+}
 void KeypadDialogHost::ClearEntry() { dialog_.ClearEntry(); }
-void KeypadDialogHost::ShowNextTip() { dialog_.ShowHelpText(tips_.Next()); }
+void KeypadDialogHost::ShowNextTip() { dialog_.ShowNextTip(); }
 void KeypadDialogHost::OpenCatalogueMenu(CatalogueMenuKind kind) {
-    if (onOpenMenu) onOpenMenu(kind);
+    if (menuOpener_) menuOpener_->OpenCatalogueMenu(kind);
 }
 
 }  // namespace quorvix

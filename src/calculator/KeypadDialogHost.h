@@ -4,9 +4,15 @@
 // run's tip rotation and the window's way of opening a menu. It also follows
 // what is typed into the dialog's display, to show the syntax of a function
 // name as soon as a character that cannot continue the name is typed.
+//
+// Enter in the display, Enter elsewhere in the window and the EXE key all
+// evaluate through EvaluateCurrentLine, which runs the line under the
+// evaluation runner: inline by default; the desktop program sets its
+// long-evaluation runner once, so a long line never freezes the window.
 
 #include <functional>
 #include <span>
+#include <utility>
 
 #include "calculator/KeypadHost.h"
 #include "calculator/PopupHelp.h"
@@ -14,6 +20,13 @@
 namespace quorvix {
 
 class CalculatorDialog;
+
+// Opens one of the three catalogue menus at the mouse position: the window.
+class CatalogueMenuOpener {
+public:
+    virtual ~CatalogueMenuOpener() = default;
+    virtual void OpenCatalogueMenu(CatalogueMenuKind kind) = 0;
+};
 
 class KeypadDialogHost : public KeypadHost, private TypingObserver {
 public:
@@ -37,8 +50,12 @@ public:
     // lookup and evaluates the caret's line.
     void EnterPressed();
 
-    // Opens a catalogue menu at the mouse position (the window sets it).
-    std::function<void(CatalogueMenuKind)> onOpenMenu;
+    // Runs one evaluation (the whole of it, before returning).
+    using EvaluationRunner = std::function<void(const std::function<void()>& evaluate)>;
+    void SetEvaluationRunner(EvaluationRunner runner) { runner_ = std::move(runner); }
+
+    // Who opens the catalogue menus (not owned; null for none).
+    void SetMenuOpener(CatalogueMenuOpener* opener) { menuOpener_ = opener; }
     // The user-defined function rows, searched after the catalogue.
     std::span<const FunctionInfo> userFunctions;
 
@@ -49,6 +66,8 @@ private:
     CalculatorDialog& dialog_;
     TipRotation& tips_;
     IdentifierTracker tracker_;
+    CatalogueMenuOpener* menuOpener_ = nullptr;
+    EvaluationRunner runner_ = [](const std::function<void()>& evaluate) { evaluate(); };
 };
 
 }  // namespace quorvix

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 
 namespace quorvix {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calculator/CatalogueMenus.h"
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "calculator/Settings.h"
 #include "userdefs/UserDefinitions.h"
 

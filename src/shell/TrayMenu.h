@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "platform/MenuModel.h"
 
 namespace quorvix {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "units/ConversionList.h"
 #include "userdefs/UserRecords.h"
 

@@ -2,6 +2,7 @@
 
 #include "calculator/CalculatorDialog.h"
 #include "calculator/TextDisplay.h"
+#include "platform/CommandIds.h"
 #include "platform/MemoryPrompter.h"
 
 namespace quorvix {
@@ -9,8 +10,8 @@ namespace {
 
 class DisplayContextMenuTest : public ::testing::Test {
 protected:
-    bool Enabled(DisplayMenuCommand command) const {
-        for (const DisplayMenuEntry& entry : calc.DisplayContextMenu())
+    bool Enabled(int command) const {
+        for (const MenuItem& entry : calc.DisplayContextMenu())
             if (entry.command == command) return entry.enabled;
         ADD_FAILURE() << "no such entry";
         return false;
@@ -21,63 +22,53 @@ protected:
     CalculatorDialog calc{display, prompter};
 };
 
-TEST_F(DisplayContextMenuTest, EntriesInOrderWithTheirCaptions) {
-    const std::vector<DisplayMenuEntry> menu = calc.DisplayContextMenu();
+TEST_F(DisplayContextMenuTest, EntriesInOrderWithTheirCaptionsAndCommands) {
     std::vector<std::string> captions;
-    for (const DisplayMenuEntry& entry : menu) captions.push_back(entry.caption);
+    std::vector<int> commands;
+    for (const MenuItem& entry : calc.DisplayContextMenu()) {
+        captions.push_back(entry.caption);
+        commands.push_back(entry.command);
+    }
     EXPECT_EQ(captions, (std::vector<std::string>{"&Cut", "&Copy", "&Paste", "Undo", "Select All",
                                                   "Clear", "Show Variables", "Clear Variables",
                                                   "Display Options...."}));
+    EXPECT_EQ(commands, (std::vector<int>{kCmdDisplayCut, kCmdDisplayCopy, kCmdDisplayPaste,
+                                          kCmdDisplayUndo, kCmdDisplaySelectAll, kCmdClearDisplay,
+                                          kCmdShowVariables, kCmdClearVariables,
+                                          kCmdDisplayOptions}));
 }
 
 TEST_F(DisplayContextMenuTest, ClipboardAndUndoEntriesFollowTheDisplay) {
-    EXPECT_FALSE(Enabled(DisplayMenuCommand::Cut));
-    EXPECT_FALSE(Enabled(DisplayMenuCommand::Copy));
-    EXPECT_FALSE(Enabled(DisplayMenuCommand::Paste));
-    EXPECT_FALSE(Enabled(DisplayMenuCommand::Undo));
-    EXPECT_TRUE(Enabled(DisplayMenuCommand::SelectAll));
-    EXPECT_TRUE(Enabled(DisplayMenuCommand::DisplayOptions));
+    EXPECT_FALSE(Enabled(kCmdDisplayCut));
+    EXPECT_FALSE(Enabled(kCmdDisplayCopy));
+    EXPECT_FALSE(Enabled(kCmdDisplayPaste));
+    EXPECT_FALSE(Enabled(kCmdDisplayUndo));
+    EXPECT_TRUE(Enabled(kCmdDisplaySelectAll));
+    EXPECT_TRUE(Enabled(kCmdDisplayOptions));
 
     display.TypeText("12*3");
-    EXPECT_TRUE(Enabled(DisplayMenuCommand::Undo));
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::SelectAll);
-    EXPECT_TRUE(Enabled(DisplayMenuCommand::Copy));
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::Cut);
+    EXPECT_TRUE(Enabled(kCmdDisplayUndo));
+    EXPECT_TRUE(calc.RunDisplayEditCommand(kCmdDisplaySelectAll));
+    EXPECT_TRUE(Enabled(kCmdDisplayCopy));
+    calc.RunDisplayEditCommand(kCmdDisplayCut);
     EXPECT_EQ(display.Text(), "");
-    EXPECT_TRUE(Enabled(DisplayMenuCommand::Paste));
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::Paste);
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::Paste);
+    EXPECT_TRUE(Enabled(kCmdDisplayPaste));
+    calc.RunDisplayEditCommand(kCmdDisplayPaste);
+    calc.RunDisplayEditCommand(kCmdDisplayPaste);
     EXPECT_EQ(display.Text(), "12*312*3");
+    // The window's commands are not the display's own.
+    EXPECT_FALSE(calc.RunDisplayEditCommand(kCmdClearDisplay));
 }
 
 TEST_F(DisplayContextMenuTest, ClearThenUndoRestoresTheText) {
     display.SetText("7*6 =\n42\n");
     calc.InsertText("sin(");
     display.ProcessQueuedInput();
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::Clear);
+    calc.ClearDisplay();
     EXPECT_EQ(display.Text(), "");
     EXPECT_FALSE(calc.pendingInsert());
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::Undo);
+    calc.RunDisplayEditCommand(kCmdDisplayUndo);
     EXPECT_EQ(display.Text(), "7*6 =\n42\nsin(");
-}
-
-TEST_F(DisplayContextMenuTest, WindowCommands) {
-    calc.evaluator().SetVariable("A", "2");
-    display.SetText("x");
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::ShowVariables);
-    display.ProcessQueuedInput();
-    EXPECT_EQ(display.Text(), "x\nA = 2\n");
-
-    prompter.answers = {true};
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::ClearVariables);
-    EXPECT_EQ(calc.evaluator().VariableCount(), 0);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].caption, "Delete Variables");
-
-    int opened = 0;
-    calc.onDisplayOptions = [&] { ++opened; };
-    calc.RunDisplayMenuCommand(DisplayMenuCommand::DisplayOptions);
-    EXPECT_EQ(opened, 1);
 }
 
 }  // namespace

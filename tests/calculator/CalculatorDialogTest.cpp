@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calculator/CalculatorDialog.h"
+#include "calculator/PopupHelp.h"
 #include "calculator/ResultFormat.h"
 #include "calculator/TextDisplay.h"
 #include "engine/Cancellation.h"
@@ -335,13 +336,20 @@ TEST_F(CalculatorDialogTest, ClearVariablesAsksFirst) {
     EXPECT_EQ(display.Text(), "clearvars\nVariable list cleared\n");
 }
 
+struct RecordingDialogHost : CalculatorDialogHost {
+    void HelpTextChanged(const std::string& text) override { seen.push_back(text); }
+    void ExitRequested() override { ++exits; }
+    std::vector<std::string> seen;
+    int exits = 0;
+};
+
 TEST_F(CalculatorDialogTest, ExitIsOnlyARequest) {
-    int requests = 0;
-    calc.onExitRequest = [&] { ++requests; };
+    RecordingDialogHost host;
+    calc.SetHost(&host);
     Enter("1");
     const std::string before = display.Text();
     EXPECT_EQ(Enter("off"), Outcome::Command);
-    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(host.exits, 1);
     EXPECT_TRUE(calc.exitRequested());
     EXPECT_EQ(display.Text(), before + "off");
 }
@@ -383,16 +391,17 @@ TEST_F(CalculatorDialogTest, UserFunctionsAreCalledAndTheirNamesRefused) {
     EXPECT_EQ(calc.evaluator().VariableCount(), 0);
 }
 
-TEST_F(CalculatorDialogTest, HelpLineHookSeesEveryMessage) {
-    std::vector<std::string> seen;
-    calc.onHelpText = [&](const std::string& text) { seen.push_back(text); };
-    int tips = 0;
-    calc.onShowNextTip = [&] { ++tips; };
+TEST_F(CalculatorDialogTest, HostSeesEveryHelpLineMessageAndTheTips) {
+    RecordingDialogHost host;
+    calc.SetHost(&host);
+    TipRotation tips;
+    calc.SetTipRotation(&tips);
     Enter("t = 1");
     Enter("2");
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0], "  Invalid variable name");
-    EXPECT_EQ(tips, 1);
+    ASSERT_EQ(host.seen.size(), 2u);
+    EXPECT_EQ(host.seen[0], "  Invalid variable name");
+    EXPECT_EQ(tips.counter(), 1);  // the answer shows the next tip
+    EXPECT_EQ(host.seen[1], calc.helpText());
 }
 
 }  // namespace

@@ -59,10 +59,13 @@ TEST_F(DialogKeypadFixture, MenuEntryWithTheDialog) {
     EXPECT_EQ(dialog.helpText(), "  Syntax: AiryAi(x)");
     EXPECT_EQ(dialog.helpKeyword(), "AiryAi");
     EXPECT_TRUE(dialog.pendingInsert());
-    CatalogueMenuKind opened = CatalogueMenuKind::Constants;
-    host.onOpenMenu = [&](CatalogueMenuKind kind) { opened = kind; };
+    struct RecordingOpener : CatalogueMenuOpener {
+        void OpenCatalogueMenu(CatalogueMenuKind kind) override { opened = kind; }
+        CatalogueMenuKind opened = CatalogueMenuKind::Constants;
+    } opener;
+    host.SetMenuOpener(&opener);
     keypad.PressKey(kFuncKeyId, host);
-    EXPECT_EQ(opened, CatalogueMenuKind::Functions);
+    EXPECT_EQ(opener.opened, CatalogueMenuKind::Functions);
 }
 
 TEST_F(DialogKeypadFixture, TypingAFunctionNameShowsItsSyntax) {

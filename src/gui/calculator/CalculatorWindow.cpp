@@ -1,7 +1,6 @@
 #include "gui/calculator/CalculatorWindow.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -9,13 +8,13 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "calculator/CalculatorDialog.h"
 #include "calculator/KeypadDialogHost.h"
 #include "calculator/MakerAddresses.h"
 #include "calculator/WindowMenus.h"
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/QtMenus.h"
-#include "gui/calculator/ToolWindows.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtText.h"
@@ -41,22 +40,20 @@ CalculatorWindow::CalculatorWindow(Logic logic, DisplayEdit* display, QWidget* p
     buildUi();
     evaluation_ = new LongEvaluation(
         *display_, [this](const std::string& text) { logic_.calculator.ShowHelpText(text); }, this);
-    tools_ = std::make_unique<ToolWindows>(*this, logic_);
 
-    logic_.calculator.onHelpText = [this](const std::string& text) { ShowHelpLine(text); };
-    logic_.keypadHost.onOpenMenu = [this](CatalogueMenuKind kind) { OpenCatalogueMenu(kind); };
-    display_->SetContextMenuSource(&logic_.calculator);
-    connect(display_, &DisplayEdit::enterPressed, this,
-            [this] { RunEvaluation([this] { logic_.keypadHost.EnterPressed(); }); });
+    // Enter in the display takes the keypad host's route, as EXE does.
+    connect(display_, &DisplayEdit::enterPressed, this, [this] { logic_.keypadHost.EnterPressed(); });
     connect(display_, &DisplayEdit::helpRequested, this, [this] { RunCommand(kCmdHelpSearch); });
-    logic_.calculator.ShowHelpText(kFirstHelpText);
+    connect(display_, &DisplayEdit::pasteCut, this,
+            [this](const QString& message) { logic_.calculator.ShowHelpText(ToStdString(message)); });
+    connect(display_, &DisplayEdit::contextMenuRequested, this, [this](const QPoint& at) {
+        std::unique_ptr<QMenu> menu(BuildDisplayContextMenu());
+        menu->exec(at);
+    });
 }
 
-CalculatorWindow::~CalculatorWindow() {
-    logic_.calculator.onHelpText = nullptr;
-    logic_.keypadHost.onOpenMenu = nullptr;
-    display_->SetContextMenuSource(nullptr);
-}
+// The window refers to the logic only while it lives; nothing to undo here.
+CalculatorWindow::~CalculatorWindow() = default;
 
 void CalculatorWindow::buildUi() {
     auto* central = new QWidget(this);
@@ -93,6 +90,10 @@ void CalculatorWindow::buildMenuBar() {
             [this](QAction* action) { RunCommand(CommandOf(action)); });
 }
 
+void CalculatorWindow::RunCommandLater(int id) {
+    QMetaObject::invokeMethod(this, [this, id] { RunCommand(id); }, Qt::QueuedConnection);
+}
+
 void CalculatorWindow::Attach(CalculatorFrame& frame) {
     frame_ = &frame;
     buildMenuBar();
@@ -100,9 +101,8 @@ void CalculatorWindow::Attach(CalculatorFrame& frame) {
     ApplyDisplayFormat();
     keypadPanel_->applyAppearance(logic_.settings);
     SetTooltipsEnabled(logic_.settings.showPopupHelp);
-    SetOwnerTopmost(logic_.settings.alwaysOnTop);
     SetKeypadVisible(!logic_.settings.hideKeypad);
-    PlaceOnScreen();
+    logic_.calculator.ShowHelpText(kFirstHelpText);
     refresh();
 }
 
@@ -117,12 +117,16 @@ void CalculatorWindow::refresh() {
     keypadPanel_->refresh();
 }
 
+// Every window command passes here, whichever menu or key chose it, so the
+// rule that whatever evaluates runs under the long-evaluation runner (the
+// window keeps drawing and Escape cancels) is kept in this one place: each
+// command runs under it, since a listing of the variables evaluates their
+// formulas and an inserted catalogue entry may be followed by an evaluation.
+// A command chosen while a line runs is dropped (the runner holds the
+// window's input, but a queued command may still arrive).
 void CalculatorWindow::RunCommand(int id) {
     if (!frame_ || id == 0 || evaluation_->running()) return;
-    if (id == kCmdShowVariables)
-        RunEvaluation([this, id] { frame_->RunCommand(id); });
-    else
-        frame_->RunCommand(id);
+    RunEvaluation([this, id] { frame_->RunCommand(id); });
     refresh();
 }
 
@@ -156,11 +160,18 @@ QMenu* CalculatorWindow::BuildCatalogueMenu(CatalogueMenuKind kind) {
     const MenuItems menus = BuildCatalogueMenusWithUserEntries(logic_.calculator.userDefinitions());
     const auto index = static_cast<std::size_t>(kind);
     if (index < menus.size()) FillMenu(*menu, menus[index].children);
-    connect(menu, &QMenu::triggered, this, [this](QAction* action) {
-        const int id = CommandOf(action);
-        // Run after the menu has closed, as a menu bar entry would.
-        QMetaObject::invokeMethod(this, [this, id] { RunCommand(id); }, Qt::QueuedConnection);
-    });
+    // Run after the menu has closed, as a menu bar entry would.
+    connect(menu, &QMenu::triggered, this,
+            [this](QAction* action) { RunCommandLater(CommandOf(action)); });
+    return menu;
+}
+
+QMenu* CalculatorWindow::BuildDisplayContextMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("displayContextMenu"));
+    FillMenu(*menu, logic_.calculator.DisplayContextMenu());
+    connect(menu, &QMenu::triggered, this,
+            [this](QAction* action) { RunCommandLater(CommandOf(action)); });
     return menu;
 }
 
@@ -169,14 +180,13 @@ void CalculatorWindow::OpenCatalogueMenu(CatalogueMenuKind kind) {
     menu->exec(QCursor::pos());
 }
 
-// --- Frame host ------------------------------------------------------------------
+// --- What the frame host asks ---------------------------------------------------
 
-void CalculatorWindow::SetOwnerTopmost(bool on) {
+void CalculatorWindow::SetTopmost(bool on) {
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, on);  // hides the window
     if (wasVisible) show();
-    tools_->SetTopmost(on);
 }
 
 void CalculatorWindow::SetKeypadVisible(bool shown) {
@@ -214,41 +224,7 @@ void CalculatorWindow::SetTooltipsEnabled(bool on) {
     helpLine_->setToolTip(on ? helpLine_->text() : QString());
 }
 
-void CalculatorWindow::ShowDisplayOptions() { tools_->ShowDisplayOptions(); }
-void CalculatorWindow::ShowUnitConverter(double value) { tools_->ShowUnitConverter(value); }
-void CalculatorWindow::ShowFinanceBox() { tools_->ShowFinanceBox(); }
-void CalculatorWindow::ShowAbout() { tools_->ShowAbout(); }
-void CalculatorWindow::ShowPlot() { tools_->ShowPlot(); }
-std::optional<int> CalculatorWindow::AskNumberBase() { return tools_->AskNumberBase(); }
-void CalculatorWindow::EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) {
-    tools_->EditCustomKeys(captions);
-}
-void CalculatorWindow::EditUserDefinitions(int editCommand) {
-    tools_->EditUserDefinitions(editCommand);
-}
-
-// --- Placement and window events ----------------------------------------------------
-
-void CalculatorWindow::PlaceOnScreen() {
-    const QScreen* screen = this->screen();
-    if (!screen) return;
-    const QSize financeSize = tools_->FinanceBoxSize();
-    const WindowPlacement place =
-        PlaceWindows(ToRect(screen->availableGeometry()), {width(), height()},
-                     {financeSize.width(), financeSize.height()}, logic_.settings.showFinanceBox);
-    move(place.calculator.x, place.calculator.y);
-    tools_->PlaceFinanceBox(QPoint(place.financeBox.x, place.financeBox.y));
-    const QSize converterSize = tools_->UnitConverterSize();
-    const Point converter =
-        PlaceUnitConverter(ToRect(screen->availableGeometry()), place.calculator,
-                           {width(), height()}, {converterSize.width(), converterSize.height()});
-    tools_->PlaceUnitConverter(QPoint(converter.x, converter.y));
-}
-
-void CalculatorWindow::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    emit closeRequested();
-}
+// --- Window events ------------------------------------------------------------------
 
 void CalculatorWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
@@ -268,7 +244,8 @@ void CalculatorWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
-    // EXE is the default button: Enter anywhere in the window evaluates.
+    // EXE is the default button: Enter anywhere in the window evaluates, by
+    // the keypad host's one route.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         logic_.keypadHost.EvaluateCurrentLine();
         return;

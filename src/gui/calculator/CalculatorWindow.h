@@ -2,9 +2,10 @@
 // The calculator window: the worksheet display, the one-line help line
 // under it (read-only; its tooltip repeats its text) and the keypad, with
 // the menu bar "&Options", "&Commands", "&Functions", "&Help" built from the
-// frame logic each time a menu opens. Every menu entry reaches the frame
-// logic by its command id (QAction::data()); what the logic asks of the
-// real window comes back through FrameHost.
+// frame logic each time a menu opens, and the display's context menu built
+// the same way. Every entry of either menu reaches the frame logic by its
+// command id (QAction::data()) through RunCommand; what the logic asks of
+// the real windows goes to the frame host (ToolWindows).
 //
 // With the keypad the window has a fixed size (no sizing, no maximising);
 // without it the display stretches with the window and the size is kept in
@@ -12,10 +13,10 @@
 
 #include <QMainWindow>
 #include <functional>
-#include <memory>
+#include <string>
 
 #include "calculator/CalculatorFrame.h"
-#include "calculator/KeypadHost.h"
+#include "calculator/KeypadDialogHost.h"
 
 class QLineEdit;
 class QMenu;
@@ -28,22 +29,17 @@ class Keypad;
 class KeypadDialogHost;
 class KeypadPanel;
 class LongEvaluation;
-class ToolWindows;
 struct Settings;
 
-class CalculatorWindow : public QMainWindow, public FrameHost {
+class CalculatorWindow : public QMainWindow, public CatalogueMenuOpener {
     Q_OBJECT
 public:
-    // The logic the window shows; owned by the application object.
+    // The logic the window shows; owned by the desktop program.
     struct Logic {
         Settings& settings;
         CalculatorDialog& calculator;
         Keypad& keypad;
         KeypadDialogHost& keypadHost;
-        Prompter& prompter;
-        HelpViewer& help;
-        Shell& shell;
-        const Locations& locations;
     };
 
     // Takes the display (created before the calculator that types into it)
@@ -51,49 +47,42 @@ public:
     CalculatorWindow(Logic logic, DisplayEdit* display, QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
-    // Connects the frame commands, then lays out, formats and places the
-    // window for the settings (it is not shown yet).
+    // Connects the frame commands, then lays out and formats the window for
+    // the settings (it is not shown yet).
     void Attach(CalculatorFrame& frame);
 
     // Copies the logic into the widgets: indicators, keys, Inv/Hyp.
     void refresh();
-    // Runs a menu, key-menu or window command by id, then refresh().
+    // The one door for the window's commands (menu bar, display context
+    // menu, catalogue menus, F1, and the desktop program's route): runs the
+    // command by id, then refresh().
     void RunCommand(int id);
-    // Runs an evaluation (Enter, EXE, a variables listing) so that the window
-    // stays responsive and Escape cancels it.
+    // Runs an evaluation (Enter, EXE, a command) so that the window stays
+    // responsive and Escape cancels it; a nested call runs at once.
     void RunEvaluation(const std::function<void()>& evaluate);
+    // The help line's text (and its tooltip).
+    void ShowHelpLine(const std::string& text);
     // Display font and colours from the settings.
     void ApplyDisplayFormat();
 
     // The Constants, Conversions or Functions menu as it would open from the
     // const, conv or func key; the caller owns it.
     QMenu* BuildCatalogueMenu(CatalogueMenuKind kind);
+    void OpenCatalogueMenu(CatalogueMenuKind kind) override;
+    // The display's context menu as it would open now; the caller owns it.
+    QMenu* BuildDisplayContextMenu();
 
     DisplayEdit* display() const { return display_; }
     KeypadPanel* keypadPanel() const { return keypadPanel_; }
     QLineEdit* helpLine() const { return helpLine_; }
     LongEvaluation& evaluation() const { return *evaluation_; }
-    ToolWindows& tools() const { return *tools_; }
 
-    // --- FrameHost -------------------------------------------------------------
-    void SetOwnerTopmost(bool on) override;
-    void SetKeypadVisible(bool shown) override;
-    void SetTooltipsEnabled(bool on) override;
-    void ShowDisplayOptions() override;
-    void ShowUnitConverter(double value) override;
-    void ShowFinanceBox() override;
-    void ShowAbout() override;
-    void ShowPlot() override;
-    std::optional<int> AskNumberBase() override;
-    void EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) override;
-    void EditUserDefinitions(int editCommand) override;
-
-signals:
-    // The close box was used (the application decides what that means).
-    void closeRequested();
+    // What the frame host asks of this window.
+    void SetTopmost(bool on);
+    void SetKeypadVisible(bool shown);
+    void SetTooltipsEnabled(bool on);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -101,9 +90,8 @@ protected:
 private:
     void buildUi();
     void buildMenuBar();
-    void ShowHelpLine(const std::string& text);
-    void OpenCatalogueMenu(CatalogueMenuKind kind);
-    void PlaceOnScreen();
+    // Runs id after the menu that chose it has closed.
+    void RunCommandLater(int id);
 
     Logic logic_;
     CalculatorFrame* frame_ = nullptr;
@@ -111,7 +99,6 @@ private:
     QLineEdit* helpLine_ = nullptr;
     KeypadPanel* keypadPanel_ = nullptr;
     LongEvaluation* evaluation_ = nullptr;
-    std::unique_ptr<ToolWindows> tools_;
     bool tooltipsOn_ = true;
     bool keypadShown_ = true;
 };

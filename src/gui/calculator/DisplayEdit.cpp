@@ -6,7 +6,6 @@
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMimeData>
 #include <QStyleHints>
 #include <QTextBlock>
@@ -22,24 +21,15 @@ namespace {
 
 bool IsTypeable(char16_t u) { return u >= 0x20 && u != 0x7F && u <= 0xFF; }
 
-// The context menu's window commands run after the menu has closed.
-bool IsWindowCommand(DisplayMenuCommand command) {
-    switch (command) {
-        case DisplayMenuCommand::Clear:
-        case DisplayMenuCommand::ShowVariables:
-        case DisplayMenuCommand::ClearVariables:
-        case DisplayMenuCommand::DisplayOptions:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool IsDeletionShortcut(const QKeyEvent* event) {
     return event->matches(QKeySequence::DeleteStartOfWord) ||
            event->matches(QKeySequence::DeleteEndOfWord) ||
            event->matches(QKeySequence::DeleteEndOfLine) ||
            event->matches(QKeySequence::DeleteCompleteLine);
+}
+
+bool HasCommandModifier(Qt::KeyboardModifiers mods) {
+    return mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
 }
 
 }  // namespace
@@ -162,7 +152,10 @@ void DisplayEdit::BeginEdit(bool typing) {
     const QTextCursor cursor = textCursor();
     const bool continuesRun =
         typing && typingRun_ && !cursor.hasSelection() && cursor.position() == runEnd_;
-    if (!continuesRun) document()->clearUndoRedoStacks();
+    if (!continuesRun) {
+        document()->clearUndoRedoStacks();
+        undoSelection_ = AnchorAndCaret();
+    }
     undone_ = false;
     modified_ = true;
 }
@@ -228,8 +221,11 @@ void DisplayEdit::PressKey(DisplayKey key) {
             if (!cursor.hasSelection()) {
                 const int other = cursor.position() + (back ? -1 : 1);
                 if (other < 0 || other > TextLength()) return;
+                // The character goes as a selection anchored beside the
+                // caret, which is what Undo puts back (as in TextDisplay).
                 QTextCursor selecting = cursor;
-                selecting.setPosition(other, QTextCursor::KeepAnchor);
+                selecting.setPosition(other);
+                selecting.setPosition(cursor.position(), QTextCursor::KeepAnchor);
                 setTextCursor(selecting);
             }
             InsertPlain(QString(), false);
@@ -294,17 +290,33 @@ void DisplayEdit::InsertPasted(const QString& offered) {
     const QString text = CleanDisplayText(offered);
     const auto limit = static_cast<qsizetype>(kMaxPasteCharacters);
     const auto length = static_cast<qsizetype>(PastedLength(ToStdString(text.left(limit + 1))));
-    if (length < text.size() && dialog_)
-        dialog_->ShowHelpText(PasteCutMessage(static_cast<std::size_t>(length),
-                                              static_cast<std::size_t>(text.size())));
-    InsertPlain(text.left(length), false);
+    if (length < text.size())
+        emit pasteCut(ToQString(PasteCutMessage(
+            static_cast<std::size_t>(length), static_cast<std::size_t>(text.size()))));
+    // Nothing to paste leaves the selection alone.
+    if (length > 0) InsertPlain(text.left(length), false);
 }
 
 bool DisplayEdit::CanPaste() const { return !QApplication::clipboard()->text().isEmpty(); }
 
+std::pair<int, int> DisplayEdit::AnchorAndCaret() const {
+    const QTextCursor cursor = textCursor();
+    return {cursor.anchor(), cursor.position()};
+}
+
+void DisplayEdit::RestoreAnchorAndCaret(std::pair<int, int> selection) {
+    const int length = TextLength();
+    QTextCursor cursor(document());
+    cursor.setPosition(std::clamp(selection.first, 0, length));
+    cursor.setPosition(std::clamp(selection.second, 0, length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
 void DisplayEdit::Undo() {
     // The undo stack holds only the last edit (BeginEdit clears it), which
-    // may be several document steps: undo or redo all of them.
+    // may be several document steps: undo or redo all of them. The selection
+    // swaps with the recorded one, so a redo puts back the one before Undo.
+    const std::pair<int, int> before = AnchorAndCaret();
     if (undone_) {
         while (document()->isRedoAvailable()) redo();
         undone_ = false;
@@ -314,8 +326,15 @@ void DisplayEdit::Undo() {
     } else {
         return;
     }
+    RestoreAnchorAndCaret(undoSelection_);
+    undoSelection_ = before;
+    ensureCursorVisible();
     modified_ = true;
     typingRun_ = false;
+}
+
+void DisplayEdit::RedoIfUndone() {
+    if (undone_) Undo();
 }
 
 bool DisplayEdit::CanUndo() const {
@@ -327,30 +346,42 @@ void DisplayEdit::SetFocus() { setFocus(Qt::OtherFocusReason); }
 // --- Keyboard, input methods, drops ----------------------------------------------
 
 void DisplayEdit::keyPressEvent(QKeyEvent* event) {
+    // The standard keys the display does itself (one level of undo, Latin-1
+    // text only); Copy, Select All and moving are the base class's.
+    struct StandardKeyAction {
+        QKeySequence::StandardKey key;
+        void (DisplayEdit::*run)();
+    };
+    static constexpr StandardKeyAction kStandardKeys[] = {
+        {QKeySequence::Undo, &DisplayEdit::Undo},
+        {QKeySequence::Redo, &DisplayEdit::RedoIfUndone},
+        {QKeySequence::Cut, &DisplayEdit::Cut},
+        {QKeySequence::Paste, &DisplayEdit::Paste},
+    };
     // What keys and menus queued goes first, so typing follows it.
     RunQueuedInput();
-    const int key = event->key();
-    const Qt::KeyboardModifiers mods = event->modifiers();
     event->accept();
+    const int key = event->key();
+    const bool command = HasCommandModifier(event->modifiers());
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         typingRun_ = false;
         emit enterPressed();
-    } else if (key == Qt::Key_F1) {
+        return;
+    }
+    if (key == Qt::Key_F1) {
         emit helpRequested();
-    } else if (event->matches(QKeySequence::Undo)) {
-        Undo();
-    } else if (event->matches(QKeySequence::Redo)) {
-        if (undone_) Undo();
-    } else if (event->matches(QKeySequence::Cut)) {
-        Cut();
-    } else if (event->matches(QKeySequence::Paste)) {
-        Paste();
-    } else if (key == Qt::Key_Backspace && !(mods & Qt::ControlModifier)) {
-        PressKey(DisplayKey::Backspace);
-    } else if (key == Qt::Key_Delete && !(mods & Qt::ControlModifier)) {
-        PressKey(DisplayKey::Delete);
-    } else if (event->text().size() == 1 && event->text()[0].unicode() >= 0x20 &&
-               !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        return;
+    }
+    for (const StandardKeyAction& action : kStandardKeys) {
+        if (event->matches(action.key)) {
+            (this->*action.run)();
+            return;
+        }
+    }
+    if ((key == Qt::Key_Backspace || key == Qt::Key_Delete) &&
+        !(event->modifiers() & Qt::ControlModifier)) {
+        PressKey(key == Qt::Key_Backspace ? DisplayKey::Backspace : DisplayKey::Delete);
+    } else if (event->text().size() == 1 && event->text()[0].unicode() >= 0x20 && !command) {
         // A character outside Latin-1 cannot be stored; it is dropped.
         if (IsTypeable(event->text()[0].unicode()))
             TypeCharacter(static_cast<char>(event->text()[0].unicode()));
@@ -382,33 +413,9 @@ void DisplayEdit::insertFromMimeData(const QMimeData* source) {
 
 // --- Context menu --------------------------------------------------------------
 
-QMenu* DisplayEdit::BuildContextMenu() {
-    auto* menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("displayContextMenu"));
-    if (!dialog_) return menu;
-    for (const DisplayMenuEntry& entry : dialog_->DisplayContextMenu()) {
-        QAction* action = menu->addAction(ToQString(entry.caption));
-        action->setEnabled(entry.enabled);
-        action->setData(static_cast<int>(entry.command));
-    }
-    connect(menu, &QMenu::triggered, this, [this](QAction* action) {
-        const auto command = static_cast<DisplayMenuCommand>(action->data().toInt());
-        if (!dialog_) return;
-        if (IsWindowCommand(command)) {
-            QMetaObject::invokeMethod(
-                this, [this, command] { if (dialog_) dialog_->RunDisplayMenuCommand(command); },
-                Qt::QueuedConnection);
-        } else {
-            dialog_->RunDisplayMenuCommand(command);
-        }
-    });
-    return menu;
-}
-
 void DisplayEdit::contextMenuEvent(QContextMenuEvent* event) {
-    std::unique_ptr<QMenu> menu(BuildContextMenu());
-    menu->exec(event->globalPos());
     event->accept();
+    emit contextMenuRequested(event->globalPos());
 }
 
 }  // namespace quorvix

@@ -10,18 +10,18 @@
 // held (a long evaluation is running) the queue waits.
 //
 // Undo keeps exactly one edit (a run of typing counts as one); a second
-// Undo redoes it. Line lookups go through the document's blocks, so nothing
+// Undo redoes it. Undo puts back the selection (anchor and caret) recorded
+// when the edit began, and a redo the one from before the Undo, as the
+// in-memory TextDisplay does. Line lookups go through the document's blocks, so nothing
 // per keystroke walks the whole text.
 
 #include <QPlainTextEdit>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
-#include "calculator/CalculatorDialog.h"
 #include "calculator/CalculatorDisplay.h"
-
-class QMenu;
 
 namespace quorvix {
 
@@ -73,18 +73,16 @@ public:
     // schedules the queue again.
     void SetInputHeld(bool held);
 
-    // --- Context menu --------------------------------------------------------
-    // The entries and their enablement come from this source (the window's
-    // logic). Window commands are run after the menu has closed.
-    void SetContextMenuSource(CalculatorDialog* dialog) { dialog_ = dialog; }
-    // The menu as it would open now; the caller owns it.
-    QMenu* BuildContextMenu();
-
 signals:
     // Enter typed in the display (not inserted).
     void enterPressed();
     // F1 typed in the display.
     void helpRequested();
+    // A paste or drop was cut to the paste limit; the text says how much.
+    void pasteCut(const QString& message);
+    // The right mouse button or the menu key: the window opens the
+    // display's context menu at globalPos.
+    void contextMenuRequested(const QPoint& globalPos);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -94,7 +92,6 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-
     // Starts an edit: a new undo step unless it continues a typing run.
     void BeginEdit(bool typing);
     // Inserts Latin-1 text (line feeds start lines) in place of the selection.
@@ -105,8 +102,12 @@ private:
     void MoveCaretTo(int position);
     void ScheduleQueue();
     void UpdateCaretBlink();
+    // Redo is Undo once Undo has undone (the one level of undo).
+    void RedoIfUndone();
+    // The selection now, and back to a recorded one.
+    std::pair<int, int> AnchorAndCaret() const;
+    void RestoreAnchorAndCaret(std::pair<int, int> selection);
 
-    CalculatorDialog* dialog_ = nullptr;
     std::deque<QueuedInput> queue_;
     bool queueScheduled_ = false;
     bool inputHeld_ = false;
@@ -115,6 +116,8 @@ private:
     int runEnd_ = -1;  // where the current typing run ended
     bool undone_ = false;  // the last Undo undid; the next one redoes
     int savedFlashTime_ = -1;  // the blink put aside while the caret is steady
+    // The selection Undo (or redo) puts back: recorded when the edit began.
+    std::pair<int, int> undoSelection_{0, 0};
 };
 
 // Only what the display can hold: line feeds (a CR LF pair or a lone CR

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 #include "engine/Cancellation.h"
 #include "gui/calculator/DisplayEdit.h"
@@ -12,6 +13,44 @@ namespace {
 // The one evaluation that the engine's poll hook reaches.
 LongEvaluation* current = nullptr;
 constexpr const char* kCancelNotice = "Press Esc to cancel";
+
+// The top-level widget an event is meant for: the widget's window, or the
+// widget of a top-level QWindow (mouse and key events reach the window
+// first); null for anything else.
+QWidget* TopLevelOf(QObject* target) {
+    if (target == nullptr) return nullptr;
+    if (target->isWidgetType()) return static_cast<QWidget*>(target)->window();
+    if (!target->isWindowType()) return nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowHandle() == target) return widget;
+    return nullptr;
+}
+
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Close:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsDescendantOf(const QWidget* widget, const QWidget* ancestor) {
+    for (; widget != nullptr; widget = widget->parentWidget())
+        if (widget == ancestor) return true;
+    return false;
+}
 }  // namespace
 
 LongEvaluation::LongEvaluation(DisplayEdit& display,
@@ -37,6 +76,13 @@ void LongEvaluation::Run(const std::function<void()>& evaluate) {
     started_.start();
     lastPoll_.start();
     display_.SetInputHeld(true);
+    // The calculator's windows open now; whatever opens later (a question
+    // box of the evaluation) is answered as usual.
+    heldWindows_.clear();
+    const QWidget* calculator = display_.window();
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget == calculator || (widget->isVisible() && IsDescendantOf(widget, calculator)))
+            heldWindows_.emplace_back(widget);
     qApp->installEventFilter(this);
     SetCancellationPollHook(&LongEvaluation::PollHook);
 
@@ -51,6 +97,16 @@ void LongEvaluation::Run(const std::function<void()>& evaluate) {
     // The answer queued by the evaluation goes first, then what was typed.
     display_.SetInputHeld(false);
     ReplayHeldEvents();
+    heldWindows_.clear();
+    emit finished();
+}
+
+bool LongEvaluation::Holds(QObject* watched) const {
+    const QWidget* window = TopLevelOf(watched);
+    if (window == nullptr) return false;
+    for (const QPointer<QWidget>& held : heldWindows_)
+        if (held == window) return true;
+    return false;
 }
 
 void LongEvaluation::PollHook() {
@@ -71,7 +127,7 @@ void LongEvaluation::Poll() {
 }
 
 bool LongEvaluation::eventFilter(QObject* watched, QEvent* event) {
-    if (!running_) return false;
+    if (!running_ || !IsUserInput(event->type()) || !Holds(watched)) return false;
     switch (event->type()) {
         case QEvent::ShortcutOverride:
             // No menu shortcut fires meanwhile; the key press follows.
@@ -89,17 +145,8 @@ bool LongEvaluation::eventFilter(QObject* watched, QEvent* event) {
             held_.emplace_back(watched, event->clone());
             event->ignore();
             return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
+        default:  // clicks, wheel turns, touches
             return true;
-        default:
-            return false;
     }
 }
 

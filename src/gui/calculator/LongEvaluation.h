@@ -1,15 +1,21 @@
 #pragma once
 // Keeps the window alive while a line evaluates on the user-interface
 // thread. The engine's cancellation poll calls back here now and then; the
-// window's events are then processed, so it repaints and can be moved. User
-// input is held back meanwhile: Escape cancels the evaluation (the line
-// fails with "Evaluation cancelled"), key presses and a close request are
-// replayed when it ends (typing waits), mouse clicks and wheel turns are
-// dropped so that no command starts while another is running.
+// window's events are then processed, so it repaints and can be moved.
+//
+// Input meant for the calculator's own windows (the calculator window and
+// the tool windows it owns, as they were when the evaluation began) is held
+// back meanwhile: Escape cancels the evaluation (the line fails with
+// "Evaluation cancelled"), key presses and a close request are replayed when
+// it ends (typing waits), mouse clicks and wheel turns are dropped so that
+// no command starts while another is running. Every other window takes its
+// input as usual: a question or message box that the evaluation itself
+// opened, and the tray icon with its menu (the way out).
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,6 +42,10 @@ public:
     void Run(const std::function<void()>& evaluate);
     bool running() const { return running_; }
 
+signals:
+    // Run has returned (after the held input was posted again).
+    void finished();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,6 +53,9 @@ private:
     static void PollHook();
     void Poll();
     void ReplayHeldEvents();
+    // Whether input for watched is held: it belongs to a calculator window
+    // that was open when the evaluation began.
+    bool Holds(QObject* watched) const;
 
     DisplayEdit& display_;
     std::function<void(const std::string&)> showHelp_;
@@ -52,6 +65,7 @@ private:
     QElapsedTimer started_;
     QElapsedTimer lastPoll_;
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
+    std::vector<QPointer<QWidget>> heldWindows_;
 };
 
 }  // namespace quorvix

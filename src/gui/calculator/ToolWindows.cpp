@@ -1,9 +1,14 @@
 #include "gui/calculator/ToolWindows.h"
 
-#include "calculator/CommandIds.h"
+#include <QScreen>
+
+#include "calculator/CalculatorDialog.h"
+#include "calculator/FrameLayout.h"
 #include "calculator/plot/PlotRequest.h"
 #include "finance/FinanceBox.h"
+#include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/DisplayEdit.h"
+#include "gui/calculator/LongEvaluation.h"
 #include "gui/converter/UnitConverterWindow.h"
 #include "gui/finance/AprCalculationDialog.h"
 #include "gui/finance/FinanceBoxWindow.h"
@@ -11,12 +16,11 @@
 #include "gui/keypad/ChangeNumberBaseDialog.h"
 #include "gui/keypad/CustomKeysDialog.h"
 #include "gui/keypad/KeypadPanel.h"
-#include "gui/calculator/LongEvaluation.h"
 #include "gui/options/DisplayOptionsDialog.h"
 #include "gui/plot/PlotEvaluationHost.h"
 #include "gui/plot/PlotWindows.h"
 #include "gui/userdefs/EditUserDefinitions.h"
-#include "platform/Locations.h"
+#include "platform/CommandIds.h"
 #include "shell/DisplayOptions.h"
 #include "shell/UnitConverter.h"
 
@@ -34,6 +38,13 @@ private:
     LongEvaluation& evaluation_;
 };
 
+Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+
+Size SizeOf(const QWidget& window) {
+    const QSize size = window.sizeHint().expandedTo(window.minimumSizeHint());
+    return {size.width(), size.height()};
+}
+
 void ShowOnTop(QWidget& window, bool topmost) {
     window.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     window.show();
@@ -42,17 +53,11 @@ void ShowOnTop(QWidget& window, bool topmost) {
 }
 }  // namespace
 
-ToolWindows::ToolWindows(CalculatorWindow& window, const CalculatorWindow::Logic& logic)
+ToolWindows::ToolWindows(CalculatorWindow& window, Logic logic)
     : window_(window), logic_(logic) {
-    aprHost_ = std::make_unique<QtAprCalculationHost>(logic_.help, &window_);
-    financeBox_ = std::make_unique<FinanceBox>(logic_.prompter, *aprHost_);
-    financeWindow_ = new FinanceBoxWindow(*financeBox_, logic_.help, &window_);
+    financeWindow_ = new FinanceBoxWindow(logic_.financeBox, logic_.help, &window_);
     financeWindow_->setObjectName(QStringLiteral("financeBox"));
-    aprHost_->SetParent(financeWindow_);
-    unitConverter_ = std::make_unique<UnitConverter>(logic_.calculator.unitConversion(),
-                                                     logic_.prompter,
-                                                     logic_.locations.ProgramDirectory());
-    converterWindow_ = new UnitConverterWindow(*unitConverter_, logic_.help, &window_);
+    converterWindow_ = new UnitConverterWindow(logic_.unitConverter, logic_.help, &window_);
     converterWindow_->setObjectName(QStringLiteral("unitConverter"));
     plotHost_ = std::make_unique<LongEvaluationPlotHost>(window_.evaluation());
     plots_ = std::make_unique<PlotWindows>(*plotHost_, &window_);
@@ -60,32 +65,33 @@ ToolWindows::ToolWindows(CalculatorWindow& window, const CalculatorWindow::Logic
 
 ToolWindows::~ToolWindows() = default;
 
+void ToolWindows::PlaceOnScreen() {
+    const QScreen* screen = window_.screen();
+    if (!screen) return;
+    const Rect available = ToRect(screen->availableGeometry());
+    const Size calculator{window_.width(), window_.height()};
+    const Size finance = SizeOf(*financeWindow_);
+    const WindowPlacement place =
+        PlaceWindows(available, calculator, finance, logic_.settings.showFinanceBox);
+    window_.move(place.calculator.x, place.calculator.y);
+    financeWindow_->move(place.financeBox.x, place.financeBox.y);
+    const Point converter =
+        PlaceUnitConverter(available, place.calculator, calculator, SizeOf(*converterWindow_));
+    converterWindow_->move(converter.x, converter.y);
+}
+
 void ToolWindows::ShowAtStart() {
     if (logic_.settings.showFinanceBox) financeWindow_->show();
     if (logic_.settings.showUnitConverter) converterWindow_->show();
 }
 
-void ToolWindows::SaveAtExit() {
-    unitConverter_->SaveRecent();
-    plots_->CloseAll();
-}
+void ToolWindows::ClosePlots() { plots_->CloseAll(); }
 
 bool ToolWindows::financeBoxVisible() const { return financeWindow_->isVisible(); }
 bool ToolWindows::unitConverterVisible() const { return converterWindow_->isVisible(); }
 
-QSize ToolWindows::FinanceBoxSize() const {
-    return financeWindow_->sizeHint().expandedTo(financeWindow_->minimumSizeHint());
-}
-
-void ToolWindows::PlaceFinanceBox(QPoint topLeft) { financeWindow_->move(topLeft); }
-
-QSize ToolWindows::UnitConverterSize() const {
-    return converterWindow_->sizeHint().expandedTo(converterWindow_->minimumSizeHint());
-}
-
-void ToolWindows::PlaceUnitConverter(QPoint topLeft) { converterWindow_->move(topLeft); }
-
-void ToolWindows::SetTopmost(bool on) {
+void ToolWindows::SetOwnerTopmost(bool on) {
+    window_.SetTopmost(on);
     for (QWidget* tool : {static_cast<QWidget*>(financeWindow_),
                           static_cast<QWidget*>(converterWindow_)}) {
         const bool visible = tool->isVisible();
@@ -93,6 +99,9 @@ void ToolWindows::SetTopmost(bool on) {
         if (visible) tool->show();
     }
 }
+
+void ToolWindows::SetKeypadVisible(bool shown) { window_.SetKeypadVisible(shown); }
+void ToolWindows::SetTooltipsEnabled(bool on) { window_.SetTooltipsEnabled(on); }
 
 void ToolWindows::ShowDisplayOptions() {
     DisplayOptions options(TakeDisplayOptions(logic_.settings));

@@ -15,7 +15,7 @@ namespace quorvix {
 
 namespace {
 
-QComboBox* makeUnitBox(QWidget* parent, const QString& name, const QString& accessible) {
+QComboBox* MakeUnitBox(QWidget* parent, const QString& name, const QString& accessible) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessible);
@@ -32,7 +32,7 @@ QComboBox* makeUnitBox(QWidget* parent, const QString& name, const QString& acce
     return box;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* text, const char* name) {
+QPushButton* MakeButton(QWidget* parent, const char* text, const char* name) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
@@ -55,8 +55,8 @@ UnitConverterWindow::UnitConverterWindow(UnitConverter& converter, HelpViewer& h
 }
 
 void UnitConverterWindow::buildUi() {
-    from_ = makeUnitBox(this, QStringLiteral("fromUnit"), QStringLiteral("Unit to convert from"));
-    to_ = makeUnitBox(this, QStringLiteral("toUnit"), QStringLiteral("Unit to convert to"));
+    from_ = MakeUnitBox(this, QStringLiteral("fromUnit"), QStringLiteral("Unit to convert from"));
+    to_ = MakeUnitBox(this, QStringLiteral("toUnit"), QStringLiteral("Unit to convert to"));
     value_ = new QLineEdit(this);
     value_->setObjectName(QStringLiteral("value"));
     value_->setAccessibleName(QStringLiteral("Value to convert"));
@@ -70,10 +70,10 @@ void UnitConverterWindow::buildUi() {
     form->addRow(QStringLiteral("&Value to convert:"), value_);
     form->addRow(QStringLiteral("R&esult:"), result_);
 
-    QPushButton* convert = makeButton(this, "&Convert", "convert");
+    QPushButton* convert = MakeButton(this, "&Convert", "convert");
     convert->setDefault(true);
-    QPushButton* swap = makeButton(this, "&Switch", "switch");
-    QPushButton* reference = makeButton(this, "Unit &Reference...", "reference");
+    QPushButton* swap = MakeButton(this, "&Switch", "switch");
+    QPushButton* reference = MakeButton(this, "Unit &Reference...", "reference");
     connect(convert, &QPushButton::clicked, this, &UnitConverterWindow::convert);
     connect(swap, &QPushButton::clicked, this, &UnitConverterWindow::switchUnits);
     connect(reference, &QPushButton::clicked, this, [this] { converter_.Help(help_); });
@@ -119,7 +119,7 @@ bool UnitConverterWindow::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
-void showUnitBox(QComboBox* box, const std::vector<std::string>& entries,
+void ShowUnitBox(QComboBox* box, const std::vector<std::string>& entries,
                  const UnitConverter::UnitBox& state) {
     bool same = box->count() == static_cast<int>(entries.size());
     for (int i = 0; same && i < box->count(); ++i) {
@@ -138,8 +138,8 @@ void showUnitBox(QComboBox* box, const std::vector<std::string>& entries,
 
 void UnitConverterWindow::refresh() {
     const std::vector<std::string>& entries = converter_.recent().entries();
-    showUnitBox(from_, entries, converter_.from());
-    showUnitBox(to_, entries, converter_.to());
+    ShowUnitBox(from_, entries, converter_.from());
+    ShowUnitBox(to_, entries, converter_.to());
     value_->setText(ToQString(converter_.valueText));
     result_->setText(ToQString(converter_.resultText));
     switch (converter_.focus()) {

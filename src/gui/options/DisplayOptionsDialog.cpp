@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "calculator/Settings.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtText.h"
@@ -254,14 +253,6 @@ void DisplayOptionsDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void EditDisplayOptions(Settings& settings, int dotsPerInchY, Prompter& prompter,
-                        HelpViewer& help, QWidget* parent) {
-    DisplayOptions logic(TakeDisplayOptions(settings));
-    DisplayOptionsDialog dialog(logic, prompter, help, dotsPerInchY, parent);
-    dialog.exec();
-    PutDisplayOptions(logic.values(), settings);
 }
 
 }  // namespace quorvix

@@ -24,7 +24,6 @@ namespace quorvix {
 class ColorButton;
 class HelpViewer;
 class Prompter;
-struct Settings;
 
 class DisplayOptionsDialog : public QDialog {
     Q_OBJECT
@@ -70,13 +69,5 @@ private:
     std::array<QLineEdit*, kKeyGroupCount> sizes_{};
     std::array<ColorButton*, kKeyGroupCount> keyColours_{};
 };
-
-// What the calculator window calls for "Display Options...": runs the dialog
-// modally on a copy of the settings' display and keypad options and copies
-// every value back, whichever way the dialog was closed. The caller then
-// remakes the key fonts (MakeKeypadFonts) and the display format
-// (ApplyDisplayFormat); the values are saved with the other settings.
-void EditDisplayOptions(Settings& settings, int dotsPerInchY, Prompter& prompter,
-                        HelpViewer& help, QWidget* parent);
 
 }  // namespace quorvix

@@ -43,7 +43,7 @@ TEST_F(PlotModelTest, SolverLinesPlotTheirOwnRangeAndShowTheResult) {
     const Case cases[] = {
         {"FINT(t^2, 0, 3) =", PlotSolver::Fint, -0.15, 3.15, 9, "FINT from 0 to 3: 9"},
         {"FINT(1/t, 1, K)", PlotSolver::Fint, 0.9, 3.1, std::log(3.0),
-         "FINT from 1 to 3: 1.09861229"},  // as the line shows it
+         "FINT from 1 to 3: 1.098612289"},  // ln 3, as the line shows it
         {"FZERO(t^2-2, 0, 2)", PlotSolver::Fzero, -0.1, 2.1, std::sqrt(2.0),
          "FZERO: 1.414213562"},
         {"FZEROS(t^2-1, -2, 2)", PlotSolver::Fzeros, -2.2, 2.2, 2,

@@ -2,25 +2,28 @@
 // entries, Inv/Hyp, the context menu, hiding the keypad, Escape during a
 // long line and what the exit sequence writes into the data directory.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 
-#include "gui/calculator/CalculatorApp.h"
+#include "app/DesktopProgram.h"
 #include "gui/calculator/DisplayEdit.h"
+#include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/QtMenus.h"
-#include "gui/calculator/ToolWindows.h"
 #include "gui/plot/PlotWindow.h"
-#include "gui/plot/PlotWindows.h"
 #include "gui/GuiTestSupport.h"
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
+#include "gui/common/QtPrompter.h"
 #include "gui/common/QtText.h"
 #include "gui/keypad/KeyButton.h"
 #include "gui/keypad/KeypadPanel.h"
@@ -62,6 +65,10 @@ private slots:
     void keysAndMenuEntriesTypeAtTheCaret();
     void invAndHypTurnSinIntoArcsinh();
     void contextMenuFollowsSelectionAndUndo();
+    void contextMenuEntriesRunTheirCommands_data();
+    void contextMenuEntriesRunTheirCommands();
+    void clearVarsQuestionBoxIsAnsweredByKey_data();
+    void clearVarsQuestionBoxIsAnsweredByKey();
     void hidingTheKeypadMakesTheWindowSizable();
     void escapeCancelsARunningLine();
     void ctrlPPlotsTheCaretLine();
@@ -90,7 +97,7 @@ private:
     MemoryFileDialogs fileDialogs_;
     MemoryHelpViewer help_;
     MemoryShell shell_;
-    std::unique_ptr<CalculatorApp> app_;
+    std::unique_ptr<DesktopProgram> app_;
     std::unique_ptr<test::ModalGuard> guard_;
 };
 
@@ -106,8 +113,8 @@ void CalculatorWindowTest::Start() {
     locations_ = std::make_unique<QtLocations>(dir);
     store_ = std::make_unique<QtSettingsStore>(dir);
     guard_ = std::make_unique<test::ModalGuard>();
-    app_ = std::make_unique<CalculatorApp>(
-        AppServices{prompter_, fileDialogs_, help_, shell_, *store_, *locations_, nullptr});
+    app_ = std::make_unique<DesktopProgram>(
+        DesktopServices{prompter_, fileDialogs_, help_, shell_, *store_, *locations_, nullptr, {}, {}, kTrayWaitMs});
     app_->Start(false);
     QCoreApplication::processEvents();
 }
@@ -188,7 +195,7 @@ void CalculatorWindowTest::invAndHypTurnSinIntoArcsinh() {
 
 void CalculatorWindowTest::contextMenuFollowsSelectionAndUndo() {
     auto enabled = [this] {
-        std::unique_ptr<QMenu> menu(display()->BuildContextMenu());
+        std::unique_ptr<QMenu> menu(app_->window().BuildDisplayContextMenu());
         QStringList on;
         for (QAction* action : menu->actions())
             if (action->isEnabled()) on << action->text();
@@ -209,6 +216,124 @@ void CalculatorWindowTest::contextMenuFollowsSelectionAndUndo() {
     QCOMPARE(text(), QStringLiteral("12+3\nclear"));
     display()->Undo();
     QCOMPARE(text(), QString());
+}
+
+// One row per entry of the display's context menu: chosen from the real
+// menu, it runs its command through the window's one door. The slow
+// variable's listing runs under the long-evaluation runner, so Escape
+// cancels it before its value.
+void CalculatorWindowTest::contextMenuEntriesRunTheirCommands_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QString>("expectedClipboard");
+    QTest::addColumn<int>("variablesLeft");
+    QTest::addColumn<QString>("dialogClosed");
+    const QString typed = QStringLiteral("12+3");
+    QTest::newRow("cut") << kCmdDisplayCut << QStringLiteral("+3") << QStringLiteral("12") << 2
+                         << QString();
+    QTest::newRow("copy") << kCmdDisplayCopy << typed << QStringLiteral("12") << 2 << QString();
+    QTest::newRow("paste") << kCmdDisplayPaste << QStringLiteral("pasted+3")
+                           << QStringLiteral("pasted") << 2 << QString();
+    QTest::newRow("undo") << kCmdDisplayUndo << QStringLiteral("12+") << QStringLiteral("pasted")
+                          << 2 << QString();
+    QTest::newRow("select all") << kCmdDisplaySelectAll << typed << QStringLiteral("pasted") << 2
+                                << QString();
+    QTest::newRow("clear") << kCmdClearDisplay << QString() << QStringLiteral("pasted") << 2
+                           << QString();
+    QTest::newRow("show variables, the slow one cancelled")
+        << kCmdShowVariables << QStringLiteral("12+3\nA = 2\n") << QStringLiteral("pasted") << 2
+        << QString();
+    QTest::newRow("clear variables") << kCmdClearVariables
+                                     << QStringLiteral("12+3\nVariable list cleared\n")
+                                     << QStringLiteral("pasted") << 0 << QString();
+    QTest::newRow("display options") << kCmdDisplayOptions << typed << QStringLiteral("pasted")
+                                     << 2 << QStringLiteral("Display and Keypad Options");
+}
+
+void CalculatorWindowTest::contextMenuEntriesRunTheirCommands() {
+    QFETCH(int, command);
+    QFETCH(QString, expectedText);
+    QFETCH(QString, expectedClipboard);
+    QFETCH(int, variablesLeft);
+    QFETCH(QString, dialogClosed);
+    app_->calculator().evaluator().SetVariable("A", "2");
+    app_->calculator().evaluator().SetVariable("S", "FSUM(t,0,1E15)");
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    Type(QStringLiteral("12+"));
+    display()->SetSelection(-1, -1);
+    Type(QStringLiteral("3"));  // Undo takes the 3 back
+    if (command != kCmdDisplayUndo) display()->SetSelection(0, 2);
+    if (command == kCmdShowVariables || command == kCmdClearVariables)
+        display()->SetSelection(-1, -1);
+    prompter_.answers = {true};
+    guard_->clear();
+    QTimer::singleShot(400, display(), [this] { QTest::keyClick(display(), Qt::Key_Escape); });
+
+    std::unique_ptr<QMenu> menu(app_->window().BuildDisplayContextMenu());
+    QAction* entry = FindAction(menu.get(), command);
+    QVERIFY(entry);
+    QVERIFY(entry->isEnabled());
+    entry->trigger();
+    QTRY_VERIFY(!app_->window().evaluation().running());
+    QTest::qWait(450);  // past the Escape of the slow row
+    QCoreApplication::processEvents();
+
+    QCOMPARE(text(), expectedText);
+    QCOMPARE(QApplication::clipboard()->text(), expectedClipboard);
+    QCOMPARE(app_->calculator().evaluator().VariableCount(), variablesLeft);
+    QCOMPARE(guard_->closedTitles(), dialogClosed.isEmpty() ? QStringList() : QStringList{dialogClosed});
+    if (command == kCmdDisplaySelectAll) {
+        QCOMPARE(display()->SelectionStart(), 0);
+        QCOMPARE(display()->SelectionEnd(), display()->TextLength());
+    }
+}
+
+// CLEARVARS typed into the real window asks with the real QMessageBox while
+// the line is being evaluated; the box takes its keys (Y, N) like any box.
+void CalculatorWindowTest::clearVarsQuestionBoxIsAnsweredByKey_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("variablesLeft");
+    QTest::newRow("Y") << int(Qt::Key_Y) << 0;
+    QTest::newRow("N") << int(Qt::Key_N) << 1;
+}
+
+void CalculatorWindowTest::clearVarsQuestionBoxIsAnsweredByKey() {
+    QFETCH(int, key);
+    QFETCH(int, variablesLeft);
+    app_.reset();
+    guard_.reset();
+    QtPrompter prompter;
+    app_ = std::make_unique<DesktopProgram>(DesktopServices{
+        prompter, fileDialogs_, help_, shell_, *store_, *locations_, nullptr, {}, {}, kTrayWaitMs});
+    prompter.SetParent(&app_->window());
+    app_->Start(false);
+    app_->calculator().evaluator().SetVariable("A", "2");
+
+    QString asked;
+    bool frozen = false;
+    QTimer answer;
+    answer.setInterval(20);
+    QElapsedTimer waited;
+    waited.start();
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        if (asked.isEmpty()) {
+            asked = box->text();
+            QTest::keyClick(box, static_cast<Qt::Key>(key));
+        } else if (waited.elapsed() > 5000) {
+            frozen = true;  // the key never reached the box
+            box->reject();
+        }
+    });
+    answer.start();
+    Type(QStringLiteral("CLEARVARS"));
+    Enter();
+    answer.stop();
+    QVERIFY2(asked.contains(QStringLiteral("delete all the variables")), qPrintable(asked));
+    QVERIFY(!frozen);
+    QCOMPARE(app_->calculator().evaluator().VariableCount(), variablesLeft);
+    app_.reset();  // before the prompter goes
 }
 
 void CalculatorWindowTest::hidingTheKeypadMakesTheWindowSizable() {
@@ -245,18 +370,19 @@ void CalculatorWindowTest::ctrlPPlotsTheCaretLine() {
     Enter();
     Type(QStringLiteral("FINT(A*t, 0, 1)"));
     QTest::keyClick(display(), Qt::Key_P, Qt::ControlModifier);
-    PlotWindows& plots = app_->window().tools().plots();
-    QCOMPARE(plots.windows().size(), std::size_t{1});
-    auto* value = plots.windows()[0]->findChild<QLabel*>(QStringLiteral("solverValue"));
+    // Plot windows are Qt children of the calculator window.
+    const auto plots = [&] { return app_->window().findChildren<PlotWindow*>(); };
+    QCOMPARE(plots().size(), 1);
+    auto* value = plots()[0]->findChild<QLabel*>(QStringLiteral("solverValue"));
     QVERIFY(value);
     QCOMPARE(value->text(), QStringLiteral("FINT from 0 to 1: 1"));
     // Another plot opens beside it; a comment is refused on the help line.
     QTest::keyClick(display(), Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(plots.windows().size(), std::size_t{2});
+    QCOMPARE(plots().size(), 2);
     Enter();
     Type(QStringLiteral("' a note"));
     app_->window().RunCommand(kCmdPlot);
-    QCOMPARE(plots.windows().size(), std::size_t{2});
+    QCOMPARE(plots().size(), 2);
     QCOMPARE(helpLine().trimmed(), QStringLiteral("Nothing to plot on this line"));
 }
 
@@ -264,8 +390,8 @@ void CalculatorWindowTest::escapeCancelsASlowPlot() {
     QTimer::singleShot(400, display(), [&] { QTest::keyClick(display(), Qt::Key_Escape); });
     Type(QStringLiteral("FSUM(t,0,1E15)"));
     app_->window().RunCommand(kCmdPlot);
-    const std::vector<PlotWindow*> open = app_->window().tools().plots().windows();
-    QCOMPARE(open.size(), std::size_t{1});
+    const QList<PlotWindow*> open = app_->window().findChildren<PlotWindow*>();
+    QCOMPARE(open.size(), 1);
     QCOMPARE(open[0]->findChild<QLabel*>(QStringLiteral("solverValue"))->text(),
              QStringLiteral("FSUM: Error: Evaluation cancelled"));
     QCOMPARE(open[0]->findChild<QLabel*>(QStringLiteral("status"))->text(),
@@ -299,7 +425,7 @@ void CalculatorWindowTest::damagedWorksheetIsReportedAndKeptAtExit() {
     Start();
     QVERIFY2(helpLine().contains(QStringLiteral("damaged")), qPrintable(helpLine()));
     QCOMPARE(text(), QStringLiteral("1+2\n"));
-    app_->Exit();
+    app_->RequestExit(DesktopProgram::ExitKind::Interactive);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), damaged);
 }

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <future>
 
-#include "gui/tray/SingleInstance.h"
+#include "platform/qt/SingleInstance.h"
 
 using namespace quorvix;
 

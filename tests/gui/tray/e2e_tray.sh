@@ -2,14 +2,17 @@
 # End to end, the real program under a virtual X display with a real tray
 # host: a hidden start puts only the icon into the tray, a second start shows
 # the running program's window and ends with 0, a line typed into the display
-# is in the worksheet once the program has ended on SIGTERM (with code 0).
+# is in the worksheet once the program has ended on SIGTERM (with code 0),
+# SIGTERM during a long evaluation ends the program within a second (the
+# worksheet saved, its lock released), and SIGTERM while the exit's message
+# box waits for a click ends the program too.
 # Usage: e2e_tray.sh QUORVIX_BINARY. Exits 77 (skipped) when Xvfb, trayer,
-# xdotool or xwininfo is missing; every wait is bounded and everything
+# xdotool, xwininfo or flock is missing; every wait is bounded and everything
 # started here is ended here.
 set -u
 
 BIN=${1:?usage: e2e_tray.sh QUORVIX_BINARY}
-for tool in Xvfb trayer xdotool xwininfo; do
+for tool in Xvfb trayer xdotool xwininfo flock; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed (make deps installs it)"
         exit 77
@@ -100,4 +103,55 @@ rc=$?
 grep -aq '6\*7 =' "$DATA/Quorvix.qws" || fail "the typed line is not in the worksheet"
 grep -aq '42' "$DATA/Quorvix.qws" || fail "the answer is not in the worksheet"
 grep -q '^\[Options\]' "$DATA/Quorvix.ini" || fail "the settings were not written"
+
+# start_shown LOG: starts the program with its window and types into it.
+start_shown() {
+    "$BIN" --data-dir "$DATA" >"$WORK/$1" 2>&1 &
+    QPID=$!
+    PIDS+=($QPID)
+    wait_for 20 calculator_shown || fail "the window did not show ($1)"
+    WINDOW=$(xdotool search --onlyvisible --name '^Quorvix - ' | head -n1)
+    xdotool windowfocus --sync "$WINDOW" >/dev/null 2>&1 || xdotool windowfocus "$WINDOW"
+    sleep 0.3
+}
+
+# ends_within TENTHS: true once the program has ended, false at the deadline.
+ends_within() {
+    local tenths=$1
+    while ((tenths-- > 0)); do
+        ended && return 0
+        sleep 0.1
+    done
+    ended
+}
+
+# sigterm_after_typing LINE WHAT: types LINE and Enter into the running
+# program, which must still run 1.5 s later; SIGTERM must then end it with
+# code 0 within a second.
+sigterm_after_typing() {
+    xdotool type --delay 30 "$1"
+    xdotool key Return
+    sleep 1.5
+    ended && fail "the program ended before the signal ($2)"
+    kill -TERM "$QPID"
+    ends_within 10 || fail "SIGTERM did not end the program within a second ($2)"
+    wait "$QPID"
+    local rc=$?
+    [ "$rc" -eq 0 ] || fail "the program ended with $rc on SIGTERM ($2)"
+}
+
+# 4. SIGTERM during a long evaluation: the line is cancelled, the worksheet
+#    written and its lock released, all within a second.
+start_shown long.log
+sigterm_after_typing 'FSUM(t,0,1E15)' "during an evaluation"
+grep -aq 'FSUM(t,0,1E15)' "$DATA/Quorvix.qws" || fail "the evaluated line is not in the worksheet"
+[ -e "$DATA/Quorvix.qws.lock" ] && fail "the worksheet's lock was not released"
+
+# 5. SIGTERM while the exit's message box waits for a click: a worksheet
+#    held by another run cannot be written, so EXIT names it in a box.
+exec 9>"$DATA/Quorvix.qws.lock"
+flock -n 9 || fail "could not take the worksheet's lock"
+start_shown box.log
+sigterm_after_typing 'EXIT' "at the exit's message box"
+exec 9>&-
 echo "PASS"

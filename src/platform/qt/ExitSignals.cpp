@@ -1,4 +1,4 @@
-#include "gui/tray/ExitSignals.h"
+#include "platform/qt/ExitSignals.h"
 
 #include <QSocketNotifier>
 

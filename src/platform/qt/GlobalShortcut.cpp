@@ -1,4 +1,4 @@
-#include "gui/tray/GlobalShortcut.h"
+#include "platform/qt/GlobalShortcut.h"
 
 #include <QGuiApplication>
 #include <cstdio>

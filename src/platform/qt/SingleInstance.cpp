@@ -1,4 +1,4 @@
-#include "gui/tray/SingleInstance.h"
+#include "platform/qt/SingleInstance.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>

@@ -1,21 +1,19 @@
-#include "gui/tray/TrayProgram.h"
+#include "app/RunDesktopProgram.h"
 
 #include <QApplication>
 #include <QSessionManager>
 #include <cstdio>
 
-#include "calculator/CalculatorDialog.h"
-#include "gui/calculator/CalculatorApp.h"
+#include "app/DesktopProgram.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/common/QtFileDialogs.h"
 #include "gui/common/QtPrompter.h"
 #include "gui/common/QtShell.h"
 #include "gui/common/QtText.h"
 #include "gui/help/LazyHelpWindow.h"
-#include "gui/tray/ExitSignals.h"
-#include "gui/tray/GlobalShortcut.h"
-#include "gui/tray/SingleInstance.h"
-#include "gui/tray/TrayWindow.h"
+#include "platform/qt/ExitSignals.h"
+#include "platform/qt/GlobalShortcut.h"
+#include "platform/qt/SingleInstance.h"
 #include "platform/qt/QtLocations.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/XdgAutostart.h"
@@ -36,7 +34,7 @@ QString GlobalShortcutSetting(SettingsStore& store) {
 }
 }  // namespace
 
-int RunTrayProgram(const AppArguments& arguments) {
+int RunDesktopProgram(const AppArguments& arguments) {
     QtLocations locations(arguments.dataDir);
     const std::string directory = locations.ProgramDirectory();
 
@@ -55,37 +53,35 @@ int RunTrayProgram(const AppArguments& arguments) {
     QtFileDialogs fileDialogs;
     QtShell shell;
     LazyHelpWindow help;
-
-    CalculatorApp calculator(
-        AppServices{prompter, fileDialogs, help, shell, store, locations, &autostart});
-    prompter.SetParent(&calculator.window());
-    fileDialogs.SetParent(&calculator.window());
-
     // The worksheet reports its own write failures; these are probed.
     auto exitFiles = [&] {
         return std::vector<std::string>{store.FileName(), JoinPath(directory, "Recent.cnv")};
     };
-    TrayWindow tray(calculator, TrayWindow::Services{prompter, shell, exitFiles, {}});
+    DesktopProgram program(DesktopServices{prompter, fileDialogs, help, shell, store, locations,
+                                           &autostart, exitFiles, {}, kTrayWaitMs});
+    prompter.SetParent(&program.window());
+    fileDialogs.SetParent(&program.window());
 
-    QObject::connect(&instance, &SingleInstance::requestReceived, &tray,
-                     [&tray](const QByteArray& request) {
-                         if (request == kShowCalculatorRequest) tray.ShowCalculator();
+    QObject::connect(&instance, &SingleInstance::requestReceived, &program,
+                     [&program](const QByteArray& request) {
+                         if (request == kShowCalculatorRequest) program.ShowCalculator();
                      });
-    // Every way out saves like Exit: signals and the session's end.
+    // Every way out saves like Exit: signals and the session's end, where
+    // nobody may be there to answer a box.
     ExitSignals exitSignals;
-    QObject::connect(&exitSignals, &ExitSignals::exitRequested, &tray,
-                     [&tray] { tray.RequestExit(false); });
+    auto sessionExit = [&program] { program.RequestExit(DesktopProgram::ExitKind::Session); };
+    QObject::connect(&exitSignals, &ExitSignals::exitRequested, &program, sessionExit);
     auto* application = qApp;
-    QObject::connect(application, &QGuiApplication::commitDataRequest, &tray,
-                     [&tray](QSessionManager&) { tray.RequestExit(false); });
-    QObject::connect(application, &QGuiApplication::saveStateRequest, &tray,
-                     [&tray](QSessionManager&) { tray.RequestExit(false); });
+    QObject::connect(application, &QGuiApplication::commitDataRequest, &program,
+                     [sessionExit](QSessionManager&) { sessionExit(); });
+    QObject::connect(application, &QGuiApplication::saveStateRequest, &program,
+                     [sessionExit](QSessionManager&) { sessionExit(); });
 
     GlobalShortcut shortcut(GlobalShortcutSetting(store));
-    QObject::connect(&shortcut, &GlobalShortcut::activated, &tray,
-                     [&tray] { tray.ToggleCalculator(); });
+    QObject::connect(&shortcut, &GlobalShortcut::activated, &program,
+                     [&program] { program.ToggleCalculator(); });
 
-    tray.Start(arguments.startHidden);
+    program.Start(arguments.startHidden);
     QApplication::exec();
     return 0;
 }

@@ -1,9 +1,9 @@
-// Wiring of the tray: each tray menu entry reaches its action through the one
-// route, closing and minimising follow the tray's presence, a hidden start
+// The desktop program with its tray: each tray menu entry reaches its action
+// through the one route, closing and minimising follow the tray's presence, a hidden start
 // without a tray ends up showing the window, and the exit sequence writes
 // every file into the data directory (or names those it cannot write).
+#include "app/DesktopProgram.h"
 #include "calculator/CalculatorDialog.h"
-#include "gui/calculator/CalculatorApp.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -13,17 +13,19 @@
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 
 #include "calculator/MakerAddresses.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/DisplayEdit.h"
+#include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/converter/UnitConverterWindow.h"
 #include "gui/finance/FinanceBoxWindow.h"
-#include "gui/tray/ExitSignals.h"
-#include "gui/tray/TrayWindow.h"
+#include "platform/qt/ExitSignals.h"
+#include "gui/tray/TrayIcon.h"
 #include "calculator/WorksheetDocument.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileLock.h"
@@ -45,16 +47,14 @@ struct Fixture {
     explicit Fixture(bool tray, SettingsStore* realStore = nullptr, int trayWaitMs = kTrayWaitMs,
                      const QString& dataDir = QString())
         : locations((dataDir.isEmpty() ? dir.path() : dataDir).toStdString()),
-          app(AppServices{prompter, dialogs, help, shell, realStore ? *realStore : store,
-                          locations, &logon}),
-          window(app,
-                 TrayWindow::Services{prompter, shell, [this] { return exitFiles; },
-                                      [this] { return trayThere; }, trayWaitMs}) {
+          app(DesktopServices{prompter, dialogs, help, shell, realStore ? *realStore : store,
+                              locations, &logon, [this] { return exitFiles; },
+                              [this] { return trayThere; }, trayWaitMs}) {
         trayThere = tray;
     }
     QAction* Entry(int command) {
-        emit window.menu().aboutToShow();
-        for (QAction* action : window.menu().actions())
+        emit app.tray().menu().aboutToShow();
+        for (QAction* action : app.tray().menu().actions())
             if (CommandOf(action) == command) return action;
         return nullptr;
     }
@@ -70,8 +70,7 @@ struct Fixture {
     FixedLocations locations;
     std::vector<std::string> exitFiles;
     bool trayThere = false;
-    CalculatorApp app;
-    TrayWindow window;
+    DesktopProgram app;
 };
 
 template <class Window>
@@ -88,7 +87,7 @@ QByteArray ReadAll(const std::string& path) {
 
 }  // namespace
 
-class TrayWindowTest : public QObject {
+class DesktopProgramTest : public QObject {
     Q_OBJECT
 private slots:
     void menuHasEveryEntryAndItsDefault();
@@ -101,27 +100,28 @@ private slots:
     void worksheetInUseIsNotWrittenOver();
     void damagedFilesDoNotStopTheStart();
     void exitSignalsArriveOnTheGuiThread();
+    void exitDuringAnEvaluationCancelsItAndSaves();
 };
 
-void TrayWindowTest::menuHasEveryEntryAndItsDefault() {
+void DesktopProgramTest::menuHasEveryEntryAndItsDefault() {
     Fixture f(true);
-    emit f.window.menu().aboutToShow();
+    emit f.app.tray().menu().aboutToShow();
     QStringList captions;
-    for (const QAction* action : f.window.menu().actions())
+    for (const QAction* action : f.app.tray().menu().actions())
         if (!action->isSeparator()) captions << action->text();
     QStringList expected;
     for (const MenuItem& item : BuildTrayMenu())
         if (item.kind == MenuItem::Kind::Command) expected << QString::fromStdString(item.caption);
     QCOMPARE(captions, expected);
-    const QAction* byDefault = f.window.menu().defaultAction();
+    const QAction* byDefault = f.app.tray().menu().defaultAction();
     QVERIFY(byDefault);
     QCOMPARE(CommandOf(byDefault), kTrayDefaultCommand);
     QVERIFY(byDefault->font().bold());
-    QCOMPARE(f.window.icon().toolTip().toStdString(), TrayTipText());
-    QVERIFY(!f.window.icon().icon().isNull());
+    QCOMPARE(f.app.tray().icon().toolTip().toStdString(), TrayTipText());
+    QVERIFY(!f.app.tray().icon().icon().isNull());
 }
 
-void TrayWindowTest::menuEntriesRouteToTheirAction_data() {
+void DesktopProgramTest::menuEntriesRouteToTheirAction_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<bool>("shellSucceeds");
     QTest::addColumn<QString>("opened");   // address given to the shell
@@ -147,14 +147,14 @@ void TrayWindowTest::menuEntriesRouteToTheirAction_data() {
                           << QStringLiteral("exited");
 }
 
-void TrayWindowTest::menuEntriesRouteToTheirAction() {
+void DesktopProgramTest::menuEntriesRouteToTheirAction() {
     QFETCH(int, command);
     QFETCH(bool, shellSucceeds);
     QFETCH(QString, opened);
     QFETCH(QString, message);
     QFETCH(QString, shown);
     Fixture f(true);
-    f.window.Start(true);
+    f.app.Start(true);
     f.shell.succeed = shellSucceeds;
     test::ModalGuard guard;
     QAction* entry = f.Entry(command);
@@ -176,14 +176,14 @@ void TrayWindowTest::menuEntriesRouteToTheirAction() {
     if (!message.isEmpty()) QCOMPARE(QString::fromStdString(f.prompter.shown[0].text), message);
 }
 
-void TrayWindowTest::closeAndMinimiseFollowTheTray() {
+void DesktopProgramTest::closeAndMinimiseFollowTheTray() {
     {
         Fixture f(true);
-        f.window.Start(false);
+        f.app.Start(false);
         QVERIFY(f.app.window().isVisible());
         QVERIFY(!f.app.window().close());
         QTRY_VERIFY(!f.app.window().isVisible());
-        f.window.ShowCalculator();
+        f.app.ShowCalculator();
         f.app.window().showMinimized();
         QTRY_VERIFY(!f.app.window().isVisible());
         QTest::qWait(50);
@@ -192,35 +192,35 @@ void TrayWindowTest::closeAndMinimiseFollowTheTray() {
     {
         // Without a tray the close box is the way out.
         Fixture f(false);
-        f.window.Start(false);
+        f.app.Start(false);
         f.app.window().close();
         QTRY_VERIFY(f.app.exited());
     }
 }
 
-void TrayWindowTest::hiddenStartWithoutTrayShowsTheWindowAfterWaiting() {
+void DesktopProgramTest::hiddenStartWithoutTrayShowsTheWindowAfterWaiting() {
     {
         Fixture f(false, nullptr, 300);
-        f.window.Start(true);
+        f.app.Start(true);
         QVERIFY(!f.app.window().isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(f.app.window().isVisible(), 3000);
     }
     {
         // A tray that appears in time takes the program; the window stays hidden.
         Fixture f(false, nullptr, 2000);
-        f.window.Start(true);
+        f.app.Start(true);
         f.trayThere = true;
-        QTRY_VERIFY(f.window.iconShown());
+        QTRY_VERIFY(f.app.tray().iconShown());
         QTest::qWait(2200);
         QVERIFY(!f.app.window().isVisible());
     }
 }
 
-void TrayWindowTest::exitWritesEveryFileIntoTheDataDirectory() {
+void DesktopProgramTest::exitWritesEveryFileIntoTheDataDirectory() {
     QTemporaryDir data;
     QtSettingsStore store(data.path().toStdString());
     Fixture f(true, &store, kTrayWaitMs, data.path());
-    f.window.Start(true);
+    f.app.Start(true);
     f.app.display().SetText("12*12 =\n144\nkept line");
     f.Entry(kCmdTrayExit)->trigger();
     QTRY_VERIFY(f.app.exited());
@@ -230,12 +230,12 @@ void TrayWindowTest::exitWritesEveryFileIntoTheDataDirectory() {
     QVERIFY(f.prompter.shown.empty());
 }
 
-void TrayWindowTest::exitNamesTheFilesItCannotWriteAndStillExits() {
+void DesktopProgramTest::exitNamesTheFilesItCannotWriteAndStillExits() {
     Fixture f(true);
-    f.window.Start(true);
+    f.app.Start(true);
     const std::string blocked = f.File("missing-folder/Quorvix.qws");
     f.exitFiles = {f.File("Recent.cnv"), blocked};
-    f.window.RunCommand(kCmdTrayExit);
+    f.app.RunCommand(kCmdTrayExit);
     QVERIFY(f.app.exited());
     QCOMPARE(f.prompter.shown.size(), 1u);
     const QString text = QString::fromStdString(f.prompter.shown[0].text);
@@ -245,23 +245,23 @@ void TrayWindowTest::exitNamesTheFilesItCannotWriteAndStillExits() {
 
 // A worksheet that a quorvix-cli --worksheet run holds is shown but not
 // written: the help line says so at start, and the exit names it.
-void TrayWindowTest::worksheetInUseIsNotWrittenOver() {
+void DesktopProgramTest::worksheetInUseIsNotWrittenOver() {
     QTemporaryDir data;
     const std::string worksheet = JoinPath(data.path().toStdString(), "Quorvix.qws");
     FileLock cliRun;
     QCOMPARE(cliRun.Acquire(worksheet), FileLock::Result::Locked);
     Fixture f(true, nullptr, kTrayWaitMs, data.path());
-    f.window.Start(false);
+    f.app.Start(false);
     QVERIFY(f.app.window().helpLine()->text().contains(QStringLiteral("quorvix-cli")));
     f.app.display().SetText("typed here");
-    f.window.RunCommand(kCmdTrayExit);
+    f.app.RunCommand(kCmdTrayExit);
     QVERIFY(f.app.exited());
     QVERIFY(!QFile::exists(QString::fromStdString(worksheet)));
     QCOMPARE(f.prompter.shown.size(), 1u);
     QVERIFY(f.prompter.shown[0].text.find(worksheet + ": " + kWorksheetInUse) != std::string::npos);
 }
 
-void TrayWindowTest::damagedFilesDoNotStopTheStart() {
+void DesktopProgramTest::damagedFilesDoNotStopTheStart() {
     QTemporaryDir data;
     const QByteArray garbage("\xff\xff\xff\xff\x7f garbage");
     for (const char* name : {"Quorvix.qws", "user.cst", "user.cnv", "user.fct", "Recent.cnv"}) {
@@ -271,13 +271,13 @@ void TrayWindowTest::damagedFilesDoNotStopTheStart() {
     }
     QtSettingsStore store(data.path().toStdString());
     Fixture f(true, &store, kTrayWaitMs, data.path());
-    f.window.Start(false);
+    f.app.Start(false);
     QVERIFY(f.app.window().isVisible());
-    f.window.RunCommand(kCmdTrayExit);
+    f.app.RunCommand(kCmdTrayExit);
     QVERIFY(f.app.exited());
 }
 
-void TrayWindowTest::exitSignalsArriveOnTheGuiThread() {
+void DesktopProgramTest::exitSignalsArriveOnTheGuiThread() {
     ExitSignals exitSignals;
     QVERIFY(exitSignals.installed());
     QSignalSpy spy(&exitSignals, &ExitSignals::exitRequested);
@@ -289,5 +289,26 @@ void TrayWindowTest::exitSignalsArriveOnTheGuiThread() {
     }
 }
 
-QTEST_MAIN(TrayWindowTest)
-#include "TrayWindowTest.moc"
+// A signal while a long line runs: the line is cancelled, the worksheet with
+// the line is written, and the event loop is told to end.
+void DesktopProgramTest::exitDuringAnEvaluationCancelsItAndSaves() {
+    QTemporaryDir data;
+    QtSettingsStore store(data.path().toStdString());
+    Fixture f(true, &store, kTrayWaitMs, data.path());
+    f.app.Start(false);
+    DisplayEdit& display = f.app.display();
+    QTest::keyClicks(&display, QStringLiteral("FSUM(t,0,1E15)"));
+    bool runningWhenAsked = false;
+    QTimer::singleShot(300, &display, [&] {
+        runningWhenAsked = f.app.window().evaluation().running();
+        f.app.RequestExit(DesktopProgram::ExitKind::Session);
+    });
+    QTest::keyClick(&display, Qt::Key_Return);  // returns once the line has stopped
+    QVERIFY(runningWhenAsked);
+    QVERIFY(f.app.exited());
+    QVERIFY(!f.app.window().isVisible());
+    QVERIFY(ReadAll(f.File("Quorvix.qws")).contains("FSUM(t,0,1E15)"));
+}
+
+QTEST_MAIN(DesktopProgramTest)
+#include "DesktopProgramTest.moc"

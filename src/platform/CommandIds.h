@@ -4,8 +4,9 @@
 // and the tray menu. Keys, menu entries and tray entries reach the logic as
 // these integers; the range helpers below tell the groups apart.
 //
-// The user-definition library (below this one) includes this header for its
-// own ids: it is constants only and links nothing.
+// It sits in platform, the lowest layer that menus and logic share, so the
+// user-definition library includes it for its own ids without an upward
+// include: it is constants only and links nothing.
 
 namespace quorvix {
 
@@ -97,6 +98,14 @@ inline constexpr int kCmdClearVariables = 32807;
 inline constexpr int kCmdShowVariables = 32808;
 inline constexpr int kCmdPlot = 32809;  // "&Plot...": a plot of the caret's line
 
+// --- Display context menu: the clipboard and undo entries (its other entries
+// are the menu bar's Clear, Show Variables, Clear Variables and Display Options)
+inline constexpr int kCmdDisplayCut = 32856;
+inline constexpr int kCmdDisplayCopy = 32857;
+inline constexpr int kCmdDisplayPaste = 32858;
+inline constexpr int kCmdDisplayUndo = 32859;
+inline constexpr int kCmdDisplaySelectAll = 32860;
+
 // --- Menu bar: Help ------------------------------------------------------------
 inline constexpr int kCmdHelpContents = 32823;
 inline constexpr int kCmdHelpSearch = 32824;
@@ -151,6 +160,9 @@ constexpr bool IsMenuCommand(int id) { return InRange(id, kFirstMenuCommand, kLa
 constexpr bool IsTrayCommand(int id) {
     return InRange(id, kCmdTrayShowCalculator, kCmdTrayExit) ||
            InRange(id, kCmdTrayAbout, kCmdTrayHomepage);
+}
+constexpr bool IsDisplayEditCommand(int id) {
+    return InRange(id, kCmdDisplayCut, kCmdDisplaySelectAll);
 }
 constexpr bool IsDigitsCommand(int id) { return InRange(id, kCmdDigitsDefault, kCmdDigitsLast); }
 

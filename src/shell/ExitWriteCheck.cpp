@@ -1,4 +1,4 @@
-#include "gui/tray/ExitWriteCheck.h"
+#include "shell/ExitWriteCheck.h"
 
 #include <cerrno>
 #include <cstring>
