@@ -9,9 +9,16 @@ constexpr std::string_view kDataDirOption = "--data-dir";
 AppArguments ParseAppArguments(const std::vector<std::string>& arguments) {
     AppArguments result;
     std::vector<std::string> rest;
+    bool hiddenOption = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == kDataDirOption) {
+        if (argument == "--help" || argument == "-h") {
+            result.showHelp = true;
+        } else if (argument == "--version") {
+            result.showVersion = true;
+        } else if (argument == "--hidden") {
+            hiddenOption = true;
+        } else if (argument == kDataDirOption) {
             if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
                 result.error = "--data-dir needs a directory";
                 return result;
@@ -31,7 +38,17 @@ AppArguments ParseAppArguments(const std::vector<std::string>& arguments) {
         result.first = rest.front();
         result.startHidden = result.first.find('i') != std::string::npos;
     }
+    result.startHidden = result.startHidden || hiddenOption;
     return result;
+}
+
+std::string AppUsageText() {
+    return "usage: quorvix [--hidden] [--data-dir DIR] [ARG]\n"
+           "  --hidden         start in the tray, without a window\n"
+           "  --data-dir DIR   keep the settings and files in DIR\n"
+           "  --help           show this text\n"
+           "  --version        show the version\n"
+           "  ARG              a first argument with a lower-case i (/i) starts hidden\n";
 }
 
 AppArguments ParseAppArguments(int argc, const char* const* argv) {

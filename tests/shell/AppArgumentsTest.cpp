@@ -10,6 +10,8 @@ TEST(AppArguments, DataDirIsTakenOutBeforeTheFirstArgumentCounts) {
         std::string dataDir;
         std::string first;
         bool hidden;
+        bool help = false;
+        bool version = false;
     };
     const Row rows[] = {
         {{}, "", "", false},
@@ -20,6 +22,16 @@ TEST(AppArguments, DataDirIsTakenOutBeforeTheFirstArgumentCounts) {
         {{"/i", "--data-dir", "/tmp/x"}, "/tmp/x", "/i", true},
         {{"--data-dir=/d", "run"}, "/d", "run", false},
         {{"--data-dir", "/ii"}, "/ii", "", false},  // the directory is not ARG
+        // The options never count as ARG, wherever they stand.
+        {{"--help"}, "", "", false, true, false},
+        {{"--version"}, "", "", false, false, true},  // has an i, yet not hidden
+        {{"-h", "run"}, "", "run", false, true, false},
+        {{"x", "--version"}, "", "x", false, false, true},
+        {{"--hidden"}, "", "", true},
+        {{"--hidden", "run"}, "", "run", true},
+        {{"run", "--hidden", "--data-dir", "/d"}, "/d", "run", true},
+        {{"--version", "/i"}, "", "/i", true, false, true},
+        {{"--HIDDEN"}, "", "--HIDDEN", false},  // options are spelt exactly
     };
     for (const Row& row : rows) {
         const AppArguments a = ParseAppArguments(row.args);
@@ -27,6 +39,8 @@ TEST(AppArguments, DataDirIsTakenOutBeforeTheFirstArgumentCounts) {
         EXPECT_EQ(a.dataDir, row.dataDir);
         EXPECT_EQ(a.first, row.first);
         EXPECT_EQ(a.startHidden, row.hidden) << row.first;
+        EXPECT_EQ(a.showHelp, row.help) << row.first;
+        EXPECT_EQ(a.showVersion, row.version) << row.first;
     }
 }
 
