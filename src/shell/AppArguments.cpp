@@ -16,6 +16,10 @@ AppArguments ParseAppArguments(const std::vector<std::string>& arguments) {
             result.showHelp = true;
         } else if (argument == "--version") {
             result.showVersion = true;
+        } else if (argument == "--finance-box") {
+            result.window = ShownWindow::kFinanceBox;
+        } else if (argument == "--unit-converter") {
+            result.window = ShownWindow::kUnitConverter;
         } else if (argument == "--hidden") {
             hiddenOption = true;
         } else if (argument == kDataDirOption) {
@@ -43,8 +47,10 @@ AppArguments ParseAppArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string AppUsageText() {
-    return "usage: quorvix [--hidden] [--data-dir DIR] [ARG]\n"
+    return "usage: quorvix [--hidden] [--finance-box | --unit-converter] [--data-dir DIR] [ARG]\n"
            "  --hidden         start in the tray, without a window\n"
+           "  --finance-box    show the Finance Box (in the running Quorvix if any)\n"
+           "  --unit-converter show the Unit Converter (in the running Quorvix if any)\n"
            "  --data-dir DIR   keep the settings and files in DIR\n"
            "  --help           show this text\n"
            "  --version        show the version\n"

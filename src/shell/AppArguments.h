@@ -1,14 +1,19 @@
 #pragma once
 // The desktop program's command line:
-//   quorvix [--help] [--version] [--hidden] [--data-dir DIR] [ARG].
+//   quorvix [--help] [--version] [--hidden] [--finance-box | --unit-converter]
+//           [--data-dir DIR] [ARG].
 // The options are taken out first, wherever they stand; what is left first
 // is ARG, and an ARG containing a lower-case "i" starts the program hidden
 // (the run-at-log-on entry passes "/i"). "--hidden" starts it hidden too.
 // Later arguments are ignored. "--help" and "--version" ask for a text on
-// standard output and no window.
+// standard output and no window; "--finance-box" and "--unit-converter"
+// (the desktop entry's actions) show that tool window, in the running
+// program when there is one.
 
 #include <string>
 #include <vector>
+
+#include "shell/InstanceRequest.h"
 
 namespace quorvix {
 
@@ -18,6 +23,7 @@ struct AppArguments {
     bool startHidden = false;
     bool showHelp = false;
     bool showVersion = false;
+    ShownWindow window = ShownWindow::kCalculator;  // the window asked for
     std::string error;      // set for "--data-dir" without a directory
 };
 

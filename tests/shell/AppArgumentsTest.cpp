@@ -48,3 +48,28 @@ TEST(AppArguments, DataDirWithoutDirectoryIsAnError) {
     EXPECT_FALSE(ParseAppArguments(std::vector<std::string>{"--data-dir"}).error.empty());
     EXPECT_FALSE(ParseAppArguments(std::vector<std::string>{"--data-dir="}).error.empty());
 }
+
+TEST(AppArguments, ToolWindowOptionsNameTheWindowAndItsRequest) {
+    struct Row {
+        std::vector<std::string> args;
+        ShownWindow window;
+        std::string_view request;
+        int trayCommand;
+    };
+    const Row rows[] = {
+        {{}, ShownWindow::kCalculator, "show", 32830},
+        {{"--finance-box"}, ShownWindow::kFinanceBox, "show finance-box", 32831},
+        {{"--unit-converter", "/i"}, ShownWindow::kUnitConverter, "show unit-converter", 32832},
+    };
+    for (const Row& row : rows) {
+        const AppArguments a = ParseAppArguments(row.args);
+        EXPECT_EQ(a.window, row.window);
+        EXPECT_TRUE(a.first.empty() || a.first == "/i");
+        EXPECT_EQ(InstanceRequestText(a.window), row.request);
+        // What the running program receives names the same window.
+        EXPECT_EQ(ParseInstanceRequest(row.request), row.window);
+        EXPECT_EQ(TrayCommandToShow(row.window), row.trayCommand);
+    }
+    EXPECT_FALSE(ParseInstanceRequest("show calculator").has_value());
+    EXPECT_FALSE(ParseInstanceRequest("").has_value());
+}

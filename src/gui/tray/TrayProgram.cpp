@@ -19,6 +19,7 @@
 #include "platform/qt/QtLocations.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/XdgAutostart.h"
+#include "shell/InstanceRequest.h"
 
 namespace quorvix {
 
@@ -43,7 +44,10 @@ int RunTrayProgram(const AppArguments& arguments) {
     // A second start hands over to the running program and ends.
     SingleInstance instance(QString::fromStdString(directory));
     if (instance.Claim() == SingleInstance::Role::Secondary) {
-        if (!arguments.startHidden && !instance.Send(kShowCalculatorRequest))
+        const bool wantsWindow =
+            !arguments.startHidden || arguments.window != ShownWindow::kCalculator;
+        const std::string_view request = InstanceRequestText(arguments.window);
+        if (wantsWindow && !instance.Send(QByteArray(request.data(), qsizetype(request.size()))))
             std::fprintf(stderr, "quorvix: another Quorvix uses %s but does not answer\n",
                          directory.c_str());
         return 0;
@@ -69,7 +73,9 @@ int RunTrayProgram(const AppArguments& arguments) {
 
     QObject::connect(&instance, &SingleInstance::requestReceived, &tray,
                      [&tray](const QByteArray& request) {
-                         if (request == kShowCalculatorRequest) tray.ShowCalculator();
+                         const auto window = ParseInstanceRequest(request.toStdString());
+                         if (window == ShownWindow::kCalculator) tray.ShowCalculator();
+                         else if (window) tray.RunCommand(TrayCommandToShow(*window));
                      });
     // Every way out saves like Exit: signals and the session's end.
     ExitSignals exitSignals;
@@ -86,6 +92,8 @@ int RunTrayProgram(const AppArguments& arguments) {
                      [&tray] { tray.ToggleCalculator(); });
 
     tray.Start(arguments.startHidden);
+    if (arguments.window != ShownWindow::kCalculator)
+        tray.RunCommand(TrayCommandToShow(arguments.window));
     QApplication::exec();
     return 0;
 }
