@@ -7,6 +7,14 @@
 
 namespace quorvix {
 
+std::string UnitConverter::CannotConvertMessage(const std::string& failure) {
+    std::string message = kCannotConvert;
+    if (failure.empty()) return message;
+    std::string sentence = failure;
+    if (sentence.front() >= 'a' && sentence.front() <= 'z') sentence.front() -= 'a' - 'A';
+    return message + "\n" + sentence + ".";
+}
+
 UnitConverter::UnitConverter(UnitConversionService& converter, Prompter& prompter,
                              std::string directory)
     : converter_(converter), prompter_(prompter), directory_(std::move(directory)) {
@@ -65,7 +73,8 @@ void UnitConverter::Convert() {
     if (ReadNumberField(valueText, value_, prompter_)) ReadNumberField(resultText, result_, prompter_);
     double converted = 0.0;
     if (!ConvertValue(from, to, converted)) {
-        prompter_.ShowMessage(kCaption, kCannotConvert, PromptIcon::Exclamation);
+        prompter_.ShowMessage(kCaption, CannotConvertMessage(converter_.FailureText()),
+                              PromptIcon::Exclamation);
         focus_ = Field::From;
         return;
     }
