@@ -37,6 +37,18 @@ foreach(page quorvix quorvix-cli)
   install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 
+# The copyright statement and the change log, where Debian looks for them
+# (/usr/share/doc/quorvix/copyright and changelog.gz).
+set(QUORVIX_DOC_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/doc/quorvix)
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright DESTINATION ${QUORVIX_DOC_INSTALL_DIR})
+set(changelog ${CMAKE_BINARY_DIR}/data/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/data/debian/changelog ${changelog} @ONLY)
+if(GZIP_PROGRAM)
+  execute_process(COMMAND ${GZIP_PROGRAM} -9nf ${changelog})
+  set(changelog ${changelog}.gz)
+endif()
+install(FILES ${changelog} DESTINATION ${QUORVIX_DOC_INSTALL_DIR})
+
 # `make package`: a Debian package quorvix_<version>_<arch>.deb. Its
 # library dependencies (Qt 6, libedit, the C++ runtime) are found by
 # dpkg-shlibdeps from the installed binaries.

@@ -7,7 +7,8 @@ definitions (NIST SP 811, the SI; the dalton from CODATA 2018). Rational
 definitions are kept as fractions; those involving pi are evaluated with
 mpmath at 40 digits.
 
-  units.py                 write tests/units/UnitReferenceTable.inc
+  units.py                 write tests/units/UnitReferenceTable.inc (the
+                           catalogue's texts, then the common aliases')
   units.py --check         list catalogue rows of src/units/UnitCatalogue.cpp
                            whose factor is not the double nearest the exact
                            ratio, with the factor they should have
@@ -245,6 +246,28 @@ KINDS = {
     "exposure": {"coulomb per kilogram": 1, "roentgen": F(258, 10**6), "R": F(258, 10**6)},
 }
 
+# The common aliases searched after the catalogue (src/units/UnitAliases.cpp),
+# with unit texts that they convert to: named aliases are rows of their own,
+# compound aliases stand for a unit text (mph for mi/h).
+ALIAS_KINDS = {
+    "time": {"week": 7 * 86400},
+    "data size": {
+        "kB": 8 * 10**3, "MB": 8 * 10**6, "GB": 8 * 10**9,
+        "KiB": 8 * 1024, "MiB": 8 * 1024**2, "GiB": 8 * 1024**3,
+    },
+    "speed": {
+        "m/s": 1, "km/h": F(1000, 3600), "kph": F(1000, 3600),
+        "mph": MILE / 3600, "knot": F(1852, 3600),
+    },
+    "frequency": {"Hz": 1, "hertz": 1, "1/s": 1, "1/min": F(1, 60)},
+}
+
+
+def all_kinds():
+    """(kind, units) of the catalogue, then of the aliases."""
+    yield from KINDS.items()
+    yield from ALIAS_KINDS.items()
+
 
 def as_mpf(v):
     if isinstance(v, F):
@@ -255,7 +278,7 @@ def as_mpf(v):
 def reference():
     """text -> (kind, value); a text may appear under one kind only."""
     table = {}
-    for kind, units in KINDS.items():
+    for kind, units in all_kinds():
         for text, value in units.items():
             if text in table:
                 raise SystemExit(f"{text!r} is listed twice")
@@ -298,7 +321,8 @@ def check():
                 print(f"row {k}: {name} -> {base} is {factor!r}, exact {mpmath.nstr(exact, 20)}"
                       f" (off {mpmath.nstr(rel, 2)}): store {want!r}")
                 bad += 1
-    for t in sorted(set(table) - texts):
+    aliases = {t for units in ALIAS_KINDS.values() for t in units}
+    for t in sorted(set(table) - texts - aliases):
         print(f"reference text {t!r} is in no catalogue row")
         bad += 1
     print(f"{len(rows)} rows, {len(texts)} texts, {bad} findings")
@@ -324,7 +348,7 @@ def write():
         "// (NIST SP 811, the SI, CODATA 2018 for the dalton). Do not edit.",
         "// Unit text, kind, value in the SI unit of the kind to 21 digits.",
     ]
-    for kind, units in KINDS.items():
+    for kind, units in all_kinds():
         for text in units:
             value = table[text][1]
             lines.append(f'{{"{text}", "{kind}", {mpmath.nstr(value, 21, min_fixed=0, max_fixed=0)}}},')

@@ -17,6 +17,7 @@
 #include "platform/qt/QtLocations.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/XdgAutostart.h"
+#include "shell/InstanceRequest.h"
 
 namespace quorvix {
 
@@ -41,7 +42,10 @@ int RunDesktopProgram(const AppArguments& arguments) {
     // A second start hands over to the running program and ends.
     SingleInstance instance(QString::fromStdString(directory));
     if (instance.Claim() == SingleInstance::Role::Secondary) {
-        if (!arguments.startHidden && !instance.Send(kShowCalculatorRequest))
+        const bool wantsWindow =
+            !arguments.startHidden || arguments.window != ShownWindow::kCalculator;
+        const std::string_view request = InstanceRequestText(arguments.window);
+        if (wantsWindow && !instance.Send(QByteArray(request.data(), qsizetype(request.size()))))
             std::fprintf(stderr, "quorvix: another Quorvix uses %s but does not answer\n",
                          directory.c_str());
         return 0;
@@ -64,7 +68,9 @@ int RunDesktopProgram(const AppArguments& arguments) {
 
     QObject::connect(&instance, &SingleInstance::requestReceived, &program,
                      [&program](const QByteArray& request) {
-                         if (request == kShowCalculatorRequest) program.ShowCalculator();
+                         const auto window = ParseInstanceRequest(request.toStdString());
+                         if (window == ShownWindow::kCalculator) program.ShowCalculator();
+                         else if (window) program.RunCommand(TrayCommandToShow(*window));
                      });
     // Every way out saves like Exit: signals and the session's end, where
     // nobody may be there to answer a box.
@@ -82,6 +88,8 @@ int RunDesktopProgram(const AppArguments& arguments) {
                      [&program] { program.ToggleCalculator(); });
 
     program.Start(arguments.startHidden);
+    if (arguments.window != ShownWindow::kCalculator)
+        program.RunCommand(TrayCommandToShow(arguments.window));
     QApplication::exec();
     return 0;
 }

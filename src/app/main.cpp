@@ -1,20 +1,31 @@
-// quorvix [--data-dir DIR] [ARG]: the desktop calculator. --data-dir keeps
-// all state in DIR; it is taken out before ARG is looked at. An ARG that
-// contains a lower-case "i" starts the program hidden.
+// quorvix [--help] [--version] [--hidden] [--data-dir DIR] [ARG]: the
+// desktop calculator. The options are taken out before ARG is looked at;
+// --help and --version print and end before any window or file is made.
 #include <QApplication>
 #include <cstdio>
 
 #include "app/RunDesktopProgram.h"
 #include "shell/AppArguments.h"
 
+#ifndef QUORVIX_VERSION
+#define QUORVIX_VERSION "unknown"
+#endif
+
 int main(int argc, char** argv) {
     using namespace quorvix;
+    // Answered before Qt starts: they need no display and touch no file.
+    if (const AppArguments early = ParseAppArguments(argc, argv);
+        early.showHelp || early.showVersion) {
+        std::fputs(early.showVersion ? "quorvix " QUORVIX_VERSION "\n" : AppUsageText().c_str(),
+                   stdout);
+        return 0;
+    }
     // Qt takes its own options (-display, -platform, ...) out first.
     QApplication app(argc, argv);
     const AppArguments arguments = ParseAppArguments(argc, argv);
     if (!arguments.error.empty()) {
-        std::fprintf(stderr, "quorvix: %s\nusage: quorvix [--data-dir DIR] [ARG]\n",
-                     arguments.error.c_str());
+        std::fprintf(stderr, "quorvix: %s\n%s", arguments.error.c_str(),
+                     AppUsageText().c_str());
         return 2;
     }
     QApplication::setOrganizationName(QStringLiteral("Daltrane"));

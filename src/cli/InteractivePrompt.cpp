@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "cli/CliRunner.h"
 #include "cli/CliSession.h"
 #include "cli/LineEditor.h"
+#include "cli/PromptCommands.h"
 
 namespace quorvix {
 
@@ -43,6 +45,26 @@ int ReadKey(FILE* stream) {
     return byte < 0 ? EOF : byte;
 }
 
+// Tab completion over the session's names; the line editor asks for the
+// matches one by one.
+const CompletionNames* completionNames = nullptr;
+
+char* CompleteName(const char* text, int state) {
+    static std::vector<std::string> matches;
+    if (state == 0) {
+        matches = completionNames ? PromptCompletions(text, *completionNames)
+                                  : std::vector<std::string>{};
+        // A function's "(" is typed after the one match, not inside it.
+        const bool call = matches.size() == 1 && matches.front().ends_with('(');
+        if (const LineEditor* editor = LineEditor::Load()) editor->SetCompletionAppend(call ? '(' : 0);
+        for (std::string& m : matches) {
+            if (m.ends_with('(')) m.pop_back();
+        }
+    }
+    if (state < 0 || static_cast<std::size_t>(state) >= matches.size()) return nullptr;
+    return strdup(matches[static_cast<std::size_t>(state)].c_str());
+}
+
 bool HasNonBlank(const std::string& line) {
     return line.find_first_not_of(" \t") != std::string::npos;
 }
@@ -58,12 +80,25 @@ int RunInteractive(const CliOptions& options) {
     // terminal.
     const LineEditor* editor = LineEditor::Load();
     if (editor) editor->Prepare(ReadKey, isatty(STDOUT_FILENO) ? nullptr : stderr);
+    const CompletionNames names{session.calculator().userDefinitions().functions(),
+                                &session.calculator().evaluator()};
+    completionNames = &names;
+    if (editor) editor->SetCompletion(CompleteName, kPromptWordBreaks);
 
     std::string line;
     while (ReadEditedLine("quorvix> ", line)) {
         if (editor && HasNonBlank(line)) editor->AddHistory(line.c_str());
-        if (!RunAndReport(session, line, std::cout, std::cerr)) break;
+        const PromptCommand command = ClassifyPromptLine(line);
+        if (command == PromptCommand::Help) {
+            std::cerr << PromptHelpText();
+            continue;
+        }
+        // quit takes the path of the EXIT command.
+        if (!RunAndReport(session, command == PromptCommand::Quit ? "EXIT" : line, std::cout,
+                          std::cerr))
+            break;
     }
+    completionNames = nullptr;
     if (InterruptedWhileIdle()) std::cout << '\n';
     return FinishSession(session, std::cout, std::cerr);
 }

@@ -27,6 +27,12 @@ LineEditor* LineEditor::Load() {
         }
         if (!library) return false;
         LineEditor& e = editor;
+        // Optional: completion works where the editor offers it.
+        if (!Find(library, "rl_completion_entry_function", e.completionEntry_) ||
+            !Find(library, "rl_completion_append_character", e.completionAppend_) ||
+            !Find(library, "rl_basic_word_break_characters", e.wordBreaks_)) {
+            e.completionEntry_ = nullptr;
+        }
         return Find(library, "readline", e.readline_) && Find(library, "add_history", e.addHistory_) &&
                Find(library, "using_history", e.usingHistory_) &&
                Find(library, "rl_catch_signals", e.catchSignals_) &&
@@ -49,6 +55,18 @@ void LineEditor::Prepare(int (*getKey)(FILE*), FILE* output) const {
     *getcFunction_ = getKey;
     if (output) *outStream_ = output;
     usingHistory_();
+}
+
+void LineEditor::SetCompletion(char* (*generator)(const char*, int),
+                               const char* wordBreaks) const {
+    if (!completionEntry_) return;
+    *completionEntry_ = generator;
+    *completionAppend_ = 0;
+    *wordBreaks_ = wordBreaks;
+}
+
+void LineEditor::SetCompletionAppend(char c) const {
+    if (completionAppend_) *completionAppend_ = static_cast<unsigned char>(c);
 }
 
 }  // namespace quorvix

@@ -22,6 +22,16 @@ public:
     // keys through getKey and writes to output.
     void Prepare(int (*getKey)(FILE*), FILE* output) const;
 
+    // Tab completion: generator(text, state) returns the state-th match of
+    // the word text (malloc'd) or null after the last, as readline's entry
+    // function; nothing is appended after a match, and words end at
+    // wordBreaks. Without the editor's completion symbols, no completion.
+    void SetCompletion(char* (*generator)(const char*, int), const char* wordBreaks) const;
+    // The character typed after a single match (0 for none). The editor
+    // quotes special characters inside a match, so a function's "(" comes
+    // this way.
+    void SetCompletionAppend(char c) const;
+
 private:
     char* (*readline_)(const char*) = nullptr;
     int (*addHistory_)(const char*) = nullptr;
@@ -29,6 +39,9 @@ private:
     int* catchSignals_ = nullptr;
     int (**getcFunction_)(FILE*) = nullptr;
     FILE** outStream_ = nullptr;
+    char* (**completionEntry_)(const char*, int) = nullptr;
+    int* completionAppend_ = nullptr;
+    const char** wordBreaks_ = nullptr;
 };
 
 }  // namespace quorvix

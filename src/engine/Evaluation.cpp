@@ -112,7 +112,10 @@ EvalError CallConvert(const double* args, ExprNode& call) {
     if (!service) return kBadArgument;
     double result = 0.0;
     const EvalError code = service->ConvertUnits(args[0], from->token, to->token, result);
-    if (code != kNoError) return code;
+    if (code != kNoError) {
+        call.owner->SetErrorDetail(service->FailureText());
+        return code;
+    }
     call.value = result;
     return kNoError;
 }

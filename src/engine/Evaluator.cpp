@@ -34,6 +34,7 @@ void Evaluator::SetExpression(std::string_view text) {
     typed_.assign(text);
     root_.text = expression_;
     errorLength_ = 1;
+    errorDetail_.clear();
 }
 
 const std::string& Evaluator::Expression() const { return expression_; }
@@ -57,6 +58,7 @@ EvalError Evaluator::Parse() {
 }
 
 double Evaluator::Evaluate() {
+    errorDetail_.clear();
     if (!root_.parsed) {
         // Not parsed yet: parse now. After a failed parse the tree is
         // incomplete and is never evaluated.
@@ -72,7 +74,10 @@ int Evaluator::ErrorPosition() const { return root_.errorPosition; }
 int Evaluator::ErrorLength() const { return errorLength_ < 1 ? 1 : errorLength_; }
 
 std::string Evaluator::Message(EvalError code) const {
-    return ErrorMessage(code == kNoError ? root_.error : code);
+    const EvalError shown = code == kNoError ? root_.error : code;
+    std::string message = ErrorMessage(shown);
+    if (shown == root_.error && !errorDetail_.empty()) message += ": " + errorDetail_;
+    return message;
 }
 
 bool Evaluator::HasTextResult() const { return root_.hasText; }

@@ -82,8 +82,14 @@ public:
     EvalError LastError() const;  // the root's current error
     int ErrorPosition() const;
     int ErrorLength() const;
-    // Message of the code; code 0 means the root's current error.
+    // Message of the code; code 0 means the root's current error. When the
+    // code is the root's error and the failing step said more (a unit that
+    // CONVERT did not understand), that follows after ": ".
     std::string Message(EvalError code = 0) const;
+    // Set by a failing step of the evaluation; cleared by SetExpression and
+    // at the start of Evaluate.
+    void SetErrorDetail(std::string detail) { errorDetail_ = std::move(detail); }
+    const std::string& ErrorDetail() const { return errorDetail_; }
     bool HasTextResult() const;
     std::string ResultText() const;
 
@@ -130,6 +136,7 @@ private:
     std::string expression_;
     std::string typed_;  // the expression as given, before upper-casing
     int errorLength_ = 1;
+    std::string errorDetail_;
 };
 
 }  // namespace quorvix

@@ -2,6 +2,7 @@
 // The interface through which CONVERT reaches the unit conversion engine,
 // so that the expression engine does not depend on the units layer.
 
+#include <string>
 #include <string_view>
 
 #include "engine/EvalError.h"
@@ -19,6 +20,10 @@ public:
     // is not found or the units are not connected).
     virtual EvalError ConvertUnits(double value, std::string_view from, std::string_view to,
                                    double& result) = 0;
+    // After a failed conversion: what was wrong, naming the unit that was
+    // not understood ("the unit \"furlongz\" is not understood") or the
+    // two that do not convert; empty when there is nothing to say.
+    virtual std::string FailureText() const { return {}; }
 };
 
 }  // namespace quorvix

@@ -8,6 +8,14 @@
 
 namespace quorvix {
 
+std::string UnitConverter::CannotConvertMessage(const std::string& failure) {
+    std::string message = kCannotConvert;
+    if (failure.empty()) return message;
+    std::string sentence = failure;
+    if (sentence.front() >= 'a' && sentence.front() <= 'z') sentence.front() -= 'a' - 'A';
+    return message + "\n" + sentence + ".";
+}
+
 UnitConverter::UnitConverter(UnitConversionService& converter, Prompter& prompter,
                              std::string directory)
     : converter_(converter), prompter_(prompter), directory_(std::move(directory)) {
@@ -84,7 +92,11 @@ void UnitConverter::Convert() {
     double converted = 0.0;
     if (const char* failure = ConvertValue(from, to, converted)) {
         ClearResult();
-        prompter_.ShowMessage(kCaption, failure, PromptIcon::Exclamation);
+        // An unknown or incompatible unit is named by the engine's detail.
+        const std::string message = failure == kCannotConvert
+                                        ? CannotConvertMessage(converter_.FailureText())
+                                        : std::string(failure);
+        prompter_.ShowMessage(kCaption, message, PromptIcon::Exclamation);
         focus_ = failure == kCannotConvert ? Field::From : Field::Value;
         return;
     }

@@ -26,6 +26,10 @@ public:
     static constexpr const char* kBelowAbsoluteZero =
         "Unable to make the conversion. The temperature is below absolute zero.";
 
+    // The failure message, followed by what the engine said was wrong (the
+    // unit it did not understand) as a sentence of its own.
+    static std::string CannotConvertMessage(const std::string& failure);
+
     enum class Field { None, From, To, Value };
 
     // One editable drop-down list: the edit part's text and the selected

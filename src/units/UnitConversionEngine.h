@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "engine/UnitConversionService.h"
@@ -42,6 +43,7 @@ public:
     // kEvaluationCancelled (17) when a cancel request stopped the search.
     EvalError ConvertUnits(double value, std::string_view from, std::string_view to,
                            double& result) override;
+    std::string FailureText() const override { return failure_; }
 
     // Row visits one conversion may spend searching for chains.
     void setSearchBudget(std::int64_t budget) { searchBudget_ = budget; }
@@ -52,6 +54,11 @@ public:
 private:
     const UnitGraph& Graph();
     bool ParseUnit(Evaluator& evaluator, std::string_view text, UnitTree& tree);
+    // One attempt over two trimmed texts that are not temperature scales;
+    // sets failure_ when it fails.
+    EvalError ConvertParsed(double value, std::string_view from, std::string_view to,
+                            bool sameIgnoringCase, double& result);
+    std::string NameFailure(std::string_view from, std::string_view to);
 
     const ConversionList& list_;
     std::unique_ptr<UnitGraph> graph_;
@@ -60,6 +67,7 @@ private:
     std::unique_ptr<Evaluator> toParser_;
     std::int64_t searchBudget_ = kDefaultUnitSearchBudget;
     std::int64_t lastSearchCost_ = 0;
+    std::string failure_;
 };
 
 }  // namespace quorvix

@@ -2,6 +2,7 @@
 
 #include "engine/Cancellation.h"
 #include "units/ConversionList.h"
+#include "units/UnitAliases.h"
 #include "units/UnitText.h"
 
 namespace quorvix {
@@ -11,15 +12,23 @@ constexpr std::int64_t kRowsPerCancelCheck = 4096;
 }  // namespace
 
 UnitGraph::UnitGraph(const ConversionList& list) {
-    const int rows = list.size();
+    // The conversion list, then the common aliases (units/UnitAliases.h).
+    const int rows = list.size() + kNamedAliasCount;
     rowName_.reserve(static_cast<std::size_t>(rows));
     rowBase_.reserve(static_cast<std::size_t>(rows));
     rowFactor_.reserve(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r) {
-        const UnitRecord& record = list.at(r);
-        rowName_.push_back(InternUnit(record.name));
-        rowBase_.push_back(InternUnit(record.base));
-        rowFactor_.push_back(record.factor);
+        if (r < list.size()) {
+            const UnitRecord& record = list.at(r);
+            rowName_.push_back(InternUnit(record.name));
+            rowBase_.push_back(InternUnit(record.base));
+            rowFactor_.push_back(record.factor);
+        } else {
+            const CatalogueRow& alias = NamedAliasAt(r - list.size());
+            rowName_.push_back(InternUnit(alias.name));
+            rowBase_.push_back(InternUnit(alias.base));
+            rowFactor_.push_back(alias.factor);
+        }
     }
     // Rows per unit, counted then filled in index order.
     const std::size_t units = unitNames_.size();

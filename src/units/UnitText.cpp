@@ -7,10 +7,10 @@
 namespace quorvix {
 namespace {
 
-// Every spelling of each group of names that differ only in case and
-// denote different units. Upper-cased keys of other names can never equal
-// one of these, since each group is listed whole.
-constexpr std::array<std::string_view, 2> kCaseSensitiveNames{"g", "G"};
+// Names that, spelt in different cases, denote different units. Every
+// spelling of them is case-sensitive, so no upper-cased key of another
+// name can equal one of theirs.
+constexpr std::array<std::string_view, 3> kCaseSensitiveNames{"g", "kb", "mb"};
 
 }  // namespace
 
@@ -24,7 +24,7 @@ std::string_view StripPluralOrPeriod(std::string_view name) {
 
 bool IsCaseSensitiveUnitName(std::string_view name) {
     for (std::string_view n : kCaseSensitiveNames) {
-        if (name == n) return true;
+        if (EqualsIgnoringCase(name, n)) return true;
     }
     return false;
 }

@@ -3,10 +3,13 @@
 // period, and the case rule. (Trimming is in engine/TextRules.h.)
 //
 // Case rule: unit names compare without regard to case, except where
-// ignoring case would leave two units. The catalogue has one such pair:
-// "g" is the gram and "G" the gauss, so each of those two matches only as
-// spelt. Other names that differ only in case ("kw" and "kW", "coulomb" and
-// "Coulomb") are one unit spelt two ways.
+// ignoring case would leave two units. There are three such pairs: "g" is
+// the gram and "G" the gauss; "Kb" the catalogue's binary kilobyte and "kB"
+// the decimal one; "Mb" the binary megabyte and "MB" the decimal one. Each
+// of those matches only as spelt, and another spelling of them ("KB", "mb")
+// matches neither, since it could mean either. Other names that differ only
+// in case ("kw" and "kW", "coulomb" and "Coulomb") are one unit spelt two
+// ways.
 
 #include <string>
 #include <string_view>
@@ -18,7 +21,7 @@ namespace quorvix {
 // character loses a final '.'. Anything else is returned unchanged.
 std::string_view StripPluralOrPeriod(std::string_view name);
 
-// Whether the name matches only as spelt ("g", "G").
+// Whether the name matches only as spelt: any spelling of "g", "kb", "mb".
 bool IsCaseSensitiveUnitName(std::string_view name);
 
 // Whether two unit names denote the same unit name under the case rule.

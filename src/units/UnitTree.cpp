@@ -56,7 +56,7 @@ UnitLookupResult LookupUnitName(const UnitGraph& graph, std::string_view from,
 }
 
 UnitFactorResult UnitTreeFactor(const UnitGraph& graph, const UnitTree& from, const UnitTree& to,
-                                double& factor, std::int64_t& budget) {
+                                double& factor, std::int64_t& budget, int* failedTerm) {
     std::vector<double> factors(from.terms.size(), 1.0);
     for (std::size_t i = 0; i < from.terms.size(); ++i) {
         const UnitTerm& a = from.terms[i];
@@ -66,6 +66,7 @@ UnitFactorResult UnitTreeFactor(const UnitGraph& graph, const UnitTree& from, co
                 case UnitLookupResult::kFound:
                     break;
                 case UnitLookupResult::kNotFound:
+                    if (failedTerm) *failedTerm = static_cast<int>(i);
                     return UnitFactorResult::kNoChain;
                 case UnitLookupResult::kBudgetExhausted:
                     return UnitFactorResult::kBudgetExhausted;

@@ -46,9 +46,10 @@ enum class UnitFactorResult { kOk, kNoChain, kBudgetExhausted, kCancelled };
 // for two trees that passed SameUnitShape: numbers contribute 1, each name
 // pair the looked-up factor (with the plural/period retry), products and
 // quotients combine their operands' factors, and a power raises its base's
-// factor to the exponent.
+// factor to the exponent. When a name pair has no chain, failedTerm (if
+// given) receives its position.
 UnitFactorResult UnitTreeFactor(const UnitGraph& graph, const UnitTree& from, const UnitTree& to,
-                                double& factor, std::int64_t& budget);
+                                double& factor, std::int64_t& budget, int* failedTerm = nullptr);
 
 // Name lookup with the plural/period retry: when (from, to) has no chain,
 // each name is stripped once (a final 's' on a name longer than 3

@@ -377,7 +377,8 @@ TEST_F(CalculatorDialogTest, ConvertUsesTheRunsConversionList) {
     EXPECT_EQ(Enter("convert(2,\"km\",\"m\")"), Outcome::Answer);
     EXPECT_EQ(calc.lastResult(), 2000.0);
     EXPECT_EQ(Enter("convert(1,\"km\",\"nosuchunit\")"), Outcome::Failed);
-    EXPECT_EQ(calc.helpText(), "  Error: Bad argument");
+    // The help line names the unit that was not understood.
+    EXPECT_EQ(calc.helpText(), "  Error: Bad argument: the unit \"nosuchunit\" is not understood");
 }
 
 TEST_F(CalculatorDialogTest, UserFunctionsAreCalledAndTheirNamesRefused) {

@@ -152,5 +152,20 @@ TEST(CliInteractiveTest, CtrlCCancelsALongLineAndThePromptComesBack) {
     EXPECT_EQ(t.WaitForExit(), 1) << t.output();
 }
 
+TEST(CliInteractiveTest, TabCompletesNamesAndHelpAndQuitAreUnderstood) {
+    Terminal t;
+    if (!t.started()) GTEST_SKIP() << "no pseudo-terminal available";
+    ASSERT_TRUE(AtPrompt(t, "Width=3"));
+    ASSERT_TRUE(t.WaitFor("quorvix> "));
+    usleep(200000);  // the editor takes the terminal out of line mode first
+    t.Type("2*wid\t+dawso\t0)\r");  // a variable, then a function with its "("
+    EXPECT_TRUE(t.WaitFor("2*Width+Dawson(0)"));
+    EXPECT_TRUE(t.WaitFor("6"));
+    ASSERT_TRUE(AtPrompt(t, " Help "));
+    EXPECT_TRUE(t.WaitFor("QUIT, EXIT"));
+    ASSERT_TRUE(AtPrompt(t, "qUiT"));
+    EXPECT_EQ(t.WaitForExit(), 0) << t.output();
+}
+
 }  // namespace
 }  // namespace quorvix

@@ -25,6 +25,7 @@ TEST_F(AutostartFixture, DataDirectoryEntryStartsTheProgramHidden) {
     EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u);
     EXPECT_NE(entry.find("\nType=Application\n"), std::string::npos);
     EXPECT_NE(entry.find("\nExec=/usr/bin/quorvix /i\n"), std::string::npos);
+    EXPECT_NE(entry.find("\nIcon=com.daltrane.Quorvix\n"), std::string::npos);
     EXPECT_TRUE(autostart.Unregister());
     EXPECT_FALSE(std::filesystem::exists(autostart.EntryPath()));
     EXPECT_TRUE(autostart.Unregister());  // nothing left to remove is fine

@@ -342,3 +342,10 @@ TEST_F(UnitConverterTest, ShownFromTheOptionsMenuTakesTheValue) {
     uc.Help(help);
     EXPECT_EQ(help.requests, (std::vector<std::string>{"Unit Converter"}));
 }
+
+TEST(UnitConverterMessage, NamesWhatTheEngineDidNotUnderstand) {
+    EXPECT_EQ(UnitConverter::CannotConvertMessage(""), UnitConverter::kCannotConvert);
+    EXPECT_EQ(UnitConverter::CannotConvertMessage("the unit \"furlongz\" is not understood"),
+              std::string(UnitConverter::kCannotConvert) +
+                  "\nThe unit \"furlongz\" is not understood.");
+}

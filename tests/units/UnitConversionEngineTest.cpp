@@ -206,8 +206,13 @@ TEST(ConvertFunction, WorksThroughTheEvaluatorWithoutTouchingIt) {
     ASSERT_EQ(eval("2*CONVERTUNIT(100,\"degC\",\"degF\")", v), kNoError);
     EXPECT_EQ(v, 424.0);
     EXPECT_EQ(eval("CONVERT(1,\"m\",\"kg\")", v), kBadArgument);
-    EXPECT_EQ(user.Message(), "Bad argument");
+    EXPECT_EQ(user.Message(), "Bad argument: \"m\" cannot be converted to \"kg\"");
+    EXPECT_EQ(eval("CONVERT(1,\"furlongz\",\"m\")", v), kBadArgument);
+    EXPECT_EQ(user.Message(), "Bad argument: the unit \"furlongz\" is not understood");
+    EXPECT_EQ(eval("SQRT(-1)", v), kBadArgument);
+    EXPECT_EQ(user.Message(), "Bad argument");  // no detail left from the last line
     EXPECT_EQ(eval("CONVERT(-500,\"degC\",\"degK\")", v), kBadArgument);
+    EXPECT_EQ(user.Message(), "Bad argument: the temperature is below absolute zero");
     // Unit texts keep their typed case through the expression: gram against
     // gauss.
     ASSERT_EQ(eval("convert(1,\"g\",\"kg\")", v), kNoError);
@@ -221,6 +226,37 @@ TEST(ConvertFunction, WorksThroughTheEvaluatorWithoutTouchingIt) {
     EXPECT_EQ(user.VariableCount(), 2);
     ASSERT_EQ(eval("M+KM", v), kNoError);
     EXPECT_EQ(v, 12.0);
+}
+
+
+// A failed conversion says which unit was not understood, or which two do
+// not convert.
+TEST(UnitConversionEngine, FailureNamesTheUnitNotUnderstood) {
+    ConversionList list;
+    UnitConversionEngine engine(list);
+    struct Case {
+        const char* from;
+        const char* to;
+        const char* failure;
+    };
+    const Case cases[] = {
+        {"furlongz", "m", "the unit \"furlongz\" is not understood"},
+        {"km/h", "m/wobble", "the unit \"wobble\" is not understood"},
+        {"m*(", "m", "the unit \"m*(\" is not understood"},
+        {"KB", "byte", "the unit \"KB\" is not understood"},
+        {"mph", "zzz", "the unit \"zzz\" is not understood"},
+        {"m", "kg", "\"m\" cannot be converted to \"kg\""},
+        {"mph", "kg", "\"mph\" cannot be converted to \"kg\""},
+        {"m^2", "ft^3", "\"m^2\" cannot be converted to \"ft^3\""},
+    };
+    for (const Case& c : cases) {
+        double result = -1;
+        EXPECT_EQ(engine.ConvertUnits(1.0, c.from, c.to, result), kBadArgument) << c.from;
+        EXPECT_EQ(engine.FailureText(), c.failure);
+    }
+    double result = 0;
+    ASSERT_EQ(engine.ConvertUnits(1.0, "mph", "km/h", result), kNoError);
+    EXPECT_EQ(engine.FailureText(), "");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "units/ConversionList.h"
 #include "units/PhysicalConstants.h"
 #include "units/TemperatureScales.h"
+#include "units/UnitAliases.h"
 #include "units/UnitCatalogue.h"
 #include "units/UnitConversionEngine.h"
 #include "units/UnitText.h"
@@ -52,7 +53,15 @@ TEST(UnitReference, EveryRowFactorIsTheExactRatio) {
         EXPECT_LT(RelativeError(row.factor, name->second->si / base->second->si), 5e-16)
             << "row " << k << ": " << row.name << " -> " << row.base;
     }
-    EXPECT_EQ(ref.size(), 297u);  // every catalogue text, each once
+    // Every catalogue text once, then the 16 texts of the common aliases.
+    EXPECT_EQ(ref.size(), 297u + 16u);
+    for (int k = 0; k < kNamedAliasCount; ++k) {
+        const CatalogueRow& row = NamedAliasAt(k);
+        const ReferenceUnit& name = *ref.at(row.name);
+        const ReferenceUnit& base = *ref.at(row.base);
+        EXPECT_EQ(name.kind, base.kind) << row.name;
+        EXPECT_LT(RelativeError(row.factor, name.si / base.si), 5e-16) << row.name;
+    }
 }
 
 // Every ordered pair of catalogue texts: the same kind converts to the exact
@@ -110,6 +119,11 @@ TEST(UnitReference, CaseRule) {
         {"g/s", "G/s", 0},         {"GRAM", "g", 1},         {"GAUSS", "G", 1},
         {"KILOWATT", "W", 1000},   {"kw", "kW", 1},          {"FARADAY", "C", 96485.33212331001},
         {"Coulomb", "coulomb", 1}, {"nonesuch", "NONESUCH", 1}, {"m*(", "M*(", 1},
+        // Decimal kB/MB beside the catalogue's binary Kb/Mb: another spelling
+        // could mean either, so it is not understood.
+        {"MB", "Mb", 1e6 / 1048576}, {"kB", "Kb", 1000.0 / 1024}, {"KB", "byte", 0},
+        {"mb", "byte", 0},         {"gb", "GB", 1},          {"MEGABYTE", "Mb", 1},
+        {"MPH", "KPH", 1.609344},  {"hz", "1/S", 1},         {"Knots", "km/h", 1.852},
     };
     for (const Case& c : cases) {
         double result = -1;

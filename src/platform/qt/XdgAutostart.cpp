@@ -68,6 +68,7 @@ bool XdgAutostart::Register(const std::string& programPath, const std::string& a
         "Name=Quorvix\n"
         "Comment=Scientific calculator in the notification area\n"
         "Exec=" + exec + "\n"
+        "Icon=com.daltrane.Quorvix\n"
         "Terminal=false\n"
         "X-GNOME-Autostart-enabled=true\n";
     return WriteFileAtomically(entryPath_, entry);
