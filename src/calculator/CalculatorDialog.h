@@ -112,6 +112,13 @@ public:
     // Runs a clipboard or undo entry (IsDisplayEditCommand); false for
     // other ids.
     bool RunDisplayEditCommand(int id);
+    // Copies the last answer as it was written (without " =") to the
+    // clipboard; false (nothing copied) before the first answer.
+    bool CopyLastAnswer();
+    // Copies the text of the caret's line (without its line break).
+    void CopyCaretLine();
+    // The last answer as written under its line; empty before the first.
+    const std::string& lastAnswerText() const { return lastAnswerText_; }
 
     // --- State -----------------------------------------------------------------
     const std::string& expressionText() const { return expressionText_; }
@@ -171,6 +178,7 @@ private:
     bool pendingInsert_ = false;
     std::string helpKeyword_;
     double lastResult_ = 0.0;
+    std::string lastAnswerText_;
     std::string helpText_;
     bool exitRequested_ = false;
 };

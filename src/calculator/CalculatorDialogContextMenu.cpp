@@ -4,6 +4,8 @@
 #include "calculator/CalculatorDialog.h"
 #include "platform/CommandIds.h"
 
+#include <string>
+
 namespace quorvix {
 
 namespace {
@@ -22,10 +24,12 @@ MenuItems CalculatorDialog::DisplayContextMenu() const {
         Entry("&Paste", kCmdDisplayPaste, display_.CanPaste()),
         Entry("Undo", kCmdDisplayUndo, display_.CanUndo()),
         Entry("Select All", kCmdDisplaySelectAll, true),
+        Entry("Copy &Answer", kCmdCopyAnswer, !lastAnswerText_.empty()),
+        Entry("Copy &Line", kCmdCopyLine, true),
         Entry("Clear", kCmdClearDisplay, true),
         Entry("Show Variables", kCmdShowVariables, true),
         Entry("Clear Variables", kCmdClearVariables, true),
-        Entry("Display Options....", kCmdDisplayOptions, true),
+        Entry("Display Options...", kCmdDisplayOptions, true),
     };
 }
 
@@ -36,8 +40,29 @@ bool CalculatorDialog::RunDisplayEditCommand(int id) {
         case kCmdDisplayPaste: display_.Paste(); return true;
         case kCmdDisplayUndo: display_.Undo(); return true;
         case kCmdDisplaySelectAll: display_.SetSelection(0, -1); return true;
+        case kCmdCopyAnswer: CopyLastAnswer(); return true;
+        case kCmdCopyLine: CopyCaretLine(); return true;
         default: return false;
     }
+}
+
+bool CalculatorDialog::CopyLastAnswer() {
+    if (lastAnswerText_.empty()) {
+        ShowHelpText("No answer to copy yet");
+        return false;
+    }
+    display_.CopyText(lastAnswerText_);
+    ShowHelpText("Copied the last answer: " + lastAnswerText_);
+    return true;
+}
+
+void CalculatorDialog::CopyCaretLine() {
+    const int line = display_.CaretLine();
+    const int start = display_.LineStart(line);
+    const std::string text = display_.Text();
+    display_.CopyText(start < 0 ? std::string()
+                                : text.substr(static_cast<std::size_t>(start),
+                                              static_cast<std::size_t>(display_.LineLength(line))));
 }
 
 }  // namespace quorvix

@@ -178,6 +178,7 @@ void CalculatorDialog::WriteAnswer(double value, bool typedEquals) {
     InsertText(written);
 
     lastResult_ = value;
+    lastAnswerText_ = answer;
     evaluator_.SetSlotValue(kSlotAns, value);
     ShowNextTip();
     helpKeyword_.clear();

@@ -75,6 +75,8 @@ public:
     // --- Clipboard, undo, flags --------------------------------------------
     virtual void Cut() = 0;
     virtual void Copy() = 0;
+    // Puts text on the clipboard, leaving the display as it is.
+    virtual void CopyText(const std::string& text) = 0;
     virtual void Paste() = 0;
     virtual bool CanPaste() const = 0;
     virtual void Undo() = 0;

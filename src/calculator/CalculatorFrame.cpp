@@ -196,6 +196,9 @@ bool CalculatorFrame::RunWorksheetCommand(int id) {
         case kCmdClearVariables: calculator_.ConfirmClearVariables(); return true;
         case kCmdShowVariables: calculator_.ShowVariables(); return true;
         case kCmdPlot: host_.ShowPlot(); return true;
+        case kCmdZoomIn: host_.ZoomDisplay(1); return true;
+        case kCmdZoomOut: host_.ZoomDisplay(-1); return true;
+        case kCmdZoomReset: host_.ZoomDisplay(0); return true;
         default: return calculator_.RunDisplayEditCommand(id);
     }
 }

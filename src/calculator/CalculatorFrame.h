@@ -59,6 +59,9 @@ public:
     virtual void EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) = 0;
     // A user-definition dialog (kEditUserConstantsCommand .. kEditUserFunctionsCommand).
     virtual void EditUserDefinitions(int editCommand) = 0;
+    // The display font steps points larger (negative: smaller), or back to
+    // its initial size for 0; the new size is kept in the settings.
+    virtual void ZoomDisplay(int steps) = 0;
 };
 
 struct FrameServices {

@@ -34,4 +34,13 @@ std::int32_t LimitFontHeight(std::int32_t height, int dotsPerInchY) {
     return static_cast<std::int32_t>(height < 0 ? -magnitude : magnitude);
 }
 
+std::int32_t ZoomedFontHeight(std::int32_t height, int steps, int dotsPerInchY) {
+    const std::int32_t initial = InitialFontRecord(dotsPerInchY).height;
+    if (steps == 0 || dotsPerInchY <= 0) return initial;
+    const std::int64_t pixels = std::abs(static_cast<std::int64_t>(height == 0 ? initial : height));
+    const auto points = static_cast<int>(std::lround(static_cast<double>(pixels) * 72.0 / dotsPerInchY));
+    const int zoomed = std::clamp(points + steps, kMinFontPoints, kMaxFontPoints);
+    return FontHeightForPoints(dotsPerInchY, zoomed);
+}
+
 }  // namespace quorvix

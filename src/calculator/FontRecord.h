@@ -38,4 +38,9 @@ std::int32_t FontHeightForPoints(int dotsPerInchY, int points);
 // size limits, its sign kept; 0 (the default size) stays 0.
 std::int32_t LimitFontHeight(std::int32_t height, int dotsPerInchY);
 
+// The height of a font steps points larger (negative: smaller), held to the
+// font size limits; steps == 0 gives the initial record's size. A height of
+// 0 (the default size) counts as the initial size.
+std::int32_t ZoomedFontHeight(std::int32_t height, int steps, int dotsPerInchY);
+
 }  // namespace quorvix

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "calculator/KeySpokenNames.h"
+#include "platform/CommandIds.h"
 #include "platform/NumberField.h"
 #include "platform/Prompter.h"
 
@@ -60,6 +61,23 @@ std::optional<int> NumberBaseField::Read(std::string_view text, Prompter& prompt
     const std::optional<int> base = Parse(text);
     if (!base) prompter.ShowMessage(kApplicationTitle, kRangeMessage, PromptIcon::Exclamation);
     return base;
+}
+
+int NextBaseCommand(int base) {
+    switch (base) {
+        case 10: return kCmdBaseBinary;
+        case 2: return kCmdBaseOctal;
+        case 8: return kCmdBaseHexadecimal;
+        default: return kCmdBaseDecimal;
+    }
+}
+
+int NextAngleCommand(int angleUnit) {
+    switch (angleUnit) {
+        case 0: return kCmdAngleRadians;
+        case 1: return kCmdAngleGradients;
+        default: return kCmdAngleDegrees;
+    }
 }
 
 }  // namespace quorvix

@@ -23,6 +23,12 @@ std::string AngleIndicatorText(int angleUnit);
 std::string BaseIndicatorSpokenName(std::string_view shown);
 std::string AngleIndicatorSpokenName(std::string_view shown);
 
+// The command a click on an indicator runs: the next base of the Number
+// Base menu (decimal, binary, octal, hexadecimal, back to decimal; any other
+// base goes to decimal), the next angle unit (degrees, radians, gradients).
+int NextBaseCommand(int base);
+int NextAngleCommand(int angleUnit);
+
 struct NumberBaseField {
     static constexpr const char* kCaption = "Change Number Base";
     static constexpr const char* kPrompt = "Enter a base between 2 and 36:";

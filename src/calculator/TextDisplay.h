@@ -36,6 +36,7 @@ public:
 
     void Cut() override;
     void Copy() override;
+    void CopyText(const std::string& text) override { clipboard_ = text; }
     void Paste() override;
     bool CanPaste() const override { return !clipboard_.empty(); }
     void Undo() override;

@@ -12,6 +12,11 @@ namespace quorvix {
 
 namespace {
 
+MenuItem WithShortcut(MenuItem item, std::string shortcut) {
+    item.shortcut = std::move(shortcut);
+    return item;
+}
+
 MenuItem KeypadLayoutMenu(int mode) {
     return MenuItem::Submenu("Key&pad Layout", {
         MenuItem::Check("&Math", kCmdLayoutMath, mode == 0),
@@ -80,9 +85,9 @@ MenuItems BuildOptionsMenu(const Settings& s) {
     return {
         MenuItem::Check("Always On &Top", kCmdAlwaysOnTop, s.alwaysOnTop),
         MenuItem::Separator(),
-        MenuItem::Entry("Save &Worksheet", kCmdSaveWorksheet),
+        WithShortcut(MenuItem::Entry("Save &Worksheet", kCmdSaveWorksheet), "Ctrl+S"),
         MenuItem::Entry("Sa&ve Worksheet As...", kCmdSaveWorksheetAs),
-        MenuItem::Entry("&Load Worksheet...", kCmdLoadWorksheet),
+        WithShortcut(MenuItem::Entry("&Load Worksheet...", kCmdLoadWorksheet), "Ctrl+O"),
         MenuItem::Check("&Save Worksheet On Exit", kCmdSaveWorksheetOnExit, s.saveDisplay),
         MenuItem::Separator(),
         KeypadLayoutMenu(s.mode),
@@ -101,20 +106,37 @@ MenuItems BuildOptionsMenu(const Settings& s) {
         MenuItem::Check("New Line After &Calculation", kCmdNewLineAfterCalculation, s.newLine),
         RunAtStartupEntry(s.runAtStartup),
         MenuItem::Separator(),
-        MenuItem::Entry("&Exit", kCmdExit),
+        WithShortcut(MenuItem::Entry("&Exit", kCmdExit), "Ctrl+Q"),
     };
 }
 
 MenuItems BuildCommandsMenu() {
-    MenuItem plot = MenuItem::Entry("&Plot...", kCmdPlot);
-    plot.shortcut = "Ctrl+P";
     return {
         MenuItem::Entry("Clear &Display (CLR)", kCmdClearDisplay),
         MenuItem::Entry("Clear &Variables (ClearVars)", kCmdClearVariables),
         MenuItem::Entry("&Show Variables (ShowVars)", kCmdShowVariables),
         MenuItem::Separator(),
-        std::move(plot),
+        WithShortcut(MenuItem::Entry("&Plot...", kCmdPlot), "Ctrl+P"),
+        MenuItem::Separator(),
+        WithShortcut(MenuItem::Entry("Copy &Answer", kCmdCopyAnswer), "Ctrl+Shift+C"),
+        MenuItem::Entry("Copy &Line", kCmdCopyLine),
+        MenuItem::Separator(),
+        WithShortcut(MenuItem::Entry("Zoom &In", kCmdZoomIn), "Ctrl++"),
+        WithShortcut(MenuItem::Entry("Zoom &Out", kCmdZoomOut), "Ctrl+-"),
+        WithShortcut(MenuItem::Entry("&Reset Zoom", kCmdZoomReset), "Ctrl+0"),
     };
+}
+
+int CommandForShortcut(const MenuItems& items, std::string_view shortcut) {
+    for (const MenuItem& item : items) {
+        if (item.kind == MenuItem::Kind::Submenu) {
+            if (const int command = CommandForShortcut(item.children, shortcut)) return command;
+        } else if (item.kind == MenuItem::Kind::Command && item.enabled &&
+                   !item.shortcut.empty() && item.shortcut == shortcut) {
+            return item.command;
+        }
+    }
+    return 0;
 }
 
 MenuItems BuildCatalogueMenusWithUserEntries(const UserDefinitions& userDefinitions) {
@@ -126,11 +148,9 @@ MenuItems BuildCatalogueMenusWithUserEntries(const UserDefinitions& userDefiniti
 }
 
 MenuItems BuildHelpMenu() {
-    MenuItem search = MenuItem::Entry("&Search...", kCmdHelpSearch);
-    search.shortcut = "F1";
     return {
         MenuItem::Entry("&Content", kCmdHelpContents),
-        std::move(search),
+        WithShortcut(MenuItem::Entry("&Search...", kCmdHelpSearch), "F1"),
         MenuItem::Separator(),
         MenuItem::Entry("Daltrane &Homepage", kCmdHomepage),
         MenuItem::Entry("&E-mail Us Your Comments", kCmdMailComments),

@@ -4,6 +4,8 @@
 // with the user-defined submenus) and "&Help". The window rebuilds a menu
 // from here each time it opens.
 
+#include <string_view>
+
 #include "platform/MenuModel.h"
 
 namespace quorvix {
@@ -17,6 +19,11 @@ MenuItems BuildCommandsMenu();
 // user-defined submenu.
 MenuItems BuildCatalogueMenusWithUserEntries(const UserDefinitions& userDefinitions);
 MenuItems BuildHelpMenu();
+
+// The command of the enabled entry (searched through the submenus) whose
+// shown key is shortcut ("Ctrl+S"); 0 when no entry has it. The window runs
+// its standard keys through this, so a key does exactly what its entry does.
+int CommandForShortcut(const MenuItems& items, std::string_view shortcut);
 
 // The four menus as submenus, in menu bar order.
 MenuItems BuildWindowMenuBar(const Settings& settings, const UserDefinitions& userDefinitions);

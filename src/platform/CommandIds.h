@@ -97,6 +97,12 @@ inline constexpr int kCmdClearDisplay = 32806;
 inline constexpr int kCmdClearVariables = 32807;
 inline constexpr int kCmdShowVariables = 32808;
 inline constexpr int kCmdPlot = 32809;  // "&Plot...": a plot of the caret's line
+inline constexpr int kCmdCopyAnswer = 32845;  // the last answer, without " ="
+inline constexpr int kCmdCopyLine = 32846;    // the line under the caret
+// The display font one point larger or smaller, or back to its default size.
+inline constexpr int kCmdZoomIn = 32847;
+inline constexpr int kCmdZoomOut = 32848;
+inline constexpr int kCmdZoomReset = 32849;
 
 // --- Display context menu: the clipboard and undo entries (its other entries
 // are the menu bar's Clear, Show Variables, Clear Variables and Display Options)

@@ -252,7 +252,7 @@ void DesktopProgramTest::worksheetInUseIsNotWrittenOver() {
     QCOMPARE(cliRun.Acquire(worksheet), FileLock::Result::Locked);
     Fixture f(true, nullptr, kTrayWaitMs, data.path());
     f.app.Start(false);
-    QVERIFY(f.app.window().helpLine()->text().contains(QStringLiteral("quorvix-cli")));
+    QVERIFY(f.app.window().helpLineText().contains(QStringLiteral("quorvix-cli")));
     f.app.display().SetText("typed here");
     f.app.RunCommand(kCmdTrayExit);
     QVERIFY(f.app.exited());

@@ -30,10 +30,12 @@ TEST_F(DisplayContextMenuTest, EntriesInOrderWithTheirCaptionsAndCommands) {
         commands.push_back(entry.command);
     }
     EXPECT_EQ(captions, (std::vector<std::string>{"&Cut", "&Copy", "&Paste", "Undo", "Select All",
-                                                  "Clear", "Show Variables", "Clear Variables",
-                                                  "Display Options...."}));
+                                                  "Copy &Answer", "Copy &Line", "Clear",
+                                                  "Show Variables", "Clear Variables",
+                                                  "Display Options..."}));
     EXPECT_EQ(commands, (std::vector<int>{kCmdDisplayCut, kCmdDisplayCopy, kCmdDisplayPaste,
-                                          kCmdDisplayUndo, kCmdDisplaySelectAll, kCmdClearDisplay,
+                                          kCmdDisplayUndo, kCmdDisplaySelectAll, kCmdCopyAnswer,
+                                          kCmdCopyLine, kCmdClearDisplay,
                                           kCmdShowVariables, kCmdClearVariables,
                                           kCmdDisplayOptions}));
 }
@@ -69,6 +71,35 @@ TEST_F(DisplayContextMenuTest, ClearThenUndoRestoresTheText) {
     EXPECT_FALSE(calc.pendingInsert());
     calc.RunDisplayEditCommand(kCmdDisplayUndo);
     EXPECT_EQ(display.Text(), "7*6 =\n42\nsin(");
+}
+
+// Copy Answer takes the answer as written under its line, without " =" and
+// without the line's expression; it is disabled (and copies nothing) until
+// there is an answer. Copy Line takes the caret's line without its break.
+TEST_F(DisplayContextMenuTest, CopyAnswerAndCopyLine) {
+    display.SetClipboard("before");
+    EXPECT_FALSE(Enabled(kCmdCopyAnswer));
+    EXPECT_FALSE(calc.CopyLastAnswer());
+    EXPECT_EQ(display.Clipboard(), "before");
+
+    display.SetText("2+3");
+    calc.EvaluateCurrentLine();
+    display.ProcessQueuedInput();
+    display.SetText(display.Text() + "sqrt(2)");
+    calc.EvaluateCurrentLine();
+    display.ProcessQueuedInput();
+    ASSERT_EQ(display.Text(), "2+3 =\n5\nsqrt(2) =\n1.414213562\n");
+    EXPECT_TRUE(Enabled(kCmdCopyAnswer));
+    EXPECT_TRUE(calc.RunDisplayEditCommand(kCmdCopyAnswer));
+    EXPECT_EQ(display.Clipboard(), "1.414213562");
+    EXPECT_EQ(display.Text(), "2+3 =\n5\nsqrt(2) =\n1.414213562\n");  // unchanged
+
+    display.SetSelection(2, 2);
+    EXPECT_TRUE(calc.RunDisplayEditCommand(kCmdCopyLine));
+    EXPECT_EQ(display.Clipboard(), "2+3 =");
+    display.SetSelection(display.TextLength(), display.TextLength());  // the empty last line
+    calc.CopyCaretLine();
+    EXPECT_EQ(display.Clipboard(), "");
 }
 
 }  // namespace

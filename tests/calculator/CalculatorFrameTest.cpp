@@ -27,6 +27,7 @@ struct RecordingHost : FrameHost {
     void ShowFinanceBox() override {}
     void ShowAbout() override {}
     void ShowPlot() override {}
+    void ZoomDisplay(int steps) override { zooms.push_back(steps); }
     void EditUserDefinitions(int) override {}
     std::optional<int> AskNumberBase() override { return askedBase; }
     void EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) override {
@@ -34,6 +35,7 @@ struct RecordingHost : FrameHost {
     }
     std::vector<bool> topmost, keypadShown, tooltips;
     std::vector<double> converterValues;
+    std::vector<int> zooms;
     std::optional<int> askedBase;
 };
 
@@ -197,6 +199,9 @@ TEST_F(FrameFixture, WindowCommandsReachTheHost) {
     EXPECT_EQ(settings.mode, 2);
     EXPECT_EQ(keypad.Caption(kFirstLayoutKeyId + 3), "sinh");
 
+    for (int zoom : {kCmdZoomIn, kCmdZoomOut, kCmdZoomReset}) frame.RunCommand(zoom);
+    EXPECT_EQ(host.zooms, (std::vector<int>{1, -1, 0}));
+
     frame.RunCommand(kCmdExit);
     EXPECT_TRUE(dialog.exitRequested());
 }
@@ -275,6 +280,24 @@ TEST(FrameIndicators, SpokenNames) {
     EXPECT_EQ(AngleIndicatorSpokenName(AngleIndicatorText(0)), "Angle unit: degrees");
     EXPECT_EQ(AngleIndicatorSpokenName(AngleIndicatorText(1)), "Angle unit: radians");
     EXPECT_EQ(AngleIndicatorSpokenName(AngleIndicatorText(2)), "Angle unit: gradians");
+}
+
+// A click on an indicator steps through the menu's bases and angle units;
+// frame commands set them, so the indicator follows.
+TEST_F(FrameFixture, IndicatorClicksStepTheBaseAndTheAngleUnit) {
+    std::vector<std::string> bases;
+    for (int i = 0; i < 4; ++i) {
+        frame.RunCommand(NextBaseCommand(settings.numberBase));
+        bases.push_back(BaseIndicatorText(settings.numberBase));
+    }
+    EXPECT_EQ(bases, (std::vector<std::string>{"BIN", "OCT", "HEX", "DEC"}));
+    EXPECT_EQ(NextBaseCommand(7), kCmdBaseDecimal);
+    std::vector<std::string> units;
+    for (int i = 0; i < 3; ++i) {
+        frame.RunCommand(NextAngleCommand(settings.angleUnit));
+        units.push_back(AngleIndicatorText(settings.angleUnit));
+    }
+    EXPECT_EQ(units, (std::vector<std::string>{"GRAD", "DEG", "RAD"}));  // starts at radians
 }
 
 TEST(NumberBaseField, AcceptsIntegersFromTwoToThirtySix) {

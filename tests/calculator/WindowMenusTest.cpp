@@ -1,12 +1,15 @@
 #include "calculator/WindowMenus.h"
+#include "calculator/FontRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "calculator/Settings.h"
+#include "platform/CommandIds.h"
 #include "units/ConversionList.h"
 #include "userdefs/UserDefinitions.h"
 
@@ -66,6 +69,43 @@ TEST(WindowMenus, EveryMenuEntryHasItsOwnMnemonic) {
     WalkMenus(BuildWindowMenuBar(Settings{}, userDefinitions), "menu bar");
     EXPECT_EQ(MnemonicOf("Load &&Go"), 0);
     EXPECT_EQ(MnemonicOf("Sa&ve"), 'V');
+}
+
+// Each standard key runs the entry that shows it; a key no entry shows runs
+// nothing.
+TEST(WindowMenus, ShortcutsFindTheirEntries) {
+    ConversionList conversions;
+    UserDefinitions userDefinitions(conversions);
+    const MenuItems bar = BuildWindowMenuBar(Settings{}, userDefinitions);
+    const std::pair<const char*, int> kTable[] = {
+        {"Ctrl+Q", kCmdExit},           {"Ctrl+S", kCmdSaveWorksheet},
+        {"Ctrl+O", kCmdLoadWorksheet},  {"Ctrl++", kCmdZoomIn},
+        {"Ctrl+-", kCmdZoomOut},        {"Ctrl+0", kCmdZoomReset},
+        {"Ctrl+Shift+C", kCmdCopyAnswer}, {"Ctrl+P", kCmdPlot},
+        {"F1", kCmdHelpSearch},         {"Ctrl+C", 0},
+        {"", 0},
+    };
+    for (const auto& [keys, command] : kTable)
+        EXPECT_EQ(CommandForShortcut(bar, keys), command) << keys;
+}
+
+// Zooming steps whole points within the size limits; 0 returns to the
+// initial 8 points, as does zooming a record of the default size (0).
+TEST(WindowMenus, ZoomedFontHeightStepsPoints) {
+    struct Row { std::int32_t height; int steps; int dpi; std::int32_t expected; };
+    const Row kRows[] = {
+        {-16, 1, 96, FontHeightForPoints(96, 13)},   // 12 points -> 13
+        {-16, -2, 96, FontHeightForPoints(96, 10)},
+        {16, 1, 96, FontHeightForPoints(96, 13)},    // a positive height counts the same
+        {-16, 0, 96, InitialFontRecord(96).height},
+        {0, 1, 96, FontHeightForPoints(96, 9)},
+        {-96, 5, 96, FontHeightForPoints(96, kMaxFontPoints)},
+        {-2, -5, 96, FontHeightForPoints(96, kMinFontPoints)},
+        {-32, 1, 192, FontHeightForPoints(192, 13)},
+    };
+    for (const Row& row : kRows)
+        EXPECT_EQ(ZoomedFontHeight(row.height, row.steps, row.dpi), row.expected)
+            << row.height << " " << row.steps << " " << row.dpi;
 }
 
 }  // namespace

@@ -2,22 +2,30 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolButton>
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <cstdlib>
 #include <memory>
 
 #include "calculator/CalculatorDialog.h"
+#include "calculator/FrameIndicators.h"
 #include "calculator/KeypadDialogHost.h"
 #include "calculator/MakerAddresses.h"
 #include "calculator/WindowMenus.h"
+#include "gui/calculator/CompletionPopup.h"
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtText.h"
+#include "gui/help/AppIcon.h"
 #include "gui/keypad/KeypadPanel.h"
 
 namespace quorvix {
@@ -28,6 +36,31 @@ constexpr int kMargin = 6;
 constexpr int kDisplayLines = 7;
 constexpr const char* kFirstHelpText = "Enter an expression to evaluate";
 
+// A key as the menus show it ("Ctrl+S"). Ctrl with '+' or '=' (with or
+// without Shift, by keyboard layout) and the keypad's plus and minus count as
+// the zoom keys "Ctrl++" and "Ctrl+-".
+QString ShortcutText(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    const int key = event.key();
+    if (modifiers & Qt::ControlModifier) {
+        const bool onlyShiftBeside = (modifiers & ~(Qt::ControlModifier | Qt::ShiftModifier)) == 0;
+        if (onlyShiftBeside && (key == Qt::Key_Plus || key == Qt::Key_Equal))
+            return QStringLiteral("Ctrl++");
+        if (onlyShiftBeside && key == Qt::Key_Minus) return QStringLiteral("Ctrl+-");
+    }
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)))
+        .toString(QKeySequence::PortableText);
+}
+
+QToolButton* MakeIndicatorButton(const QString& objectName, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(objectName);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
 Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 }  // namespace
@@ -36,14 +69,20 @@ CalculatorWindow::CalculatorWindow(Logic logic, DisplayEdit* display, QWidget* p
     : QMainWindow(parent), logic_(logic), display_(display) {
     setObjectName(QStringLiteral("calculatorWindow"));
     setWindowTitle(ToQString(CalculatorWindowTitle()));
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("accessories-calculator")));
+    setWindowIcon(MakeAppIcon());
     buildUi();
+    new CompletionPopup(*display_, [this] {
+        return CompletionNames{logic_.keypadHost.userFunctions, &logic_.calculator.evaluator()};
+    });
     evaluation_ = new LongEvaluation(
         *display_, [this](const std::string& text) { logic_.calculator.ShowHelpText(text); }, this);
 
     // Enter in the display takes the keypad host's route, as EXE does.
     connect(display_, &DisplayEdit::enterPressed, this, [this] { logic_.keypadHost.EnterPressed(); });
     connect(display_, &DisplayEdit::helpRequested, this, [this] { RunCommand(kCmdHelpSearch); });
+    connect(display_, &DisplayEdit::zoomRequested, this, [this](int steps) {
+        for (int i = 0; i < std::abs(steps); ++i) RunCommand(steps > 0 ? kCmdZoomIn : kCmdZoomOut);
+    });
     connect(display_, &DisplayEdit::pasteCut, this,
             [this](const QString& message) { logic_.calculator.ShowHelpText(ToStdString(message)); });
     connect(display_, &DisplayEdit::contextMenuRequested, this, [this](const QPoint& at) {
@@ -70,9 +109,27 @@ void CalculatorWindow::buildUi() {
     helpLine_->setAccessibleName(QStringLiteral("Help line"));
     helpLine_->setReadOnly(true);
     helpLine_->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(helpLine_);
+    helpLine_->installEventFilter(this);
+    // Without the keypad the base and angle indicators sit beside the help
+    // line; a click steps them, as one on the keypad's indicators does.
+    auto* helpRow = new QHBoxLayout;
+    helpRow->setSpacing(kMargin / 2);
+    helpRow->addWidget(helpLine_, 1);
+    baseButton_ = MakeIndicatorButton(QStringLiteral("baseIndicatorButton"), central);
+    angleButton_ = MakeIndicatorButton(QStringLiteral("angleIndicatorButton"), central);
+    connect(baseButton_, &QToolButton::clicked, this, [this] { StepIndicator(kBaseIndicatorId); });
+    connect(angleButton_, &QToolButton::clicked, this, [this] { StepIndicator(kAngleIndicatorId); });
+    helpRow->addWidget(baseButton_);
+    helpRow->addWidget(angleButton_);
+    layout->addLayout(helpRow);
 
     keypadPanel_ = new KeypadPanel(logic_.keypad, logic_.keypadHost, central);
+    for (const char* name : {"baseIndicator", "angleIndicator"}) {
+        if (auto* indicator = keypadPanel_->findChild<QLabel*>(QLatin1String(name))) {
+            indicator->installEventFilter(this);
+            indicator->setCursor(Qt::PointingHandCursor);
+        }
+    }
     layout->addWidget(keypadPanel_);
     setCentralWidget(central);
 }
@@ -111,8 +168,20 @@ void CalculatorWindow::refresh() {
     logic_.keypadHost.userFunctions = logic_.calculator.userDefinitions().functions();
     if (frame_) {
         frame_->UpdateIndicators();
-        keypadPanel_->setIndicators(ToQString(frame_->baseIndicator()),
-                                    ToQString(frame_->angleIndicator()));
+        const QString base = ToQString(frame_->baseIndicator());
+        const QString angle = ToQString(frame_->angleIndicator());
+        keypadPanel_->setIndicators(base, angle);
+        baseButton_->setText(base);
+        angleButton_->setText(angle);
+        baseButton_->setAccessibleName(ToQString(BaseIndicatorSpokenName(frame_->baseIndicator())));
+        angleButton_->setAccessibleName(
+            ToQString(AngleIndicatorSpokenName(frame_->angleIndicator())));
+        for (QWidget* indicator : {static_cast<QWidget*>(baseButton_),
+                                   keypadPanel_->findChild<QWidget*>(QStringLiteral("baseIndicator"))})
+            if (indicator) indicator->setAccessibleDescription(QStringLiteral("Click to change the number base"));
+        for (QWidget* indicator : {static_cast<QWidget*>(angleButton_),
+                                   keypadPanel_->findChild<QWidget*>(QStringLiteral("angleIndicator"))})
+            if (indicator) indicator->setAccessibleDescription(QStringLiteral("Click to change the angle unit"));
     }
     keypadPanel_->refresh();
 }
@@ -130,15 +199,51 @@ void CalculatorWindow::RunCommand(int id) {
     refresh();
 }
 
+void CalculatorWindow::StepIndicator(int indicatorId) {
+    RunCommand(indicatorId == kBaseIndicatorId ? NextBaseCommand(logic_.settings.numberBase)
+                                                : NextAngleCommand(logic_.settings.angleUnit));
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == helpLine_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        FitHelpLine();
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched->objectName() == QLatin1String("baseIndicator")) {
+            StepIndicator(kBaseIndicatorId);
+            return true;
+        }
+        if (watched->objectName() == QLatin1String("angleIndicator")) {
+            StepIndicator(kAngleIndicatorId);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void CalculatorWindow::RunEvaluation(const std::function<void()>& evaluate) {
     evaluation_->Run(evaluate);
 }
 
 void CalculatorWindow::ShowHelpLine(const std::string& text) {
-    const QString shown = ToQString(text);
+    helpText_ = ToQString(text);
+    FitHelpLine();
+}
+
+// A message wider than the line ends in an ellipsis; the tooltip (shown
+// then even with pop-up help off) and the accessible description keep the
+// whole text. Before the line has its real width the text is set whole.
+void CalculatorWindow::FitHelpLine() {
+    const QMargins margins = helpLine_->textMargins();
+    // The frame and the line edit's own inner margin on each side.
+    const int room = helpLine_->contentsRect().width() - margins.left() - margins.right() - 8;
+    const QString shown = helpLine_->isVisible() && room > 0
+                              ? helpLine_->fontMetrics().elidedText(helpText_, Qt::ElideRight, room)
+                              : helpText_;
     helpLine_->setText(shown);
     helpLine_->setCursorPosition(0);
-    helpLine_->setToolTip(tooltipsOn_ ? shown : QString());
+    helpLine_->setAccessibleDescription(helpText_.trimmed());
+    helpLine_->setToolTip(tooltipsOn_ || shown != helpText_ ? helpText_ : QString());
 }
 
 void CalculatorWindow::ApplyDisplayFormat() {
@@ -192,6 +297,8 @@ void CalculatorWindow::SetTopmost(bool on) {
 void CalculatorWindow::SetKeypadVisible(bool shown) {
     keypadShown_ = shown;
     keypadPanel_->setVisible(shown);
+    baseButton_->setVisible(!shown);
+    angleButton_->setVisible(!shown);
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
     if (shown) {
         // The size the layout needs, within the screen; sizing and
@@ -221,7 +328,7 @@ void CalculatorWindow::SetKeypadVisible(bool shown) {
 void CalculatorWindow::SetTooltipsEnabled(bool on) {
     tooltipsOn_ = on;
     keypadPanel_->setTooltipsShown(on);
-    helpLine_->setToolTip(on ? helpLine_->text() : QString());
+    FitHelpLine();
 }
 
 // --- Window events ------------------------------------------------------------------
@@ -254,9 +361,12 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
         RunCommand(kCmdHelpSearch);
         return;
     }
-    if (event->key() == Qt::Key_P && event->modifiers() == Qt::ControlModifier) {
-        RunCommand(kCmdPlot);
-        return;
+    // The keys shown beside the menu entries run those entries.
+    if (frame_) {
+        if (const int command = CommandForShortcut(frame_->MenuBar(), ToStdString(ShortcutText(*event)))) {
+            RunCommand(command);
+            return;
+        }
     }
     QMainWindow::keyPressEvent(event);
 }

@@ -12,6 +12,7 @@
 // the settings. A long evaluation keeps the window drawing (LongEvaluation).
 
 #include <QMainWindow>
+#include <QString>
 #include <functional>
 #include <string>
 
@@ -20,6 +21,7 @@
 
 class QLineEdit;
 class QMenu;
+class QToolButton;
 
 namespace quorvix {
 
@@ -62,6 +64,8 @@ public:
     void RunEvaluation(const std::function<void()>& evaluate);
     // The help line's text (and its tooltip).
     void ShowHelpLine(const std::string& text);
+    // The help line's whole message (the line itself may show it elided).
+    const QString& helpLineText() const { return helpText_; }
     // Display font and colours from the settings.
     void ApplyDisplayFormat();
 
@@ -86,8 +90,15 @@ protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Clicks on the keypad's indicators step the base or the angle unit; the
+    // help line fits its message to its new width.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The next number base (kBaseIndicatorId) or angle unit (kAngleIndicatorId).
+    void StepIndicator(int indicatorId);
+    // Shows helpText_ in the help line's width.
+    void FitHelpLine();
     void buildUi();
     void buildMenuBar();
     // Runs id after the menu that chose it has closed.
@@ -97,8 +108,12 @@ private:
     CalculatorFrame* frame_ = nullptr;
     DisplayEdit* display_ = nullptr;
     QLineEdit* helpLine_ = nullptr;
+    // The indicators beside the help line while the keypad is hidden.
+    QToolButton* baseButton_ = nullptr;
+    QToolButton* angleButton_ = nullptr;
     KeypadPanel* keypadPanel_ = nullptr;
     LongEvaluation* evaluation_ = nullptr;
+    QString helpText_;
     bool tooltipsOn_ = true;
     bool keypadShown_ = true;
 };

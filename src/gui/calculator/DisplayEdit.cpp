@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QStyleHints>
 #include <QTextBlock>
+#include <QWheelEvent>
 #include <algorithm>
 #include <memory>
 
@@ -282,6 +283,24 @@ void DisplayEdit::Cut() {
 
 void DisplayEdit::Copy() {
     if (textCursor().hasSelection()) copy();
+}
+
+void DisplayEdit::CopyText(const std::string& text) {
+    QApplication::clipboard()->setText(ToQString(text));
+}
+
+// Ctrl+wheel asks the window to zoom (one step per notch); the base class
+// would zoom only a read-only view and without storing the size.
+void DisplayEdit::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        wheelAngle_ += event->angleDelta().y();
+        const int steps = wheelAngle_ / QWheelEvent::DefaultDeltasPerStep;
+        wheelAngle_ -= steps * QWheelEvent::DefaultDeltasPerStep;
+        if (steps != 0) emit zoomRequested(steps);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::wheelEvent(event);
 }
 
 void DisplayEdit::Paste() { InsertPasted(QApplication::clipboard()->text()); }

@@ -56,6 +56,7 @@ public:
     void QueueKey(DisplayKey key) override;
     void Cut() override;
     void Copy() override;
+    void CopyText(const std::string& text) override;
     void Paste() override;
     bool CanPaste() const override;
     void Undo() override;
@@ -83,9 +84,12 @@ signals:
     // The right mouse button or the menu key: the window opens the
     // display's context menu at globalPos.
     void contextMenuRequested(const QPoint& globalPos);
+    // Ctrl+wheel: steps notches larger (negative: smaller).
+    void zoomRequested(int steps);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -116,6 +120,7 @@ private:
     int runEnd_ = -1;  // where the current typing run ended
     bool undone_ = false;  // the last Undo undid; the next one redoes
     int savedFlashTime_ = -1;  // the blink put aside while the caret is steady
+    int wheelAngle_ = 0;  // Ctrl+wheel turning not yet a whole notch
     // The selection Undo (or redo) puts back: recorded when the edit began.
     std::pair<int, int> undoSelection_{0, 0};
 };

@@ -131,6 +131,12 @@ void ToolWindows::ShowPlot() {
         logic_.calculator.ShowHelpText(*refusal);
 }
 
+void ToolWindows::ZoomDisplay(int steps) {
+    FontRecord& font = logic_.settings.displayFont;
+    font.height = ZoomedFontHeight(font.height, steps, window_.logicalDpiY());
+    window_.ApplyDisplayFormat();
+}
+
 std::optional<int> ToolWindows::AskNumberBase() {
     return ChangeNumberBaseDialog::ask(logic_.prompter, &window_);
 }

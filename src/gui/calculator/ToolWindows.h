@@ -73,6 +73,7 @@ public:
     void EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) override;
     void EditUserDefinitions(int editCommand) override;
     void ShowPlot() override;
+    void ZoomDisplay(int steps) override;
 
 private:
     CalculatorWindow& window_;

@@ -1,5 +1,7 @@
 #include "gui/common/ToolWindow.h"
 
+#include "gui/common/CloseKeys.h"
+
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <utility>
@@ -7,7 +9,9 @@
 namespace quorvix {
 
 ToolWindow::ToolWindow(std::function<void(bool)> visibilityChanged, QWidget* parent)
-    : QDialog(parent), visibilityChanged_(std::move(visibilityChanged)) {}
+    : QDialog(parent), visibilityChanged_(std::move(visibilityChanged)) {
+    AddCloseKey(*this);
+}
 
 void ToolWindow::ShowWindow() {
     show();

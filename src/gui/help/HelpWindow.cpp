@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "gui/common/CloseKeys.h"
 #include "gui/common/QtText.h"
 
 namespace quorvix {
@@ -100,6 +101,7 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
     connect(next, &QShortcut::activated, this, [this] { FindText(false); });
     auto* previous = new QShortcut(QKeySequence::FindPrevious, this);
     connect(previous, &QShortcut::activated, this, [this] { FindText(true); });
+    AddCloseKey(*this);
     auto* back = new QShortcut(QKeySequence::Back, this);
     connect(back, &QShortcut::activated, browser_, &QTextBrowser::backward);
     auto* forward = new QShortcut(QKeySequence::Forward, this);

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QMenuBar>
 #include <QSettings>
@@ -13,9 +14,12 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
+#include <cstdlib>
 #include <memory>
 
 #include "app/DesktopProgram.h"
+#include "calculator/FontRecord.h"
+#include "calculator/Settings.h"
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/CalculatorWindow.h"
@@ -72,6 +76,9 @@ private slots:
     void hidingTheKeypadMakesTheWindowSizable();
     void escapeCancelsARunningLine();
     void ctrlPPlotsTheCaretLine();
+    void ctrlShiftCCopiesTheLastAnswer();
+    void zoomKeysAndWheelResizeAndStoreTheDisplayFont();
+    void completionPopupInsertsTheChosenName();
     void escapeCancelsASlowPlot();
     void exitWritesSettingsAndWorksheetIntoTheDataDirectory();
     void damagedWorksheetIsReportedAndKeptAtExit();
@@ -88,7 +95,7 @@ private:
     }
     DisplayEdit* display() { return &app_->display(); }
     QString text() { return ToQString(display()->Text()); }
-    QString helpLine() { return app_->window().helpLine()->text(); }
+    QString helpLine() { return app_->window().helpLineText(); }
 
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<QtLocations> locations_;
@@ -384,6 +391,79 @@ void CalculatorWindowTest::ctrlPPlotsTheCaretLine() {
     app_->window().RunCommand(kCmdPlot);
     QCOMPARE(plots().size(), 2);
     QCOMPARE(helpLine().trimmed(), QStringLiteral("Nothing to plot on this line"));
+}
+
+void CalculatorWindowTest::ctrlShiftCCopiesTheLastAnswer() {
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    Type(QStringLiteral("6*7"));
+    Enter();
+    Type(QStringLiteral("2^10"));
+    Enter();
+    QTest::keyClick(display(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1024"));
+    QCOMPARE(text(), QStringLiteral("6*7 =\n42\n2^10 =\n1024\n"));
+    // The Commands menu shows the key beside its entry.
+    QMenu* commands = app_->window().menuBar()->actions().at(1)->menu();
+    QAction* copyAnswer = FindAction(commands, kCmdCopyAnswer);
+    QVERIFY(copyAnswer);
+    QCOMPARE(copyAnswer->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+}
+
+// Ctrl+plus, Ctrl+minus, Ctrl+0 and Ctrl+wheel change the display's font a
+// point at a time, and the size is kept in the settings (so it is stored).
+void CalculatorWindowTest::zoomKeysAndWheelResizeAndStoreTheDisplayFont() {
+    const auto stored = [this] { return std::abs(app_->settings().displayFont.height); };
+    const int initial = stored();
+    const qreal initialPoints = display()->font().pointSizeF();
+    QTest::keyClick(display(), Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(display(), Qt::Key_Equal, Qt::ControlModifier);
+    QVERIFY(stored() > initial);
+    QVERIFY(display()->font().pointSizeF() > initialPoints);
+    const int zoomed = stored();
+    QTest::keyClick(display(), Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(stored() < zoomed && stored() > initial);
+
+    const QPointF at(5, 5);
+    QWheelEvent up(at, display()->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 240),
+                   Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(display()->viewport(), &up);
+    QVERIFY(stored() > zoomed);
+
+    QTest::keyClick(display(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(app_->settings().displayFont.height,
+             InitialFontRecord(app_->window().logicalDpiY()).height);
+    QCOMPARE(text(), QString());  // no key typed into the display
+}
+
+// Two letters open the list; Down and Tab insert the second entry as the
+// keys would ("Name()" with the caret inside); a variable typed in full
+// evaluates on Enter.
+void CalculatorWindowTest::completionPopupInsertsTheChosenName() {
+    auto* popup = app_->window().findChild<QListWidget*>(QStringLiteral("completionPopup"));
+    QVERIFY(popup);
+    Type(QStringLiteral("1+s"));
+    QVERIFY(!popup->isVisible());
+    Type(QStringLiteral("q"));
+    QVERIFY(popup->isVisible());
+    QVERIFY(popup->count() >= 1);
+    QVERIFY(popup->item(0)->text().startsWith(QStringLiteral("sq"), Qt::CaseInsensitive));
+    QTest::keyClick(display(), Qt::Key_Escape);
+    QVERIFY(!popup->isVisible());
+    Type(QStringLiteral("r"));
+    QVERIFY(popup->isVisible());
+    const QString chosen = popup->item(0)->text().section(QLatin1Char('('), 0, 0);
+    QTest::keyClick(display(), Qt::Key_Tab);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(text(), QStringLiteral("1+") + chosen + QStringLiteral("()"));
+    QCOMPARE(display()->CaretPosition(), display()->TextLength() - 1);
+
+    display()->SetText("");
+    Type(QStringLiteral("Abc = 5"));
+    Enter();
+    Type(QStringLiteral("abc"));
+    QVERIFY(popup->isVisible());
+    Enter();
+    QVERIFY(text().endsWith(QStringLiteral("abc =\n5\n")));
 }
 
 void CalculatorWindowTest::escapeCancelsASlowPlot() {
