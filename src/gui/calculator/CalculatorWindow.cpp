@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -18,6 +19,7 @@
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtText.h"
+#include "gui/keypad/KeyButton.h"
 #include "gui/keypad/KeypadPanel.h"
 
 namespace quorvix {
@@ -139,6 +141,9 @@ void CalculatorWindow::ShowHelpLine(const std::string& text) {
     helpLine_->setText(shown);
     helpLine_->setCursorPosition(0);
     helpLine_->setToolTip(tooltipsOn_ ? shown : QString());
+    // The help line cannot take the focus, so errors, hints and the Escape
+    // prompt are also said on the display, where the user is.
+    display_->Announce(shown.trimmed());
 }
 
 void CalculatorWindow::ApplyDisplayFormat() {
@@ -177,7 +182,22 @@ QMenu* CalculatorWindow::BuildDisplayContextMenu() {
 
 void CalculatorWindow::OpenCatalogueMenu(CatalogueMenuKind kind) {
     std::unique_ptr<QMenu> menu(BuildCatalogueMenu(kind));
-    menu->exec(QCursor::pos());
+    const KeyButton* key = keypadPanel_->keyboardKey();
+    if (!key) {
+        menu->exec(QCursor::pos());
+        return;
+    }
+    // From the keyboard: under the key, with the first entry active, so
+    // the arrows and Enter work at once.
+    QMenu* shown = menu.get();
+    QTimer::singleShot(0, shown, [shown] {
+        for (QAction* action : shown->actions())
+            if (action->isEnabled() && !action->isSeparator()) {
+                shown->setActiveAction(action);
+                break;
+            }
+    });
+    menu->exec(key->mapToGlobal(QPoint(0, key->height())));
 }
 
 // --- What the frame host asks ---------------------------------------------------
