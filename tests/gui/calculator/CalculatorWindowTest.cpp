@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "app/DesktopProgram.h"
@@ -213,6 +214,38 @@ void CalculatorWindowTest::keyboardPressesKeepTheFocusOnTheKey() {
     QCoreApplication::processEvents();
     QCOMPARE(text(), QStringLiteral("7777"));
     QVERIFY(display()->hasFocus());
+
+    // Menus from the keyboard: the const key's under the key with its first
+    // entry active, the display's with Shift+F10.
+    struct Opened {
+        QString name;
+        QPoint at;
+        bool firstActive = false;
+    };
+    const auto openedBy = [](const std::function<void()>& open) {
+        Opened opened;
+        QTimer::singleShot(100, [&opened] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                opened = {menu->objectName(), menu->pos(),
+                          menu->activeAction() && menu->activeAction() == menu->actions().value(0)};
+                menu->close();
+            }
+        });
+        open();
+        QCoreApplication::processEvents();
+        return opened;
+    };
+    KeyButton* constKey = app_->window().keypadPanel()->key(kConstKeyId);
+    constKey->setFocus(Qt::TabFocusReason);
+    const Opened catalogue = openedBy([&] { QTest::keyClick(constKey, Qt::Key_Space); });
+    QCOMPARE(catalogue.name, QStringLiteral("catalogueMenu"));
+    // At the key's left edge (Qt moves it up where it does not fit below).
+    QCOMPARE(catalogue.at.x(), constKey->mapToGlobal(QPoint(0, 0)).x());
+    QVERIFY(catalogue.firstActive);
+    QVERIFY(constKey->hasFocus());
+    display()->SetFocus();
+    const Opened context = openedBy([&] { QTest::keyClick(display(), Qt::Key_F10, Qt::ShiftModifier); });
+    QCOMPARE(context.name, QStringLiteral("displayContextMenu"));
 }
 
 void CalculatorWindowTest::answerIsOneInsertionAndAnErrorIsSaidOnTheDisplay() {
