@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -182,7 +183,7 @@ QMenu* CalculatorWindow::BuildDisplayContextMenu() {
 
 void CalculatorWindow::OpenCatalogueMenu(CatalogueMenuKind kind) {
     std::unique_ptr<QMenu> menu(BuildCatalogueMenu(kind));
-    const KeyButton* key = keypadPanel_->keyboardKey();
+    KeyButton* key = keypadPanel_->keyboardKey();
     if (!key) {
         menu->exec(QCursor::pos());
         return;
@@ -198,6 +199,11 @@ void CalculatorWindow::OpenCatalogueMenu(CatalogueMenuKind kind) {
             }
     });
     menu->exec(key->mapToGlobal(QPoint(0, key->height())));
+    // The chosen entry runs once the menu has closed and hands the focus to
+    // the display; the keyboard user goes back to the key after it.
+    QMetaObject::invokeMethod(
+        this, [back = QPointer<KeyButton>(key)] { if (back) back->setFocus(Qt::TabFocusReason); },
+        Qt::QueuedConnection);
 }
 
 // --- What the frame host asks ---------------------------------------------------

@@ -242,6 +242,7 @@ void CalculatorWindowTest::keyboardPressesKeepTheFocusOnTheKey() {
     // At the key's left edge (Qt moves it up where it does not fit below).
     QCOMPARE(catalogue.at.x(), constKey->mapToGlobal(QPoint(0, 0)).x());
     QVERIFY(catalogue.firstActive);
+    QCoreApplication::processEvents();
     QVERIFY(constKey->hasFocus());
     display()->SetFocus();
     const Opened context = openedBy([&] { QTest::keyClick(display(), Qt::Key_F10, Qt::ShiftModifier); });
