@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QList>
+#include <QStringList>
 #include <QTest>
 #include <algorithm>
 #include <initializer_list>
@@ -21,7 +22,9 @@ public:
         Instance() = this;
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             AccessibilityEvents* self = Instance();
-            if (self && self->types_.contains(event->type())) self->events_.append(event->type());
+            if (!self || !self->types_.contains(event->type())) return;
+            self->events_.append(event->type());
+            self->details_.append({event->type(), event->object(), TextOf(event)});
         });
     }
     ~AccessibilityEvents() {
@@ -41,9 +44,35 @@ public:
         return static_cast<int>(std::count(events_.begin(), events_.end(), type));
     }
     int Total() const { return static_cast<int>(events_.size()); }
-    void Clear() { events_.clear(); }
+    void Clear() {
+        events_.clear();
+        details_.clear();
+    }
+
+    // What the events of a type carried for object: the inserted text of a
+    // text insertion, the new description of a description change.
+    QStringList Texts(QAccessible::Event type, const QObject* object) const {
+        QStringList texts;
+        for (const Detail& detail : details_)
+            if (detail.type == type && detail.object == object) texts.append(detail.text);
+        return texts;
+    }
 
 private:
+    struct Detail {
+        QAccessible::Event type;
+        const QObject* object;
+        QString text;
+    };
+
+    static QString TextOf(QAccessibleEvent* event) {
+        if (event->type() == QAccessible::TextInserted)
+            return static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
+        if (event->type() == QAccessible::DescriptionChanged && event->accessibleInterface())
+            return event->accessibleInterface()->text(QAccessible::Description);
+        return {};
+    }
+
     static AccessibilityEvents*& Instance() {
         static AccessibilityEvents* instance = nullptr;
         return instance;
@@ -51,6 +80,7 @@ private:
 
     QList<QAccessible::Event> types_;
     QList<QAccessible::Event> events_;
+    QList<Detail> details_;
 };
 
 }  // namespace quorvix::test

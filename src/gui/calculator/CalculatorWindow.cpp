@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <memory>
@@ -26,6 +28,7 @@
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtText.h"
 #include "gui/help/AppIcon.h"
+#include "gui/keypad/KeyButton.h"
 #include "gui/keypad/KeypadPanel.h"
 
 namespace quorvix {
@@ -228,6 +231,9 @@ void CalculatorWindow::RunEvaluation(const std::function<void()>& evaluate) {
 void CalculatorWindow::ShowHelpLine(const std::string& text) {
     helpText_ = ToQString(text);
     FitHelpLine();
+    // The help line cannot take the focus, so errors, hints and the Escape
+    // prompt are also said on the display, where the user is.
+    display_->Announce(helpText_.trimmed());
 }
 
 // A message wider than the line ends in an ellipsis; the tooltip (shown
@@ -282,7 +288,27 @@ QMenu* CalculatorWindow::BuildDisplayContextMenu() {
 
 void CalculatorWindow::OpenCatalogueMenu(CatalogueMenuKind kind) {
     std::unique_ptr<QMenu> menu(BuildCatalogueMenu(kind));
-    menu->exec(QCursor::pos());
+    KeyButton* key = keypadPanel_->keyboardKey();
+    if (!key) {
+        menu->exec(QCursor::pos());
+        return;
+    }
+    // From the keyboard: under the key, with the first entry active, so
+    // the arrows and Enter work at once.
+    QMenu* shown = menu.get();
+    QTimer::singleShot(0, shown, [shown] {
+        for (QAction* action : shown->actions())
+            if (action->isEnabled() && !action->isSeparator()) {
+                shown->setActiveAction(action);
+                break;
+            }
+    });
+    menu->exec(key->mapToGlobal(QPoint(0, key->height())));
+    // The chosen entry runs once the menu has closed and hands the focus to
+    // the display; the keyboard user goes back to the key after it.
+    QMetaObject::invokeMethod(
+        this, [back = QPointer<KeyButton>(key)] { if (back) back->setFocus(Qt::TabFocusReason); },
+        Qt::QueuedConnection);
 }
 
 // --- What the frame host asks ---------------------------------------------------

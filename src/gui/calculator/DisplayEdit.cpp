@@ -261,11 +261,21 @@ void DisplayEdit::ScheduleQueue() {
 }
 
 void DisplayEdit::RunQueuedInput() {
+    if (inputHeld_ || queue_.empty()) return;
+    // Each character still takes the typed path (the typing observer sees
+    // it, the text is current for it), but the document reports the run as
+    // one change: what a key, a menu entry or an answer typed reaches
+    // assistive tools as one insertion, not a character at a time. Undo
+    // does not depend on this (it always undoes the whole last edit).
+    QTextCursor run(document());
+    run.beginEditBlock();
     while (!inputHeld_ && !queue_.empty()) {
         const QueuedInput input = queue_.front();
         queue_.pop_front();
         Apply(input);
     }
+    run.endEditBlock();
+    ensureCursorVisible();
 }
 
 void DisplayEdit::SetInputHeld(bool held) {
@@ -362,6 +372,12 @@ bool DisplayEdit::CanUndo() const {
 
 void DisplayEdit::SetFocus() { setFocus(Qt::OtherFocusReason); }
 
+void DisplayEdit::Announce(const QString& message) {
+    // Qt sends the description change on every call.
+    if (accessibleDescription() == message) setAccessibleDescription(QString());
+    setAccessibleDescription(message);
+}
+
 // --- Keyboard, input methods, drops ----------------------------------------------
 
 void DisplayEdit::keyPressEvent(QKeyEvent* event) {
@@ -389,6 +405,11 @@ void DisplayEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (key == Qt::Key_F1) {
         emit helpRequested();
+        return;
+    }
+    if (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        // The keyboard's other way to the context menu: at the caret.
+        emit contextMenuRequested(viewport()->mapToGlobal(cursorRect().bottomLeft()));
         return;
     }
     for (const StandardKeyAction& action : kStandardKeys) {

@@ -74,6 +74,12 @@ public:
     // schedules the queue again.
     void SetInputHeld(bool held);
 
+    // Makes message heard: it becomes the display's accessible description,
+    // and a screen reader speaks a changed description of the focused
+    // widget. The same message twice passes through an empty description,
+    // so that it changes (and is heard) again.
+    void Announce(const QString& message);
+
 signals:
     // Enter typed in the display (not inserted).
     void enterPressed();
@@ -81,7 +87,7 @@ signals:
     void helpRequested();
     // A paste or drop was cut to the paste limit; the text says how much.
     void pasteCut(const QString& message);
-    // The right mouse button or the menu key: the window opens the
+    // The right mouse button, the menu key or Shift+F10: the window opens the
     // display's context menu at globalPos.
     void contextMenuRequested(const QPoint& globalPos);
     // Ctrl+wheel: steps notches larger (negative: smaller).

@@ -1,5 +1,6 @@
 #include "gui/common/QtPrompter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 #include "gui/common/QtText.h"
@@ -21,17 +22,24 @@ QMessageBox::Icon ToQtIcon(PromptIcon icon) {
 
 }  // namespace
 
+QWidget* QtPrompter::Owner() const {
+    // The window the user is in asks (a tool window's message belongs to
+    // that tool window), so the focus goes back there when the box closes.
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_.data();
+}
+
 void QtPrompter::ShowMessage(const std::string& caption, const std::string& text,
                              PromptIcon icon) {
     QMessageBox box(ToQtIcon(icon), ToQString(caption), ToQString(text), QMessageBox::Ok,
-                    parent_.data());
+                    Owner());
     box.exec();
 }
 
 bool QtPrompter::AskYesNo(const std::string& caption, const std::string& text,
                           PromptIcon icon) {
     QMessageBox box(ToQtIcon(icon), ToQString(caption), ToQString(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_.data());
+                    QMessageBox::Yes | QMessageBox::No, Owner());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes and Yes/No questions as real Qt message boxes, parented to
-// the window that asks so that they stay on top of it.
+// the active window (the one that asks), else to the given parent, so that
+// they stay on top of it and hand the focus back to it.
 
 #include <QPointer>
 #include <QWidget>
@@ -20,6 +21,8 @@ public:
                   PromptIcon icon) override;
 
 private:
+    QWidget* Owner() const;
+
     QPointer<QWidget> parent_;
 };
 

@@ -159,6 +159,12 @@ void UnitConverterWindow::convert() {
     readNumbers();
     converter_.Convert();
     refresh();
+    // A conversion that went through leaves the user on its result, where
+    // a screen reader reads it.
+    if (converter_.focus() == UnitConverter::Field::None) {
+        result_->setFocus(Qt::OtherFocusReason);
+        result_->selectAll();
+    }
 }
 
 void UnitConverterWindow::switchUnits() {

@@ -137,6 +137,13 @@ void FinanceBoxWindow::calculate(int field) {
     box_.SetTiming(timing_->currentIndex());
     box_.Calculate(static_cast<FinanceField>(field));
     refresh();
+    // A calculation that went through leaves the user on its result (one
+    // that failed has put the focus on the field at fault).
+    if (!box_.focus()) {
+        QLineEdit* result = amount(static_cast<FinanceField>(field));
+        result->setFocus(Qt::OtherFocusReason);
+        result->selectAll();
+    }
 }
 
 }  // namespace quorvix

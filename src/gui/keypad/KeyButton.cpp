@@ -1,6 +1,7 @@
 #include "gui/keypad/KeyButton.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <algorithm>
 #include <QPainter>
 #include <QStyle>
@@ -62,6 +63,27 @@ QSize KeyButton::sizeHint() const {
 }
 
 QSize KeyButton::minimumSizeHint() const { return sizeHint(); }
+
+void KeyButton::keyPressEvent(QKeyEvent* event) {
+    // Enter on a focused key presses that key (not the window's EXE).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        if (event->isAutoRepeat()) return;
+        clickedByKeyboard_ = true;
+        click();
+        clickedByKeyboard_ = false;
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void KeyButton::keyReleaseEvent(QKeyEvent* event) {
+    // Space clicks when it is released.
+    clickedByKeyboard_ = event->key() == Qt::Key_Space;
+    QAbstractButton::keyReleaseEvent(event);
+    clickedByKeyboard_ = false;
+}
 
 void KeyButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -40,14 +40,21 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Whether the click being handled came from the keyboard (Space, or
+    // Enter on the focused key) rather than the mouse.
+    bool clickedByKeyboard() const { return clickedByKeyboard_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     const int keyId_;
     QColor captionColor_ = Qt::black;
     bool default_ = false;
     QSize layoutSize_;
+    bool clickedByKeyboard_ = false;
 };
 
 }  // namespace quorvix

@@ -187,7 +187,13 @@ void KeypadPanel::onKeyClicked(int keyId) {
     // must not start another command inside the running one.
     if (pressing_) return;
     pressing_ = true;
+    KeyButton* pressed = key(keyId);
+    keyboardKey_ = pressed && pressed->clickedByKeyboard() ? pressed : nullptr;
     keypad_.PressKey(keyId, host_);
+    // The logic hands the focus to the display, as a mouse click should; a
+    // key pressed from the keyboard keeps it, so the user stays in place.
+    if (keyboardKey_) keyboardKey_->setFocus(Qt::TabFocusReason);
+    keyboardKey_ = nullptr;
     pressing_ = false;
     refresh();
     emit keyPressed(keyId);

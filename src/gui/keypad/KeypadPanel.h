@@ -40,6 +40,9 @@ public:
 
     KeyButton* key(int keyId) const;
     QButtonGroup* keyGroup() const { return group_; }
+    // The key being pressed from the keyboard, while the logic handles it
+    // (null otherwise): a menu it opens opens at that key.
+    KeyButton* keyboardKey() const { return keyboardKey_; }
 
 signals:
     // After the logic has handled the key. A click that arrives while a key
@@ -63,6 +66,7 @@ private:
     QLabel* angleIndicator_ = nullptr;
     bool tooltipsShown_ = true;
     bool pressing_ = false;
+    KeyButton* keyboardKey_ = nullptr;
 };
 
 }  // namespace quorvix

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "app/DesktopProgram.h"
@@ -25,6 +26,7 @@
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/plot/PlotWindow.h"
+#include "gui/AccessibilityEvents.h"
 #include "gui/GuiTestSupport.h"
 #include "platform/CommandIds.h"
 #include "gui/common/QtPrompter.h"
@@ -68,6 +70,8 @@ private slots:
     void keysAndMenuEntriesTypeAtTheCaret_data();
     void keysAndMenuEntriesTypeAtTheCaret();
     void invAndHypTurnSinIntoArcsinh();
+    void keyboardPressesKeepTheFocusOnTheKey();
+    void answerIsOneInsertionAndAnErrorIsSaidOnTheDisplay();
     void contextMenuFollowsSelectionAndUndo();
     void contextMenuEntriesRunTheirCommands_data();
     void contextMenuEntriesRunTheirCommands();
@@ -198,6 +202,83 @@ void CalculatorWindowTest::invAndHypTurnSinIntoArcsinh() {
     QCOMPARE(text(), QStringLiteral("arcsinh()"));
     QVERIFY(!inv->isChecked());
     QVERIFY(!hyp->isChecked());
+}
+
+void CalculatorWindowTest::keyboardPressesKeepTheFocusOnTheKey() {
+    app_->window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->window()));
+    KeyButton* seven = app_->window().keypadPanel()->key(kDigitZeroKeyId + 7);
+    QVERIFY(seven);
+    seven->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(seven, Qt::Key_Space);
+    QTest::keyClick(seven, Qt::Key_Space);
+    QTest::keyClick(seven, Qt::Key_Return);  // the key, not EXE
+    QCoreApplication::processEvents();
+    QCOMPARE(text(), QStringLiteral("777"));
+    QVERIFY(seven->hasFocus());
+    // The mouse still hands the focus back to the display.
+    QTest::mouseClick(seven, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(text(), QStringLiteral("7777"));
+    QVERIFY(display()->hasFocus());
+
+    // Menus from the keyboard: the const key's under the key with its first
+    // entry active, the display's with Shift+F10.
+    struct Opened {
+        QString name;
+        QPoint at;
+        bool firstActive = false;
+    };
+    const auto openedBy = [](const std::function<void()>& open) {
+        Opened opened;
+        QTimer::singleShot(100, [&opened] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                opened = {menu->objectName(), menu->pos(),
+                          menu->activeAction() && menu->activeAction() == menu->actions().value(0)};
+                menu->close();
+            }
+        });
+        open();
+        QCoreApplication::processEvents();
+        return opened;
+    };
+    KeyButton* constKey = app_->window().keypadPanel()->key(kConstKeyId);
+    constKey->setFocus(Qt::TabFocusReason);
+    const Opened catalogue = openedBy([&] { QTest::keyClick(constKey, Qt::Key_Space); });
+    QCOMPARE(catalogue.name, QStringLiteral("catalogueMenu"));
+    // At the key's left edge (Qt moves it up where it does not fit below).
+    QCOMPARE(catalogue.at.x(), constKey->mapToGlobal(QPoint(0, 0)).x());
+    QVERIFY(catalogue.firstActive);
+    QCoreApplication::processEvents();
+    QVERIFY(constKey->hasFocus());
+    display()->SetFocus();
+    const Opened context = openedBy([&] { QTest::keyClick(display(), Qt::Key_F10, Qt::ShiftModifier); });
+    QCOMPARE(context.name, QStringLiteral("displayContextMenu"));
+}
+
+void CalculatorWindowTest::answerIsOneInsertionAndAnErrorIsSaidOnTheDisplay() {
+    QUORVIX_REQUIRE_ACCESSIBILITY();
+    app_->window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->window()));
+    display()->SetFocus();
+    Type(QStringLiteral("2+3"));
+    test::AccessibilityEvents events({QAccessible::TextInserted, QAccessible::DescriptionChanged});
+    Enter();
+    const QStringList inserted = events.Texts(QAccessible::TextInserted, display());
+    QCOMPARE(inserted.size(), 1);
+    QVERIFY2(inserted.first().contains(QLatin1String(" =")) && inserted.first().contains(u'5'),
+             qPrintable(inserted.first()));
+
+    // The same error twice is said twice.
+    for (int i = 0; i < 2; ++i) {
+        events.Clear();
+        display()->SetText("1/0");
+        Enter();
+        QVERIFY(display()->hasFocus());
+        const QStringList said = events.Texts(QAccessible::DescriptionChanged, display());
+        QVERIFY(!said.isEmpty());
+        QCOMPARE(said.last(), QStringLiteral("Error: Bad argument"));
+    }
 }
 
 void CalculatorWindowTest::contextMenuFollowsSelectionAndUndo() {

@@ -57,11 +57,14 @@ private slots:
         UnitConverter logic(engine, prompter, dir.path().toStdString());
         UnitConverterWindow window(logic, help);
         window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("convert"))->isDefault());
         type(unitBox(window, "fromUnit"), QStringLiteral("inch"));
         type(unitBox(window, "toUnit"), QStringLiteral("centimeter"));
         QTest::keyClick(field(window, "value"), Qt::Key_Return);  // the default button
         QCOMPARE(field(window, "result")->text(), QStringLiteral("2.54"));
+        QCOMPARE(QApplication::focusWidget(), field(window, "result"));  // where it is read
         const QStringList recent{QStringLiteral("inch"), QStringLiteral("centimeter")};
         QCOMPARE(items(unitBox(window, "fromUnit")), recent);
         QCOMPARE(items(unitBox(window, "toUnit")), recent);

@@ -95,6 +95,9 @@ private slots:
         QVERIFY(result->fontMetrics().horizontalAdvance(shown) < result->width());
         if (message.isEmpty()) {
             QVERIFY(prompter.shown.empty());
+            // The user is left on the result, selected.
+            QCOMPARE(QApplication::focusWidget(), result);
+            QCOMPARE(result->selectedText(), shown);
         } else {
             // One message; a rejected field stops the calculation.
             QCOMPARE(prompter.shown.size(), 1u);
