@@ -272,7 +272,8 @@ void DesktopProgram::SaveForExit() {
     const std::string directory = services_.locations.ProgramDirectory();
     SaveCalculatorState(
         settings_, financeVisible, converterVisible, services_.store,
-        [&] { calculator_->userDefinitions().Save(directory); }, *worksheet_, *display_,
+        [&] { userDefinitionErrors_ = calculator_->userDefinitions().Save(directory); },
+        *worksheet_, *display_,
         MayWriteWorksheetAtExit());
     services_.store.Flush();
 }
@@ -280,8 +281,10 @@ void DesktopProgram::SaveForExit() {
 void DesktopProgram::ReportUnwritableFiles() {
     std::vector<UnwritableFile> failures;
     if (services_.exitFiles) failures = FindUnwritableFiles(services_.exitFiles());
+    for (const std::string& error : userDefinitionErrors_)
+        AddUnwritableFile(failures, UnwritableFileFromError(error));
     if (const std::string error = worksheet_->writeError(); !error.empty())
-        failures.push_back(UnwritableFileFromError(error));
+        AddUnwritableFile(failures, UnwritableFileFromError(error));
     if (failures.empty()) return;
     services_.prompter.ShowMessage(CalculatorWindowTitle(), UnwritableFilesMessage(failures),
                                    PromptIcon::Exclamation);

@@ -61,8 +61,9 @@ struct DesktopServices {
     SettingsStore& store;
     const Locations& locations;
     RunAtLogon* runAtLogon = nullptr;
-    // Files the exit writes whose folders are probed (the worksheet reports
-    // its own failure); an interactive exit names those it could not write.
+    // Files the exit writes that are checked one by one (the worksheet and
+    // the user definition files report their own failures); an interactive
+    // exit names every file it could not write.
     std::function<std::vector<std::string>()> exitFiles;
     // Whether the desktop offers a notification area (the real check when
     // empty), and how long a start without one waits for it.
@@ -149,6 +150,8 @@ private:
     std::unique_ptr<TrayIcon> tray_;
 
     std::string worksheetNotice_;
+    // The user definition files the exit could not write ("<file>: <reason>").
+    std::vector<std::string> userDefinitionErrors_;
     // The worksheet file as found at start when it could not be read whole.
     std::string protectedWorksheet_;
     QDateTime protectedModified_;

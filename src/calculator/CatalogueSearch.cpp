@@ -1,7 +1,7 @@
 #include "calculator/CatalogueSearch.h"
 
 #include "calculator/CatalogueMenus.h"
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/PopupHelp.h"
 #include "engine/TextRules.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 
 namespace quorvix {
 namespace {

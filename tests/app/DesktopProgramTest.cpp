@@ -235,11 +235,20 @@ void DesktopProgramTest::exitNamesTheFilesItCannotWriteAndStillExits() {
     f.app.Start(true);
     const std::string blocked = f.File("missing-folder/Quorvix.qws");
     f.exitFiles = {f.File("Recent.cnv"), blocked};
+    // A constant added while user.cst is read-only: the write is refused.
+    const std::string constants = f.File("user.cst");
+    QFile readOnly(QString::fromStdString(constants));
+    QVERIFY(readOnly.open(QIODevice::WriteOnly));
+    readOnly.close();
+    readOnly.setPermissions(QFileDevice::ReadOwner);
+    f.app.calculator().userDefinitions().constants().push_back({"added", "", 2.0});
+    f.app.calculator().userDefinitions().MarkConstantsChanged();
     f.app.RunCommand(kCmdTrayExit);
     QVERIFY(f.app.exited());
     QCOMPARE(f.prompter.shown.size(), 1u);
     const QString text = QString::fromStdString(f.prompter.shown[0].text);
     QVERIFY(text.contains(QString::fromStdString(blocked) + QStringLiteral(": ")));
+    QVERIFY(text.contains(QString::fromStdString(constants) + QStringLiteral(": ")));
     QVERIFY(!text.contains(QString::fromStdString(f.File("Recent.cnv"))));
 }
 

@@ -2,7 +2,7 @@
 
 #include "calculator/CatalogueMenus.h"
 #include "calculator/CatalogueSearch.h"
-#include "calculator/CommandIds.h"
+#include "platform/CommandIds.h"
 
 namespace quorvix {
 namespace {
