@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QFileInfo>
 #include <QScreen>
 
 #include "calculator/CalculatorFrame.h"
@@ -34,10 +33,6 @@
 namespace quorvix {
 
 namespace {
-QDateTime LastModified(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).lastModified();
-}
-
 // Closes every modal window (message boxes and dialogs), innermost first.
 // Each one's own event loop returns once control is back in it.
 void CloseModalWindows() {
@@ -51,14 +46,6 @@ void CloseModalWindows() {
     }
 }
 }  // namespace
-
-std::string WorksheetReadNotice(WorksheetReadResult result, bool fileExists) {
-    if (result == WorksheetReadResult::Damaged)
-        return "Worksheet damaged: partly loaded, file kept";
-    if (result == WorksheetReadResult::NotOpened && fileExists)
-        return "Worksheet unreadable: not loaded, file kept";
-    return std::string();
-}
 
 DesktopProgram::DesktopProgram(DesktopServices services, QObject* parent)
     : QObject(parent), services_(std::move(services)) {
@@ -150,27 +137,17 @@ void DesktopProgram::LoadState() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         context.dotsPerInchY = static_cast<int>(screen->logicalDotsPerInchY());
     const std::string directory = services_.locations.ProgramDirectory();
-    const WorksheetReadResult result = LoadCalculatorState(
+    LoadCalculatorState(
         services_.store, context, services_.runAtLogon, settings_,
         [&] { calculator_->LoadUserDefinitions(directory); }, *worksheet_);
     ApplySettingsToCalculator(settings_, *calculator_);
 
-    const bool exists = QFileInfo::exists(QString::fromStdString(settings_.displayFile));
-    worksheetNotice_ = WorksheetReadNotice(result, exists);
-    if (!worksheetNotice_.empty()) {
-        protectedWorksheet_ = settings_.displayFile;
-        protectedModified_ = LastModified(protectedWorksheet_);
-    } else if (worksheet_->inUse()) {
+    worksheetNotice_ = worksheet_->readNotice();
+    if (worksheetNotice_.empty() && worksheet_->inUse()) {
         // The document itself refuses to write it (and says why at exit).
         worksheetNotice_ = "The worksheet is in use by a quorvix-cli --worksheet run: "
                            "it is shown here but not written over";
     }
-}
-
-bool DesktopProgram::MayWriteWorksheetAtExit() const {
-    if (protectedWorksheet_.empty() || settings_.displayFile != protectedWorksheet_) return true;
-    // Saved on purpose since (Save Worksheet): the file is the user's now.
-    return LastModified(protectedWorksheet_) != protectedModified_;
 }
 
 void DesktopProgram::Start(bool startHidden) {
@@ -273,8 +250,7 @@ void DesktopProgram::SaveForExit() {
     SaveCalculatorState(
         settings_, financeVisible, converterVisible, services_.store,
         [&] { userDefinitionErrors_ = calculator_->userDefinitions().Save(directory); },
-        *worksheet_, *display_,
-        MayWriteWorksheetAtExit());
+        *worksheet_, *display_);
     services_.store.Flush();
 }
 

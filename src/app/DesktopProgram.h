@@ -17,7 +17,6 @@
 // Exit (EXIT typed, Options "&Exit", the tray's "Exit Quorvix", the close
 // box without a tray, a signal, the session's end): see RequestExit.
 
-#include <QDateTime>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -126,9 +125,6 @@ private:
     // Writes every file (once).
     void SaveForExit();
     void ReportUnwritableFiles();
-    // False when the worksheet file could not be read completely at start
-    // and is still that file: writing over it would lose what it holds.
-    bool MayWriteWorksheetAtExit() const;
 
     DesktopServices services_;
     Settings settings_;
@@ -152,16 +148,9 @@ private:
     std::string worksheetNotice_;
     // The user definition files the exit could not write ("<file>: <reason>").
     std::vector<std::string> userDefinitionErrors_;
-    // The worksheet file as found at start when it could not be read whole.
-    std::string protectedWorksheet_;
-    QDateTime protectedModified_;
     // An exit asked for while a line evaluates, run when it has stopped.
     std::optional<ExitKind> pendingExit_;
     bool exited_ = false;
 };
-
-// The help-line message for a worksheet read at start, or empty. Short, so
-// that it fits the help line; the file is never written over at exit.
-std::string WorksheetReadNotice(WorksheetReadResult result, bool fileExists);
 
 }  // namespace quorvix
