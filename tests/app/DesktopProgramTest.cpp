@@ -96,6 +96,7 @@ private slots:
     void closeAndMinimiseFollowTheTray();
     void hiddenStartWithoutTrayShowsTheWindowAfterWaiting();
     void exitWritesEveryFileIntoTheDataDirectory();
+    void toolWindowSettingsChangeOnlyWhenTheUserChangesThem();
     void exitNamesTheFilesItCannotWriteAndStillExits();
     void worksheetInUseIsNotWrittenOver();
     void damagedFilesDoNotStopTheStart();
@@ -228,6 +229,28 @@ void DesktopProgramTest::exitWritesEveryFileIntoTheDataDirectory() {
     QVERIFY(ReadAll(f.File("Quorvix.qws")).contains("kept line"));
     QVERIFY(QFile::exists(QString::fromStdString(f.File("Recent.cnv"))));
     QVERIFY(f.prompter.shown.empty());
+}
+
+// A hidden start (the autostart entry) leaves ShowFinanceBox and
+// ShowUnitConverter as stored; closing a tool window changes its setting.
+void DesktopProgramTest::toolWindowSettingsChangeOnlyWhenTheUserChangesThem() {
+    for (const bool hidden : {true, false}) {
+        MemorySettingsStore store;
+        store.WriteInt("Options", "ShowFinanceBox", 1);
+        store.WriteInt("Options", "ShowUnitConverter", 1);
+        Fixture f(true, &store);
+        f.app.Start(hidden);
+        if (!hidden) {
+            QVERIFY(AnyVisible<FinanceBoxWindow>());
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (qobject_cast<UnitConverterWindow*>(widget)) widget->close();
+        }
+        f.app.RunCommand(kCmdTrayExit);
+        QVERIFY(f.app.exited());
+        QCOMPARE(store.ReadInt("Options", "ShowFinanceBox"), std::optional<std::int32_t>(1));
+        QCOMPARE(store.ReadInt("Options", "ShowUnitConverter"),
+                 std::optional<std::int32_t>(hidden ? 1 : 0));
+    }
 }
 
 void DesktopProgramTest::exitNamesTheFilesItCannotWriteAndStillExits() {
