@@ -209,7 +209,8 @@ void CalculatorWindow::SetKeypadVisible(bool shown) {
                                                            : ToRect(screen));
         setMinimumSize(kDisplayOnlyMinimumSize.width, kDisplayOnlyMinimumSize.height);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        resize(size.width, size.height);
+        placedSize_ = QSize(size.width, size.height);
+        resize(placedSize_);
     }
     const bool wasVisible = isVisible();
     if (windowFlags().testFlag(Qt::WindowMaximizeButtonHint) == shown) {
@@ -238,7 +239,10 @@ void CalculatorWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (keypadShown_ || !frame_ || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
-    // The restored size becomes the stored Width and Height.
+    // The restored size becomes the stored Width and Height; the size
+    // placed here (the stored one, perhaps made smaller to fit this screen)
+    // leaves them as they are, so a smaller screen does not shrink them.
+    if (size() == placedSize_) return;
     logic_.settings.width = width();
     logic_.settings.height = height();
 }

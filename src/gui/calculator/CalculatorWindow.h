@@ -101,6 +101,8 @@ private:
     LongEvaluation* evaluation_ = nullptr;
     bool tooltipsOn_ = true;
     bool keypadShown_ = true;
+    // The display-only size last given to the window from the settings.
+    QSize placedSize_;
 };
 
 }  // namespace quorvix

@@ -70,6 +70,7 @@ private slots:
     void clearVarsQuestionBoxIsAnsweredByKey_data();
     void clearVarsQuestionBoxIsAnsweredByKey();
     void hidingTheKeypadMakesTheWindowSizable();
+    void aSmallerScreenKeepsTheStoredSize();
     void escapeCancelsARunningLine();
     void ctrlPPlotsTheCaretLine();
     void escapeCancelsASlowPlot();
@@ -350,6 +351,24 @@ void CalculatorWindowTest::hidingTheKeypadMakesTheWindowSizable() {
     window.RunCommand(kCmdHideKeypad);
     QVERIFY(window.keypadPanel()->isVisible());
     QCOMPARE(window.minimumSize(), window.maximumSize());
+}
+
+// A stored size larger than this screen is shown smaller but stays stored
+// until the user gives the window another size.
+void CalculatorWindowTest::aSmallerScreenKeepsTheStoredSize() {
+    store_->WriteInt("Options", "HideKeypad", 1);
+    store_->WriteInt("Options", "Width", 30000);
+    store_->WriteInt("Options", "Height", 20000);
+    store_->Flush();
+    Start();
+    CalculatorWindow& window = app_->window();
+    QVERIFY(window.width() < 30000);
+    QCOMPARE(app_->settings().width, 30000);
+    QCOMPARE(app_->settings().height, 20000);
+    window.resize(520, 380);
+    QCoreApplication::processEvents();
+    QCOMPARE(app_->settings().width, 520);
+    QCOMPARE(app_->settings().height, 380);
 }
 
 void CalculatorWindowTest::escapeCancelsARunningLine() {
