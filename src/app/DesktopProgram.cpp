@@ -229,12 +229,26 @@ void DesktopProgram::RequestExit(ExitKind kind) {
         RequestEvaluationCancel();
         return;
     }
+    if (kind == ExitKind::Interactive) OfferToSaveKeptWorksheet();
     // Everything is written first, so the message gives the real reasons;
     // the program exits either way.
     SaveForExit();
     if (kind == ExitKind::Interactive) ReportUnwritableFiles();
     tray_->Hide();
     QCoreApplication::exit(0);
+}
+
+void DesktopProgram::OfferToSaveKeptWorksheet() {
+    if (exited_ || (!worksheet_->keepsFile() && !worksheet_->inUse())) return;
+    if (!display_->IsModified()) return;  // nothing new to lose
+    const std::string question =
+        worksheet_->path() +
+        " is kept as it was, so what this session's worksheet holds is not saved "
+        "there.\n\nSave this worksheet under another name (Save As...)?";
+    if (!services_.prompter.AskYesNo(CalculatorWindowTitle(), question, PromptIcon::Warning))
+        return;
+    // Saved elsewhere, that file is the worksheet now and the exit writes it.
+    worksheet_->SaveAs(*display_, services_.fileDialogs);
 }
 
 void DesktopProgram::SaveForExit() {

@@ -122,6 +122,10 @@ private:
     void BuildWindows();
     void LoadState();
     void RunTrayCommand(int id);
+    // A worksheet file that the exit does not write (damaged or unreadable
+    // at start or Load, or held by a quorvix-cli --worksheet run): when the
+    // display has changed, offers to save it under another name first.
+    void OfferToSaveKeptWorksheet();
     // Writes every file (once).
     void SaveForExit();
     void ReportUnwritableFiles();

@@ -286,11 +286,13 @@ void DesktopProgramTest::worksheetInUseIsNotWrittenOver() {
     f.app.Start(false);
     QVERIFY(f.app.window().helpLine()->text().contains(QStringLiteral("quorvix-cli")));
     f.app.display().SetText("typed here");
+    f.prompter.answers.push_back(false);  // the offer to save it elsewhere is declined
     f.app.RunCommand(kCmdTrayExit);
     QVERIFY(f.app.exited());
     QVERIFY(!QFile::exists(QString::fromStdString(worksheet)));
-    QCOMPARE(f.prompter.shown.size(), 1u);
-    QVERIFY(f.prompter.shown[0].text.find(worksheet + ": " + kWorksheetInUse) != std::string::npos);
+    QCOMPARE(f.prompter.shown.size(), 2u);
+    QVERIFY(f.prompter.shown[0].text.find("Save As...") != std::string::npos);
+    QVERIFY(f.prompter.shown[1].text.find(worksheet + ": " + kWorksheetInUse) != std::string::npos);
 }
 
 void DesktopProgramTest::damagedFilesDoNotStopTheStart() {

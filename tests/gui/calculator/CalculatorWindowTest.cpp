@@ -444,9 +444,20 @@ void CalculatorWindowTest::damagedWorksheetIsReportedAndKeptAtExit() {
     Start();
     QVERIFY2(helpLine().contains(QStringLiteral("damaged")), qPrintable(helpLine()));
     QCOMPARE(text(), QStringLiteral("1+2\n"));
+    // What the session typed is offered a new name at exit (Save As...).
+    Type(QStringLiteral("typed in this session"));
+    const QString elsewhere = dir_->filePath(QStringLiteral("elsewhere.qws"));
+    prompter_.answers.push_back(true);
+    fileDialogs_.answers.push_back(ToStdString(elsewhere));
     app_->RequestExit(DesktopProgram::ExitKind::Interactive);
+    QVERIFY(!prompter_.shown.empty());
+    QVERIFY2(prompter_.shown.back().text.find("Save As...") != std::string::npos,
+             prompter_.shown.back().text.c_str());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), damaged);
+    QFile saved(elsewhere);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("typed in this session"));
 }
 
 QTEST_MAIN(CalculatorWindowTest)
