@@ -52,7 +52,12 @@ DesktopProgram::DesktopProgram(DesktopServices services, QObject* parent)
     BuildLogic();
     BuildWindows();
     worksheet_->PutIntoDisplay(*display_);
-    if (!worksheetNotice_.empty()) calculator_->ShowHelpText(worksheetNotice_);
+    if (!worksheetNotice_.empty()) {
+        calculator_->ShowHelpText(worksheetNotice_);
+        // The help line's message passes with the next one; this stays.
+        window_->ShowNotice(worksheetNotice_ +
+                            ". Use Save Worksheet As... to keep what you type.");
+    }
 }
 
 void DesktopProgram::BuildLogic() {

@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include "gui/calculator/NoticeBar.h"
 #include <memory>
 
 #include "calculator/CalculatorDialog.h"
@@ -60,6 +62,9 @@ void CalculatorWindow::buildUi() {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(kMargin / 2);
+
+    noticeBar_ = new NoticeBar(central);
+    layout->addWidget(noticeBar_);
 
     display_->setParent(central);
     display_->setMinimumHeight(display_->fontMetrics().lineSpacing() * 3);
@@ -133,6 +138,8 @@ void CalculatorWindow::RunCommand(int id) {
 void CalculatorWindow::RunEvaluation(const std::function<void()>& evaluate) {
     evaluation_->Run(evaluate);
 }
+
+void CalculatorWindow::ShowNotice(const std::string& text) { noticeBar_->ShowNotice(text); }
 
 void CalculatorWindow::ShowHelpLine(const std::string& text) {
     const QString shown = ToQString(text);

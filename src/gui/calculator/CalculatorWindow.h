@@ -25,6 +25,7 @@ namespace quorvix {
 
 class CalculatorDialog;
 class DisplayEdit;
+class NoticeBar;
 class Keypad;
 class KeypadDialogHost;
 class KeypadPanel;
@@ -62,6 +63,8 @@ public:
     void RunEvaluation(const std::function<void()>& evaluate);
     // The help line's text (and its tooltip).
     void ShowHelpLine(const std::string& text);
+    // A notice that stays above the display until the user closes it.
+    void ShowNotice(const std::string& text);
     // Display font and colours from the settings.
     void ApplyDisplayFormat();
 
@@ -75,6 +78,7 @@ public:
     DisplayEdit* display() const { return display_; }
     KeypadPanel* keypadPanel() const { return keypadPanel_; }
     QLineEdit* helpLine() const { return helpLine_; }
+    NoticeBar* noticeBar() const { return noticeBar_; }
     LongEvaluation& evaluation() const { return *evaluation_; }
 
     // What the frame host asks of this window.
@@ -97,6 +101,7 @@ private:
     CalculatorFrame* frame_ = nullptr;
     DisplayEdit* display_ = nullptr;
     QLineEdit* helpLine_ = nullptr;
+    NoticeBar* noticeBar_ = nullptr;
     KeypadPanel* keypadPanel_ = nullptr;
     LongEvaluation* evaluation_ = nullptr;
     bool tooltipsOn_ = true;

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -26,6 +27,7 @@
 #include "gui/common/QtPrompter.h"
 #include "gui/common/QtText.h"
 #include "gui/keypad/KeyButton.h"
+#include "gui/calculator/NoticeBar.h"
 #include "gui/keypad/KeypadPanel.h"
 #include "gui/userdefs/UserFunctionsDialog.h"
 #include "platform/FileDialogs.h"
@@ -444,6 +446,14 @@ void CalculatorWindowTest::damagedWorksheetIsReportedAndKeptAtExit() {
     Start();
     QVERIFY2(helpLine().contains(QStringLiteral("damaged")), qPrintable(helpLine()));
     QCOMPARE(text(), QStringLiteral("1+2\n"));
+    // The notice stays above the display after the help line has moved on,
+    // until the user closes it.
+    NoticeBar* bar = app_->window().noticeBar();
+    Enter();
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->text().contains(QStringLiteral("damaged")));
+    bar->findChild<QPushButton*>(QStringLiteral("closeNotice"))->click();
+    QVERIFY(!bar->isVisible());
     // What the session typed is offered a new name at exit (Save As...).
     Type(QStringLiteral("typed in this session"));
     const QString elsewhere = dir_->filePath(QStringLiteral("elsewhere.qws"));
