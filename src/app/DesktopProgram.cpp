@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QFileInfo>
 #include <QScreen>
 
 #include "calculator/CalculatorFrame.h"
@@ -34,10 +33,6 @@
 namespace quorvix {
 
 namespace {
-QDateTime LastModified(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).lastModified();
-}
-
 // Closes every modal window (message boxes and dialogs), innermost first.
 // Each one's own event loop returns once control is back in it.
 void CloseModalWindows() {
@@ -52,20 +47,17 @@ void CloseModalWindows() {
 }
 }  // namespace
 
-std::string WorksheetReadNotice(WorksheetReadResult result, bool fileExists) {
-    if (result == WorksheetReadResult::Damaged)
-        return "Worksheet damaged: partly loaded, file kept";
-    if (result == WorksheetReadResult::NotOpened && fileExists)
-        return "Worksheet unreadable: not loaded, file kept";
-    return std::string();
-}
-
 DesktopProgram::DesktopProgram(DesktopServices services, QObject* parent)
     : QObject(parent), services_(std::move(services)) {
     BuildLogic();
     BuildWindows();
     worksheet_->PutIntoDisplay(*display_);
-    if (!worksheetNotice_.empty()) calculator_->ShowHelpText(worksheetNotice_);
+    if (!worksheetNotice_.empty()) {
+        calculator_->ShowHelpText(worksheetNotice_);
+        // The help line's message passes with the next one; this stays.
+        window_->ShowNotice(worksheetNotice_ +
+                            ". Use Save Worksheet As... to keep what you type.");
+    }
 }
 
 void DesktopProgram::BuildLogic() {
@@ -150,27 +142,17 @@ void DesktopProgram::LoadState() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         context.dotsPerInchY = static_cast<int>(screen->logicalDotsPerInchY());
     const std::string directory = services_.locations.ProgramDirectory();
-    const WorksheetReadResult result = LoadCalculatorState(
+    LoadCalculatorState(
         services_.store, context, services_.runAtLogon, settings_,
         [&] { calculator_->LoadUserDefinitions(directory); }, *worksheet_);
     ApplySettingsToCalculator(settings_, *calculator_);
 
-    const bool exists = QFileInfo::exists(QString::fromStdString(settings_.displayFile));
-    worksheetNotice_ = WorksheetReadNotice(result, exists);
-    if (!worksheetNotice_.empty()) {
-        protectedWorksheet_ = settings_.displayFile;
-        protectedModified_ = LastModified(protectedWorksheet_);
-    } else if (worksheet_->inUse()) {
+    worksheetNotice_ = worksheet_->readNotice();
+    if (worksheetNotice_.empty() && worksheet_->inUse()) {
         // The document itself refuses to write it (and says why at exit).
         worksheetNotice_ = "The worksheet is in use by a quorvix-cli --worksheet run: "
                            "it is shown here but not written over";
     }
-}
-
-bool DesktopProgram::MayWriteWorksheetAtExit() const {
-    if (protectedWorksheet_.empty() || settings_.displayFile != protectedWorksheet_) return true;
-    // Saved on purpose since (Save Worksheet): the file is the user's now.
-    return LastModified(protectedWorksheet_) != protectedModified_;
 }
 
 void DesktopProgram::Start(bool startHidden) {
@@ -252,12 +234,26 @@ void DesktopProgram::RequestExit(ExitKind kind) {
         RequestEvaluationCancel();
         return;
     }
+    if (kind == ExitKind::Interactive) OfferToSaveKeptWorksheet();
     // Everything is written first, so the message gives the real reasons;
     // the program exits either way.
     SaveForExit();
     if (kind == ExitKind::Interactive) ReportUnwritableFiles();
     tray_->Hide();
     QCoreApplication::exit(0);
+}
+
+void DesktopProgram::OfferToSaveKeptWorksheet() {
+    if (exited_ || (!worksheet_->keepsFile() && !worksheet_->inUse())) return;
+    if (!display_->IsModified()) return;  // nothing new to lose
+    const std::string question =
+        worksheet_->path() +
+        " is kept as it was, so what this session's worksheet holds is not saved "
+        "there.\n\nSave this worksheet under another name (Save As...)?";
+    if (!services_.prompter.AskYesNo(CalculatorWindowTitle(), question, PromptIcon::Warning))
+        return;
+    // Saved elsewhere, that file is the worksheet now and the exit writes it.
+    worksheet_->SaveAs(*display_, services_.fileDialogs);
 }
 
 void DesktopProgram::SaveForExit() {
@@ -272,16 +268,18 @@ void DesktopProgram::SaveForExit() {
     const std::string directory = services_.locations.ProgramDirectory();
     SaveCalculatorState(
         settings_, financeVisible, converterVisible, services_.store,
-        [&] { calculator_->userDefinitions().Save(directory); }, *worksheet_, *display_,
-        MayWriteWorksheetAtExit());
+        [&] { userDefinitionErrors_ = calculator_->userDefinitions().Save(directory); },
+        *worksheet_, *display_);
     services_.store.Flush();
 }
 
 void DesktopProgram::ReportUnwritableFiles() {
     std::vector<UnwritableFile> failures;
     if (services_.exitFiles) failures = FindUnwritableFiles(services_.exitFiles());
+    for (const std::string& error : userDefinitionErrors_)
+        AddUnwritableFile(failures, UnwritableFileFromError(error));
     if (const std::string error = worksheet_->writeError(); !error.empty())
-        failures.push_back(UnwritableFileFromError(error));
+        AddUnwritableFile(failures, UnwritableFileFromError(error));
     if (failures.empty()) return;
     services_.prompter.ShowMessage(CalculatorWindowTitle(), UnwritableFilesMessage(failures),
                                    PromptIcon::Exclamation);

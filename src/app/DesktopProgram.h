@@ -17,7 +17,6 @@
 // Exit (EXIT typed, Options "&Exit", the tray's "Exit Quorvix", the close
 // box without a tray, a signal, the session's end): see RequestExit.
 
-#include <QDateTime>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -61,8 +60,9 @@ struct DesktopServices {
     SettingsStore& store;
     const Locations& locations;
     RunAtLogon* runAtLogon = nullptr;
-    // Files the exit writes whose folders are probed (the worksheet reports
-    // its own failure); an interactive exit names those it could not write.
+    // Files the exit writes that are checked one by one (the worksheet and
+    // the user definition files report their own failures); an interactive
+    // exit names every file it could not write.
     std::function<std::vector<std::string>()> exitFiles;
     // Whether the desktop offers a notification area (the real check when
     // empty), and how long a start without one waits for it.
@@ -122,12 +122,13 @@ private:
     void BuildWindows();
     void LoadState();
     void RunTrayCommand(int id);
+    // A worksheet file that the exit does not write (damaged or unreadable
+    // at start or Load, or held by a quorvix-cli --worksheet run): when the
+    // display has changed, offers to save it under another name first.
+    void OfferToSaveKeptWorksheet();
     // Writes every file (once).
     void SaveForExit();
     void ReportUnwritableFiles();
-    // False when the worksheet file could not be read completely at start
-    // and is still that file: writing over it would lose what it holds.
-    bool MayWriteWorksheetAtExit() const;
 
     DesktopServices services_;
     Settings settings_;
@@ -149,16 +150,11 @@ private:
     std::unique_ptr<TrayIcon> tray_;
 
     std::string worksheetNotice_;
-    // The worksheet file as found at start when it could not be read whole.
-    std::string protectedWorksheet_;
-    QDateTime protectedModified_;
+    // The user definition files the exit could not write ("<file>: <reason>").
+    std::vector<std::string> userDefinitionErrors_;
     // An exit asked for while a line evaluates, run when it has stopped.
     std::optional<ExitKind> pendingExit_;
     bool exited_ = false;
 };
-
-// The help-line message for a worksheet read at start, or empty. Short, so
-// that it fits the help line; the file is never written over at exit.
-std::string WorksheetReadNotice(WorksheetReadResult result, bool fileExists);
 
 }  // namespace quorvix

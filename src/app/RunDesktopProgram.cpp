@@ -57,7 +57,8 @@ int RunDesktopProgram(const AppArguments& arguments) {
     QtFileDialogs fileDialogs;
     QtShell shell;
     LazyHelpWindow help;
-    // The worksheet reports its own write failures; these are probed.
+    // The worksheet and the user definition files report their own write
+    // failures; these files are checked one by one.
     auto exitFiles = [&] {
         return std::vector<std::string>{store.FileName(), JoinPath(directory, "Recent.cnv")};
     };

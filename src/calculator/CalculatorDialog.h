@@ -175,6 +175,8 @@ private:
 
     std::string expressionText_;
     int currentLine_ = 0;
+    // Where the caret stood when Enter read upward from an empty line, or -1.
+    int readFromEmptyLineAt_ = -1;
     bool pendingInsert_ = false;
     std::string helpKeyword_;
     double lastResult_ = 0.0;

@@ -56,6 +56,7 @@ bool CalculatorDialog::IsRefusedVariableName(const std::string& name) const {
 bool CalculatorDialog::ReadCurrentLine() {
     currentLine_ = display_.CaretLine();
     std::string candidate = ReadLineText(display_, currentLine_);
+    readFromEmptyLineAt_ = candidate.empty() ? display_.CaretPosition() : -1;
     // An empty line repeats the nearest non-empty line above it.
     while (candidate.empty()) {
         display_.PressKey(DisplayKey::Up);
@@ -88,6 +89,16 @@ CalculatorDialog::LineOutcome CalculatorDialog::EvaluateCurrentLine() {
             ClearDisplay();
             return LineOutcome::Command;
         case LineKind::Exit:
+            if (readFromEmptyLineAt_ >= 0) {
+                // EXIT ends the program only on its own line: a worksheet
+                // saved by EXIT ends with it, and the next start's first
+                // Enter on the empty line below must not end the program.
+                // The caret goes back to the empty line.
+                display_.SetSelection(readFromEmptyLineAt_, readFromEmptyLineAt_);
+                currentLine_ = display_.CaretLine();
+                display_.SetFocus();
+                return LineOutcome::Nothing;
+            }
             RequestExit();
             return LineOutcome::Command;
         case LineKind::ClearVariables:

@@ -92,6 +92,8 @@ void CalculatorFrame::SetKeypadLayout(int mode) {
 void CalculatorFrame::ShowWorksheetProblem() {
     if (!worksheet_.writeError().empty())
         calculator_.ShowHelpText(worksheet_.writeError());
+    else if (!worksheet_.readNotice().empty())
+        calculator_.ShowHelpText(worksheet_.readNotice());
     else if (worksheet_.inUse())
         calculator_.ShowHelpText(worksheet_.path() + ": " + kWorksheetInUse);
 }

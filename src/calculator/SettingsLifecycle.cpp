@@ -16,13 +16,12 @@ WorksheetReadResult LoadCalculatorState(SettingsStore& store, const SettingsCont
 void SaveCalculatorState(Settings& settings, bool financeBoxVisible, bool unitConverterVisible,
                          SettingsStore& store,
                          const std::function<void()>& writeChangedUserDefinitionFiles,
-                         WorksheetDocument& worksheet, const CalculatorDisplay& display,
-                         bool writeWorksheet) {
+                         WorksheetDocument& worksheet, const CalculatorDisplay& display) {
     settings.showFinanceBox = financeBoxVisible;
     settings.showUnitConverter = unitConverterVisible;
     SaveSettings(settings, store);
     if (writeChangedUserDefinitionFiles) writeChangedUserDefinitionFiles();
-    if (writeWorksheet) worksheet.SaveOnExit(display, settings.saveDisplay);
+    worksheet.SaveOnExit(display, settings.saveDisplay);
 }
 
 }  // namespace quorvix

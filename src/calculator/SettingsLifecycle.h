@@ -26,12 +26,9 @@ WorksheetReadResult LoadCalculatorState(SettingsStore& store, const SettingsCont
 // tool windows are visible, writes the settings, the changed user
 // definition files and the worksheet (when saving the display on exit is
 // off, the text the file holds stays; the variables are always written).
-// writeWorksheet false leaves the worksheet file alone (one that could not
-// be read completely at start must not be written over).
 void SaveCalculatorState(Settings& settings, bool financeBoxVisible, bool unitConverterVisible,
                          SettingsStore& store,
                          const std::function<void()>& writeChangedUserDefinitionFiles,
-                         WorksheetDocument& worksheet, const CalculatorDisplay& display,
-                         bool writeWorksheet = true);
+                         WorksheetDocument& worksheet, const CalculatorDisplay& display);
 
 }  // namespace quorvix

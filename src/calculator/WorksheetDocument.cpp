@@ -1,10 +1,20 @@
 #include "calculator/WorksheetDocument.h"
 
+#include <sys/stat.h>
+
 #include "calculator/CalculatorDisplay.h"
 #include "platform/AtomicFile.h"
 #include "platform/Prompter.h"
 
 namespace quorvix {
+
+std::string WorksheetReadNotice(WorksheetReadResult result, bool fileExists) {
+    if (result == WorksheetReadResult::Damaged)
+        return "Worksheet damaged: partly loaded, file kept";
+    if (result == WorksheetReadResult::NotOpened && fileExists)
+        return "Worksheet unreadable: not loaded, file kept";
+    return std::string();
+}
 
 bool WorksheetDocument::LockCurrentPath() {
     if (!locking_) return true;
@@ -21,7 +31,11 @@ WorksheetReadResult WorksheetDocument::SerializeWorksheet(bool loading) {
         // A worksheet another run writes is still shown; it is only not
         // written over.
         LockCurrentPath();
-        return ReadWorksheetFile(path_, worksheetText, variables_);
+        const WorksheetReadResult result = ReadWorksheetFile(path_, worksheetText, variables_);
+        // Anything under the name (a directory or a FIFO too) counts as there.
+        struct stat st;
+        readNotice_ = WorksheetReadNotice(result, ::stat(path_.c_str(), &st) == 0);
+        return result;
     }
     Write(false);
     return WorksheetReadResult::Loaded;
@@ -47,6 +61,7 @@ void WorksheetDocument::PutIntoDisplay(CalculatorDisplay& display) const {
 }
 
 void WorksheetDocument::SaveOnExit(const CalculatorDisplay& display, bool saveDisplay) {
+    if (keepsFile()) return;
     if (saveDisplay) {
         worksheetText = TrimWorksheetText(display.Text());
     } else {
@@ -64,6 +79,8 @@ void WorksheetDocument::Save(CalculatorDisplay& display) {
     worksheetText = TrimWorksheetText(display.Text());
     Write(true);
     display.SetModified(false);
+    // Saved on purpose: the file holds the user's text now.
+    if (writeError_.empty()) readNotice_.clear();
 }
 
 FileDialogRequest WorksheetDocument::DialogRequest(bool saving) const {

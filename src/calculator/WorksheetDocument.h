@@ -50,7 +50,7 @@ public:
 
     // At exit: saves the display text when saveDisplay is on, else keeps the
     // text the file holds (empty for a new file); the variables are written
-    // either way.
+    // either way. A file kept (see keepsFile) is not written.
     void SaveOnExit(const CalculatorDisplay& display, bool saveDisplay);
 
     // "Save &Worksheet".
@@ -61,6 +61,11 @@ public:
     void Load(CalculatorDisplay& display, Prompter& prompter, FileDialogs& dialogs);
 
     const std::string& path() const { return path_; }
+    // The help-line notice about the file read last (at start or by Load)
+    // when it could not be read whole, else empty. Such a file is kept: the
+    // exit does not write over it until the user saves it on purpose.
+    const std::string& readNotice() const { return readNotice_; }
+    bool keepsFile() const { return !readNotice_.empty(); }
     // Why the last write failed, naming the file; empty after a write that
     // succeeded. The window may show it; the save itself stays silent.
     const std::string& writeError() const { return writeError_; }
@@ -76,10 +81,15 @@ private:
     std::string& path_;
     WorksheetVariables& variables_;
     std::string writeError_;
+    std::string readNotice_;
     bool locking_ = false;
     bool inUse_ = false;
     std::unique_ptr<FileLock> lock_ = std::make_unique<FileLock>();
     std::string lockedPath_;
 };
+
+// The notice for a worksheet read, or empty when it was read completely or
+// did not exist. Short, so that it fits the help line.
+std::string WorksheetReadNotice(WorksheetReadResult result, bool fileExists);
 
 }  // namespace quorvix

@@ -91,7 +91,35 @@ bool RewriteInPlace(const std::string& target, std::string_view bytes, std::stri
            ::ftruncate(fd.get(), static_cast<off_t>(old.size())) == 0 && ::fsync(fd.get()) == 0);
     return Fail(error, target, std::strerror(failure));
 }
+
+// Why the existing file at target (stat st) may not be replaced, or null.
+const char* RefusalOfExisting(const std::string& target, const struct stat& st) {
+    if (!S_ISREG(st.st_mode)) return "not a regular file";
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return std::strerror(errno);
+    // A file that no one may write is read-only on purpose, even for the
+    // superuser, whom the check above always lets through.
+    if ((st.st_mode & 0222) == 0) return "the file is read-only";
+    return nullptr;
+}
 }  // namespace
+
+std::string WriteRefusal(const std::string& path) {
+    const std::string target = ResolveWriteTarget(path);
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (!exists && errno != ENOENT) return std::strerror(errno);
+    if (exists) {
+        if (const char* refusal = RefusalOfExisting(target, st)) return refusal;
+        if (st.st_nlink > 1) return std::string();  // rewritten in place
+    }
+    // The new bytes go to a temporary beside the target.
+    std::string tmpPath;
+    const int fd = CreateTemporary(target, tmpPath);
+    if (fd < 0) return std::strerror(errno);
+    ::close(fd);
+    ::unlink(tmpPath.c_str());
+    return std::string();
+}
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
     // Non-blocking, so that a FIFO without a writer cannot hold up the open.
@@ -138,12 +166,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (!exists && errno != ENOENT) return Fail(error, target, std::strerror(errno));
     if (exists) {
-        if (!S_ISREG(st.st_mode)) return Fail(error, target, "not a regular file");
-        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-            return Fail(error, target, std::strerror(errno));
-        // A file that no one may write is read-only on purpose, even for
-        // the superuser, whom the check above always lets through.
-        if ((st.st_mode & 0222) == 0) return Fail(error, target, "the file is read-only");
+        if (const char* refusal = RefusalOfExisting(target, st)) return Fail(error, target, refusal);
         if (st.st_nlink > 1) return RewriteInPlace(target, bytes, error);
     }
 

@@ -31,6 +31,11 @@ bool ReadWholeFile(const std::string& path, std::string& bytes,
 // of a chain of symbolic links (which need not exist yet).
 std::string ResolveWriteTarget(const std::string& path);
 
+// Why WriteFileAtomically(path, ...) would be refused before writing (the
+// system's reason or one of the refusals above), or empty when it may go
+// ahead. A full disk may still make the write fail.
+std::string WriteRefusal(const std::string& path);
+
 // Replaces the file at path with bytes as described above. False on any
 // failure, in which case the old file (if any) is unchanged, no temporary is
 // left, and error (when given) names the file and says what went wrong.

@@ -3,7 +3,9 @@
 // list order, the selected line, whether "&Remove" is enabled, and the
 // changed flag that the editor reports when it closes.
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 
@@ -16,6 +18,10 @@ public:
     bool removeEnabled() const { return removeEnabled_; }
     // True once an Add or a Remove changed the list.
     bool changed() const { return changed_; }
+    // Called after each Add or Remove has changed the caller's list, so that
+    // the caller records the change at once: a program ended while the
+    // dialog is still open saves what the dialog shows.
+    void SetChangeObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
 protected:
     void Open(std::vector<std::string> lines) {
@@ -31,9 +37,15 @@ protected:
         removeEnabled_ = true;
         return true;
     }
+    // After the caller's list has the new entry.
     void AppendLine(std::string line) {
         lines_.push_back(std::move(line));
         changed_ = true;
+        NotifyChanged();
+    }
+    // After the caller's list has lost the removed entry.
+    void NotifyChanged() const {
+        if (observer_) observer_();
     }
     // Removes the selected line; returns its index, or -1 when none is selected.
     int RemoveSelectedLine() {
@@ -51,6 +63,7 @@ private:
     int selected_ = -1;
     bool removeEnabled_ = false;
     bool changed_ = false;
+    std::function<void()> observer_;
 };
 
 // Text of a refusal that names a limit: "%d" replaced by the number.

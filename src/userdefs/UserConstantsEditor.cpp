@@ -70,6 +70,7 @@ void UserConstantsEditor::Remove() {
     const int line = RemoveSelectedLine();
     if (line < 0) return;
     constants_.erase(constants_.begin() + line);
+    NotifyChanged();
 }
 
 }  // namespace quorvix

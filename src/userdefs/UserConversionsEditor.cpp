@@ -81,6 +81,7 @@ void UserConversionsEditor::Remove() {
     const int line = RemoveSelectedLine();
     if (line < 0) return;
     list_.RemoveUserConversionAt(ConversionList::kFirstUserIndex + line);
+    NotifyChanged();
 }
 
 }  // namespace quorvix

@@ -17,8 +17,9 @@ bool ReadUserFile(const std::string& directory, const char* name, std::string& b
     return ReadWholeFile(JoinPath(directory, name), bytes, kMaxUserFileBytes);
 }
 
-void WriteUserFile(const std::string& directory, const char* name, const std::string& bytes) {
-    WriteFileAtomically(JoinPath(directory, name), bytes);
+bool WriteUserFile(const std::string& directory, const char* name, const std::string& bytes,
+                   std::string* error) {
+    return WriteFileAtomically(JoinPath(directory, name), bytes, error);
 }
 
 }  // namespace
@@ -31,36 +32,39 @@ void UserDefinitions::Load(const std::string& directory) {
     SerializeUserFunctions(directory, true);
 }
 
-void UserDefinitions::Save(const std::string& directory) const {
-    if (constantsChanged_) WriteConstants(directory);
-    if (conversionsChanged_) WriteConversions(directory);
-    if (functionsChanged_) WriteFunctions(directory);
+std::vector<std::string> UserDefinitions::Save(const std::string& directory) const {
+    std::vector<std::string> errors;
+    std::string error;
+    if (constantsChanged_ && !WriteConstants(directory, &error)) errors.push_back(error);
+    if (conversionsChanged_ && !WriteConversions(directory, &error)) errors.push_back(error);
+    if (functionsChanged_ && !WriteFunctions(directory, &error)) errors.push_back(error);
+    return errors;
 }
 
-void UserDefinitions::WriteConstants(const std::string& directory) const {
-    WriteUserFile(directory, kUserConstantsFile, EncodeUserConstants(constants_));
+bool UserDefinitions::WriteConstants(const std::string& directory, std::string* error) const {
+    return WriteUserFile(directory, kUserConstantsFile, EncodeUserConstants(constants_), error);
 }
 
-void UserDefinitions::WriteConversions(const std::string& directory) const {
+bool UserDefinitions::WriteConversions(const std::string& directory, std::string* error) const {
     std::vector<UserConversion> user;
     for (int i = ConversionList::kFirstUserIndex; i < conversions_.size(); ++i) {
         user.push_back(conversions_.at(i));
     }
-    WriteUserFile(directory, kUserConversionsFile, EncodeUserConversions(user));
+    return WriteUserFile(directory, kUserConversionsFile, EncodeUserConversions(user), error);
 }
 
-void UserDefinitions::WriteFunctions(const std::string& directory) const {
-    WriteUserFile(directory, kUserFunctionsFile, EncodeUserFunctions(functions_));
+bool UserDefinitions::WriteFunctions(const std::string& directory, std::string* error) const {
+    return WriteUserFile(directory, kUserFunctionsFile, EncodeUserFunctions(functions_), error);
 }
 
 void UserDefinitions::SerializeUserConstants(const std::string& directory, bool loading) {
-    if (!loading) return WriteConstants(directory);
+    if (!loading) return (void)WriteConstants(directory);
     std::string bytes;
     if (ReadUserFile(directory, kUserConstantsFile, bytes)) constants_ = DecodeUserConstants(bytes);
 }
 
 void UserDefinitions::SerializeUserConversions(const std::string& directory, bool loading) {
-    if (!loading) return WriteConversions(directory);
+    if (!loading) return (void)WriteConversions(directory);
     std::string bytes;
     if (!ReadUserFile(directory, kUserConversionsFile, bytes)) return;
     conversions_.ClearUserConversions();
@@ -70,7 +74,7 @@ void UserDefinitions::SerializeUserConversions(const std::string& directory, boo
 }
 
 void UserDefinitions::SerializeUserFunctions(const std::string& directory, bool loading) {
-    if (!loading) return WriteFunctions(directory);
+    if (!loading) return (void)WriteFunctions(directory);
     std::string bytes;
     if (ReadUserFile(directory, kUserFunctionsFile, bytes)) functions_ = DecodeUserFunctions(bytes);
     RebuildUserFunctions();

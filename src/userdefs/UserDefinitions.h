@@ -32,9 +32,9 @@ public:
     // functions) and compiles the functions. A file that cannot be read
     // leaves its list as it is.
     void Load(const std::string& directory);
-    // Writes the kinds marked changed, each file replaced whole; failures
-    // are silent.
-    void Save(const std::string& directory) const;
+    // Writes the kinds marked changed, each file replaced whole. Returns
+    // the failures, each "<file>: <reason>"; a failed file keeps its old bytes.
+    std::vector<std::string> Save(const std::string& directory) const;
 
     // Read (loading) or write one kind's file in the directory.
     void SerializeUserConstants(const std::string& directory, bool loading);
@@ -68,9 +68,9 @@ public:
     std::optional<UserMenuInsertion> CommandInsertion(int command) const;
 
 private:
-    void WriteConstants(const std::string& directory) const;
-    void WriteConversions(const std::string& directory) const;
-    void WriteFunctions(const std::string& directory) const;
+    bool WriteConstants(const std::string& directory, std::string* error = nullptr) const;
+    bool WriteConversions(const std::string& directory, std::string* error = nullptr) const;
+    bool WriteFunctions(const std::string& directory, std::string* error = nullptr) const;
 
     ConversionList& conversions_;
     std::vector<UserConstant> constants_;

@@ -138,6 +138,7 @@ void UserFunctionsEditor::Remove() {
     const int line = RemoveSelectedLine();
     if (line < 0) return;
     functions_.erase(functions_.begin() + line);
+    NotifyChanged();
 }
 
 }  // namespace quorvix

@@ -96,6 +96,7 @@ private slots:
     void closeAndMinimiseFollowTheTray();
     void hiddenStartWithoutTrayShowsTheWindowAfterWaiting();
     void exitWritesEveryFileIntoTheDataDirectory();
+    void toolWindowSettingsChangeOnlyWhenTheUserChangesThem();
     void exitNamesTheFilesItCannotWriteAndStillExits();
     void worksheetInUseIsNotWrittenOver();
     void damagedFilesDoNotStopTheStart();
@@ -230,16 +231,47 @@ void DesktopProgramTest::exitWritesEveryFileIntoTheDataDirectory() {
     QVERIFY(f.prompter.shown.empty());
 }
 
+// A hidden start (the autostart entry) leaves ShowFinanceBox and
+// ShowUnitConverter as stored; closing a tool window changes its setting.
+void DesktopProgramTest::toolWindowSettingsChangeOnlyWhenTheUserChangesThem() {
+    for (const bool hidden : {true, false}) {
+        MemorySettingsStore store;
+        store.WriteInt("Options", "ShowFinanceBox", 1);
+        store.WriteInt("Options", "ShowUnitConverter", 1);
+        Fixture f(true, &store);
+        f.app.Start(hidden);
+        if (!hidden) {
+            QVERIFY(AnyVisible<FinanceBoxWindow>());
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (qobject_cast<UnitConverterWindow*>(widget)) widget->close();
+        }
+        f.app.RunCommand(kCmdTrayExit);
+        QVERIFY(f.app.exited());
+        QCOMPARE(store.ReadInt("Options", "ShowFinanceBox"), std::optional<std::int32_t>(1));
+        QCOMPARE(store.ReadInt("Options", "ShowUnitConverter"),
+                 std::optional<std::int32_t>(hidden ? 1 : 0));
+    }
+}
+
 void DesktopProgramTest::exitNamesTheFilesItCannotWriteAndStillExits() {
     Fixture f(true);
     f.app.Start(true);
     const std::string blocked = f.File("missing-folder/Quorvix.qws");
     f.exitFiles = {f.File("Recent.cnv"), blocked};
+    // A constant added while user.cst is read-only: the write is refused.
+    const std::string constants = f.File("user.cst");
+    QFile readOnly(QString::fromStdString(constants));
+    QVERIFY(readOnly.open(QIODevice::WriteOnly));
+    readOnly.close();
+    readOnly.setPermissions(QFileDevice::ReadOwner);
+    f.app.calculator().userDefinitions().constants().push_back({"added", "", 2.0});
+    f.app.calculator().userDefinitions().MarkConstantsChanged();
     f.app.RunCommand(kCmdTrayExit);
     QVERIFY(f.app.exited());
     QCOMPARE(f.prompter.shown.size(), 1u);
     const QString text = QString::fromStdString(f.prompter.shown[0].text);
     QVERIFY(text.contains(QString::fromStdString(blocked) + QStringLiteral(": ")));
+    QVERIFY(text.contains(QString::fromStdString(constants) + QStringLiteral(": ")));
     QVERIFY(!text.contains(QString::fromStdString(f.File("Recent.cnv"))));
 }
 
@@ -254,11 +286,13 @@ void DesktopProgramTest::worksheetInUseIsNotWrittenOver() {
     f.app.Start(false);
     QVERIFY(f.app.window().helpLineText().contains(QStringLiteral("quorvix-cli")));
     f.app.display().SetText("typed here");
+    f.prompter.answers.push_back(false);  // the offer to save it elsewhere is declined
     f.app.RunCommand(kCmdTrayExit);
     QVERIFY(f.app.exited());
     QVERIFY(!QFile::exists(QString::fromStdString(worksheet)));
-    QCOMPARE(f.prompter.shown.size(), 1u);
-    QVERIFY(f.prompter.shown[0].text.find(worksheet + ": " + kWorksheetInUse) != std::string::npos);
+    QCOMPARE(f.prompter.shown.size(), 2u);
+    QVERIFY(f.prompter.shown[0].text.find("Save As...") != std::string::npos);
+    QVERIFY(f.prompter.shown[1].text.find(worksheet + ": " + kWorksheetInUse) != std::string::npos);
 }
 
 void DesktopProgramTest::damagedFilesDoNotStopTheStart() {

@@ -354,6 +354,25 @@ TEST_F(CalculatorDialogTest, ExitIsOnlyARequest) {
     EXPECT_EQ(display.Text(), before + "off");
 }
 
+// A worksheet saved by EXIT ends with it: Enter on the empty line below does
+// not read EXIT upward, the caret stays on the empty line, and EXIT on its
+// own line still ends the program.
+TEST_F(CalculatorDialogTest, EnterOnAnEmptyLineDoesNotRepeatExit) {
+    RecordingDialogHost host;
+    calc.SetHost(&host);
+    for (const char* saved : {"2+2 =\n4\nEXIT\n", "off\n\n"}) {
+        display.SetText(saved);
+        display.SetCaret(display.TextLength());
+        EXPECT_EQ(PressEnter(), Outcome::Nothing) << saved;
+        EXPECT_EQ(host.exits, 0) << saved;
+        EXPECT_EQ(display.Text(), saved);
+        EXPECT_EQ(display.CaretPosition(), display.TextLength()) << saved;
+    }
+    display.SetCaret(0);
+    EXPECT_EQ(PressEnter(), Outcome::Command);
+    EXPECT_EQ(host.exits, 1);
+}
+
 TEST_F(CalculatorDialogTest, AnswersFollowTheBaseAndDigitSettings) {
     calc.SetNumberBase(16);
     Enter("#FF+1");

@@ -137,6 +137,26 @@ TEST_F(WorksheetDocumentFixture, LoadReplacesTextAndAllVariables) {
     EXPECT_FALSE(display.IsModified());
 }
 
+// A damaged file chosen with Load is treated as at start: the notice, and
+// the exit leaves the file as it is until the user saves on purpose.
+TEST_F(WorksheetDocumentFixture, LoadOfADamagedFileKeepsItUntilSavedOnPurpose) {
+    const std::string damaged = dir.File("bad.qws");
+    const std::string good = EncodeWorksheet("abc", vars);
+    const std::string bytes = good.substr(0, good.size() - 1);
+    WriteBytes(damaged, bytes);
+    dialogs.answers.push_back(damaged);
+    document.Load(display, prompter, dialogs);
+    EXPECT_EQ(document.readNotice(), "Worksheet damaged: partly loaded, file kept");
+    EXPECT_EQ(display.Text(), "abc\n");
+    display.SetText("abc\ntyped");
+    document.SaveOnExit(display, true);
+    EXPECT_EQ(ReadBytes(damaged), bytes);
+
+    document.Save(display);
+    EXPECT_TRUE(document.readNotice().empty());
+    EXPECT_EQ(SavedText(), "abc\ntyped");
+}
+
 TEST_F(WorksheetDocumentFixture, UnchangedWorksheetIsNotOfferedForSaving) {
     display.SetText("x");
     display.SetModified(false);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -28,18 +29,51 @@ TEST(ExitWriteCheck, FailedWriteErrorsSplitIntoFileAndReason) {
     }
 }
 
-TEST(ExitWriteCheck, OnlyFilesWhoseFolderRefusesANewFileAreNamed) {
-    const std::string folder = std::filesystem::temp_directory_path().string();
-    const std::string missing = folder + "/quorvix-no-such-folder/Recent.cnv";
-    const std::vector<UnwritableFile> found =
-        FindUnwritableFiles({folder + "/Quorvix.ini", "", missing});
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].path, missing);
-    EXPECT_FALSE(found[0].reason.empty());
+// Each file is checked as the writer would write it: a read-only file in a
+// writable folder is named as much as a file whose folder is missing.
+TEST(ExitWriteCheck, EachFileIsCheckedNotOnlyItsFolder) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "quorvix-exit-check";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "user.fct");
+    const auto make = [&](const char* name, fs::perms perms) {
+        std::ofstream(folder / name) << "x";
+        fs::permissions(folder / name, perms);
+    };
+    make("Recent.cnv", fs::perms::owner_read | fs::perms::owner_write);
+    make("Quorvix.ini", fs::perms::owner_read | fs::perms::group_read);
+    make("user.cst", fs::perms::owner_read);
+    struct Row {
+        std::string path;
+        bool named;
+    };
+    const std::vector<Row> rows = {
+        {(folder / "Recent.cnv").string(), false},
+        {(folder / "user.cnv").string(), false},  // not there yet: made anew
+        {(folder / "Quorvix.ini").string(), true},
+        {(folder / "user.cst").string(), true},
+        {(folder / "user.fct").string(), true},  // a folder in its place
+        {(folder / "no-such-folder" / "Quorvix.qws").string(), true},
+        {"", false},
+    };
+    std::vector<std::string> paths;
+    for (const Row& row : rows) paths.push_back(row.path);
+    paths.push_back(rows[2].path);  // named once only
+    const std::vector<UnwritableFile> found = FindUnwritableFiles(paths);
+    std::vector<std::string> named;
+    for (const UnwritableFile& file : found) {
+        named.push_back(file.path);
+        EXPECT_FALSE(file.reason.empty()) << file.path;
+    }
+    std::vector<std::string> expected;
+    for (const Row& row : rows)
+        if (row.named) expected.push_back(row.path);
+    EXPECT_EQ(named, expected);
 
-    EXPECT_EQ(UnwritableFilesMessage(found),
-              "These files could not be saved; they keep what they held before:\n" + missing +
-                  ": " + found[0].reason);
+    EXPECT_EQ(UnwritableFilesMessage({found[0]}),
+              "These files could not be saved; they keep what they held before:\n" +
+                  found[0].path + ": " + found[0].reason);
+    fs::remove_all(folder);
 }
 
 }  // namespace

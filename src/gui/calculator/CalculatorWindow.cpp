@@ -23,6 +23,7 @@
 #include "gui/calculator/CompletionPopup.h"
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/LongEvaluation.h"
+#include "gui/calculator/NoticeBar.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
@@ -102,6 +103,9 @@ void CalculatorWindow::buildUi() {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(kMargin / 2);
+
+    noticeBar_ = new NoticeBar(central);
+    layout->addWidget(noticeBar_);
 
     display_->setParent(central);
     display_->setMinimumHeight(display_->fontMetrics().lineSpacing() * 3);
@@ -228,6 +232,8 @@ void CalculatorWindow::RunEvaluation(const std::function<void()>& evaluate) {
     evaluation_->Run(evaluate);
 }
 
+void CalculatorWindow::ShowNotice(const std::string& text) { noticeBar_->ShowNotice(text); }
+
 void CalculatorWindow::ShowHelpLine(const std::string& text) {
     helpText_ = ToQString(text);
     FitHelpLine();
@@ -342,7 +348,8 @@ void CalculatorWindow::SetKeypadVisible(bool shown) {
                                                            : ToRect(screen));
         setMinimumSize(kDisplayOnlyMinimumSize.width, kDisplayOnlyMinimumSize.height);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        resize(size.width, size.height);
+        placedSize_ = QSize(size.width, size.height);
+        resize(placedSize_);
     }
     const bool wasVisible = isVisible();
     if (windowFlags().testFlag(Qt::WindowMaximizeButtonHint) == shown) {
@@ -371,7 +378,10 @@ void CalculatorWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (keypadShown_ || !frame_ || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
-    // The restored size becomes the stored Width and Height.
+    // The restored size becomes the stored Width and Height; the size
+    // placed here (the stored one, perhaps made smaller to fit this screen)
+    // leaves them as they are, so a smaller screen does not shrink them.
+    if (size() == placedSize_) return;
     logic_.settings.width = width();
     logic_.settings.height = height();
 }

@@ -27,6 +27,7 @@ namespace quorvix {
 
 class CalculatorDialog;
 class DisplayEdit;
+class NoticeBar;
 class Keypad;
 class KeypadDialogHost;
 class KeypadPanel;
@@ -66,6 +67,8 @@ public:
     void ShowHelpLine(const std::string& text);
     // The help line's whole message (the line itself may show it elided).
     const QString& helpLineText() const { return helpText_; }
+    // A notice that stays above the display until the user closes it.
+    void ShowNotice(const std::string& text);
     // Display font and colours from the settings.
     void ApplyDisplayFormat();
 
@@ -79,6 +82,7 @@ public:
     DisplayEdit* display() const { return display_; }
     KeypadPanel* keypadPanel() const { return keypadPanel_; }
     QLineEdit* helpLine() const { return helpLine_; }
+    NoticeBar* noticeBar() const { return noticeBar_; }
     LongEvaluation& evaluation() const { return *evaluation_; }
 
     // What the frame host asks of this window.
@@ -111,11 +115,14 @@ private:
     // The indicators beside the help line while the keypad is hidden.
     QToolButton* baseButton_ = nullptr;
     QToolButton* angleButton_ = nullptr;
+    NoticeBar* noticeBar_ = nullptr;
     KeypadPanel* keypadPanel_ = nullptr;
     LongEvaluation* evaluation_ = nullptr;
     QString helpText_;
     bool tooltipsOn_ = true;
     bool keypadShown_ = true;
+    // The display-only size last given to the window from the settings.
+    QSize placedSize_;
 };
 
 }  // namespace quorvix

@@ -87,8 +87,19 @@ void ToolWindows::ShowAtStart() {
 
 void ToolWindows::ClosePlots() { plots_->CloseAll(); }
 
-bool ToolWindows::financeBoxVisible() const { return financeWindow_->isVisible(); }
-bool ToolWindows::unitConverterVisible() const { return converterWindow_->isVisible(); }
+namespace {
+bool OpenNow(const QWidget& tool, bool stored) {
+    if (!tool.testAttribute(Qt::WA_WState_ExplicitShowHide)) return stored;
+    return !tool.isHidden();
+}
+}  // namespace
+
+bool ToolWindows::financeBoxVisible() const {
+    return OpenNow(*financeWindow_, logic_.settings.showFinanceBox);
+}
+bool ToolWindows::unitConverterVisible() const {
+    return OpenNow(*converterWindow_, logic_.settings.showUnitConverter);
+}
 
 void ToolWindows::SetOwnerTopmost(bool on) {
     window_.SetTopmost(on);

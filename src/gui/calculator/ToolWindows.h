@@ -57,6 +57,9 @@ public:
     void ShowAtStart();
     // At exit: every plot window closes with the calculator.
     void ClosePlots();
+    // Whether each tool window is open, as the exit records it: shown and not
+    // closed since (also while hidden with the calculator). A window neither
+    // shown nor closed in this run (a hidden start) keeps the stored setting.
     bool financeBoxVisible() const;
     bool unitConverterVisible() const;
     FinanceBoxWindow& financeWindow() const { return *financeWindow_; }

@@ -20,25 +20,24 @@ bool RunDialog(Editor& editor, HelpViewer& help, QWidget* parent) {
 bool EditUserConstants(UserDefinitions& definitions, Prompter& prompter, HelpViewer& help,
                        QWidget* parent) {
     UserConstantsEditor editor(definitions.constants(), prompter);
-    const bool changed = RunDialog<UserConstantsDialog>(editor, help, parent);
-    if (changed) definitions.MarkConstantsChanged();
-    return changed;
+    editor.SetChangeObserver([&definitions] { definitions.MarkConstantsChanged(); });
+    return RunDialog<UserConstantsDialog>(editor, help, parent);
 }
 
 bool EditUserConversions(UserDefinitions& definitions, UnitConversionService& converter,
                          Prompter& prompter, HelpViewer& help, QWidget* parent) {
     UserConversionsEditor editor(definitions.conversions(), converter, prompter);
-    const bool changed = RunDialog<UserConversionsDialog>(editor, help, parent);
-    if (changed) definitions.MarkConversionsChanged();
-    return changed;
+    editor.SetChangeObserver([&definitions] { definitions.MarkConversionsChanged(); });
+    return RunDialog<UserConversionsDialog>(editor, help, parent);
 }
 
 bool EditUserFunctions(UserDefinitions& definitions, Prompter& prompter, HelpViewer& help,
                        QWidget* parent) {
     UserFunctionsEditor editor(definitions.functions(), prompter);
-    const bool changed = RunDialog<UserFunctionsDialog>(editor, help, parent);
-    if (changed) definitions.MarkFunctionsChanged();
-    return changed;
+    // Recompiled at each change too, so that the functions in use always
+    // match the list that would be saved.
+    editor.SetChangeObserver([&definitions] { definitions.MarkFunctionsChanged(); });
+    return RunDialog<UserFunctionsDialog>(editor, help, parent);
 }
 
 }  // namespace quorvix

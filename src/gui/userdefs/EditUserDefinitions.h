@@ -1,8 +1,9 @@
 #pragma once
 // The "&Edit..." entries of the three user submenus: each runs its dialog
-// modally over the calculator's user definitions and, when the dialog
-// reports a change, marks that kind for saving (functions are recompiled
-// at once). Returns the changed flag, so the caller rebuilds the submenu.
+// modally over the calculator's user definitions and marks that kind for
+// saving at each Add or Remove, while the dialog is still open (functions
+// are recompiled at once): an exit during the dialog saves what it shows.
+// Returns the changed flag, so the caller rebuilds the submenu.
 
 #include "engine/UnitConversionService.h"
 #include "platform/HelpViewer.h"

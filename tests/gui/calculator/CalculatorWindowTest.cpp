@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <cstdlib>
@@ -32,6 +33,7 @@
 #include "gui/common/QtPrompter.h"
 #include "gui/common/QtText.h"
 #include "gui/keypad/KeyButton.h"
+#include "gui/calculator/NoticeBar.h"
 #include "gui/keypad/KeypadPanel.h"
 #include "gui/userdefs/UserFunctionsDialog.h"
 #include "platform/FileDialogs.h"
@@ -78,6 +80,7 @@ private slots:
     void clearVarsQuestionBoxIsAnsweredByKey_data();
     void clearVarsQuestionBoxIsAnsweredByKey();
     void hidingTheKeypadMakesTheWindowSizable();
+    void aSmallerScreenKeepsTheStoredSize();
     void escapeCancelsARunningLine();
     void ctrlPPlotsTheCaretLine();
     void ctrlShiftCCopiesTheLastAnswer();
@@ -440,6 +443,24 @@ void CalculatorWindowTest::hidingTheKeypadMakesTheWindowSizable() {
     QCOMPARE(window.minimumSize(), window.maximumSize());
 }
 
+// A stored size larger than this screen is shown smaller but stays stored
+// until the user gives the window another size.
+void CalculatorWindowTest::aSmallerScreenKeepsTheStoredSize() {
+    store_->WriteInt("Options", "HideKeypad", 1);
+    store_->WriteInt("Options", "Width", 30000);
+    store_->WriteInt("Options", "Height", 20000);
+    store_->Flush();
+    Start();
+    CalculatorWindow& window = app_->window();
+    QVERIFY(window.width() < 30000);
+    QCOMPARE(app_->settings().width, 30000);
+    QCOMPARE(app_->settings().height, 20000);
+    window.resize(520, 380);
+    QCoreApplication::processEvents();
+    QCOMPARE(app_->settings().width, 520);
+    QCOMPARE(app_->settings().height, 380);
+}
+
 void CalculatorWindowTest::escapeCancelsARunningLine() {
     QString shownWhileRunning;
     QTimer::singleShot(400, display(), [&] {
@@ -586,9 +607,28 @@ void CalculatorWindowTest::damagedWorksheetIsReportedAndKeptAtExit() {
     Start();
     QVERIFY2(helpLine().contains(QStringLiteral("damaged")), qPrintable(helpLine()));
     QCOMPARE(text(), QStringLiteral("1+2\n"));
+    // The notice stays above the display after the help line has moved on,
+    // until the user closes it.
+    NoticeBar* bar = app_->window().noticeBar();
+    Enter();
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->text().contains(QStringLiteral("damaged")));
+    bar->findChild<QPushButton*>(QStringLiteral("closeNotice"))->click();
+    QVERIFY(!bar->isVisible());
+    // What the session typed is offered a new name at exit (Save As...).
+    Type(QStringLiteral("typed in this session"));
+    const QString elsewhere = dir_->filePath(QStringLiteral("elsewhere.qws"));
+    prompter_.answers.push_back(true);
+    fileDialogs_.answers.push_back(ToStdString(elsewhere));
     app_->RequestExit(DesktopProgram::ExitKind::Interactive);
+    QVERIFY(!prompter_.shown.empty());
+    QVERIFY2(prompter_.shown.back().text.find("Save As...") != std::string::npos,
+             prompter_.shown.back().text.c_str());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), damaged);
+    QFile saved(elsewhere);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("typed in this session"));
 }
 
 QTEST_MAIN(CalculatorWindowTest)

@@ -12,6 +12,7 @@
 
 #include "engine/Evaluator.h"
 #include "gui/GuiTestSupport.h"
+#include "gui/userdefs/EditUserDefinitions.h"
 #include "gui/userdefs/UserConstantsDialog.h"
 #include "gui/userdefs/UserConversionsDialog.h"
 #include "gui/userdefs/UserFunctionsDialog.h"
@@ -52,6 +53,25 @@ private slots:
     void init() {
         prompter = {};
         help = {};
+    }
+
+    // Whatever the dialog shows as added is marked for saving while it is
+    // still open: an exit then (a signal, the session's end) writes it.
+    void eachAddIsMarkedForSavingWhileTheDialogIsOpen() {
+        ConversionList conversions;
+        UserDefinitions definitions(conversions);
+        bool markedWhileOpen = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog != nullptr);
+            type(*dialog, "name", QStringLiteral("kept"));
+            type(*dialog, "value", QStringLiteral("4.5"));
+            button(*dialog, "add")->click();
+            markedWhileOpen = definitions.constantsChanged() && lines(*dialog)->count() == 1;
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        QVERIFY(EditUserConstants(definitions, prompter, help, nullptr));
+        QVERIFY(markedWhileOpen);
     }
 
     void addIsDefaultAndRemoveFollowsTheSelection() {
