@@ -20,13 +20,17 @@ constexpr double kSeriesUpTo = 1.5;
 constexpr double kPi = 3.141592653589793;
 constexpr double kHalfPi = 1.5707963267948966;
 
-// exp(i pi x^2 / 2). x^2 = hi + lo exactly; hi is reduced modulo 4 (the
-// period of the phase in x^2) before anything is rounded, so the phase keeps
-// its digits however large x is.
+// exp(i pi x^2 / 2). x^2 = hi + lo exactly; both parts are reduced modulo 4
+// (the period of the phase in x^2) before anything is rounded, so the phase
+// keeps its digits however large x is. For x beyond 2^26, lo itself can be
+// far above 4. The argument of cos_pi and sin_pi must stay small: Boost
+// converts it to int on the way.
 std::complex<double> HalfPiSquarePhase(double x) {
     const double hi = x * x;
     const double lo = std::fma(x, x, -hi);
-    const double half = 0.5 * (std::fmod(hi, 4.0) + lo);  // in [0, 2]
+    double phase = std::fmod(std::fmod(hi, 4.0) + std::fmod(lo, 4.0), 4.0);
+    if (phase < 0.0) phase += 4.0;
+    const double half = 0.5 * phase;  // in [0, 2]
     return {boost::math::cos_pi(half, kErrnoPolicy), boost::math::sin_pi(half, kErrnoPolicy)};
 }
 
