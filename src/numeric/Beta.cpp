@@ -6,6 +6,7 @@
 #include <boost/math/special_functions/gamma.hpp>
 
 #include "numeric/BoostPolicy.h"
+#include "numeric/Gamma.h"
 #include "numeric/GammaExp.h"
 #include "numeric/NumericSupport.h"
 
@@ -15,12 +16,12 @@ double betafn(double z, double w) {
     if (z > 0.0 && w > 0.0) return boost::math::beta(z, w, kErrnoPolicy);
     // Γ(z + w) at a pole makes B zero; Γ(z) or Γ(w) at one makes it fail.
     int sz = 1, sw = 1, szw = 1;
-    const double lz = boost::math::lgamma(z, &sz, kErrnoPolicy);
-    const double lw = boost::math::lgamma(w, &sw, kErrnoPolicy);
+    const double lz = gammaln(z, &sz);
+    const double lw = gammaln(w, &sw);
     if (!std::isfinite(lz) || !std::isfinite(lw)) return std::nan("");
     const double sum = z + w;
     if (sum <= 0.0 && sum == std::floor(sum)) return 0.0;
-    const double lzw = boost::math::lgamma(sum, &szw, kErrnoPolicy);
+    const double lzw = gammaln(sum, &szw);
     return sz * sw * szw * ExpWithoutUnderflowError(lz + lw - lzw);
 }
 

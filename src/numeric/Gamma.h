@@ -8,6 +8,8 @@ namespace quorvix::numeric {
 // the negative integers Γ has a pole: the result is not a number and errno
 // is EDOM.
 double gammaln(double x);
+// The same, with the sign of Γ(x) (+1 or -1) in *sign.
+double gammaln(double x, int* sign);
 
 // ln(n!). n < 0 reports "Negative factorial in routine factln" and returns
 // 0; n = 0 and 1 give 0. Values for n up to 100 are cached for the life of
