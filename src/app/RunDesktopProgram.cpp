@@ -89,6 +89,9 @@ int RunDesktopProgram(const AppArguments& arguments) {
                      [&program] { program.ToggleCalculator(); });
 
     program.Start(arguments.startHidden);
+    // An unusable shortcut setting is said where the user looks, not only
+    // on the terminal.
+    if (!shortcut.refusal().empty()) program.calculator().ShowHelpText(shortcut.refusal());
     if (arguments.window != ShownWindow::kCalculator)
         program.RunCommand(TrayCommandToShow(arguments.window));
     QApplication::exec();

@@ -38,7 +38,7 @@ std::string GlobalShortcutRefusal(std::string_view setting) {
         text.remove_prefix(plus + 1);
     }
     if (holdsKeyAway || IsFunctionKey(text)) return std::string();
-    return "global shortcut \"" + std::string(setting) +
+    return "Global shortcut \"" + std::string(setting) +
            "\" ignored: it needs Ctrl, Alt or Meta, or a function key, since it would take "
            "that key from every application";
 }

@@ -93,15 +93,13 @@ GlobalShortcut::GlobalShortcut(const QString& text, QObject* parent) : QObject(p
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return;
     const QKeySequence sequence = QKeySequence::fromString(trimmed, QKeySequence::PortableText);
-    if (sequence.count() != 1) {
-        std::fprintf(stderr, "quorvix: global shortcut \"%s\" not understood\n",
-                     trimmed.toLocal8Bit().constData());
-        return;
-    }
-    if (const std::string refusal = GlobalShortcutRefusal(trimmed.toStdString()); refusal.empty())
+    refusal_ = sequence.count() != 1
+                   ? "Global shortcut \"" + trimmed.toStdString() + "\" not understood"
+                   : GlobalShortcutRefusal(trimmed.toStdString());
+    if (refusal_.empty())
         Grab(sequence);
     else
-        std::fprintf(stderr, "quorvix: %s\n", refusal.c_str());
+        std::fprintf(stderr, "quorvix: %s\n", refusal_.c_str());
 }
 
 GlobalShortcut::~GlobalShortcut() { Ungrab(); }

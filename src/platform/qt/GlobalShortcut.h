@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace quorvix {
@@ -25,6 +26,9 @@ public:
 
     // Whether the key is grabbed.
     bool registered() const { return keycode_ != 0; }
+    // Why the setting was not used (not understood, or a key without Ctrl,
+    // Alt or Meta); empty when it was used or was empty.
+    const std::string& refusal() const { return refusal_; }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message,
                            qintptr* result) override;
@@ -36,6 +40,7 @@ private:
     void Grab(const QKeySequence& sequence);
     void Ungrab();
 
+    std::string refusal_;
     std::uint8_t keycode_ = 0;
     std::uint16_t modifiers_ = 0;
     std::uint32_t root_ = 0;
