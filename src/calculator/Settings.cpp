@@ -91,6 +91,7 @@ void ReadRemaining(const SettingsStore& store, const SettingsContext& context, S
 
     ReadColor(store, kDisplay, "ForeColor", s.foreColor);
     ReadColor(store, kDisplay, "BackColor", s.backColor);
+    ReadBool(store, kDisplay, "HighlightSyntax", s.highlightSyntax);
     ReadColor(store, kKeypad, "NumberColor", s.numberColor);
     ReadInt(store, kKeypad, "NumberSize", s.numberSize);
     ReadColor(store, kKeypad, "OperatorColor", s.operatorColor);
@@ -179,6 +180,9 @@ void SaveSettings(const Settings& s, SettingsStore& store) {
     store.WriteInt(kKeypad, "FunctionSize", s.functionSize);
     WriteFont(store, kDisplay, s.displayFont);
     WriteFont(store, kKeypad, s.keypadFont);
+    // Keys added later than the ones above go last, so the order of the
+    // older keys stays as it always was.
+    store.WriteInt(kDisplay, "HighlightSyntax", AsInt(s.highlightSyntax));
     store.Flush();
 }
 

@@ -50,6 +50,9 @@ struct Settings {
     // "Display" colours, 0x00BBGGRR
     std::uint32_t foreColor = 0xFF0000;
     std::uint32_t backColor = 0xF2FFFF;
+    // Colours the display's answers, names, numbers and operators (view only:
+    // the worksheet text is never changed by it).
+    bool highlightSyntax = true;
     // "Keypad" caption colours and sizes in points
     std::uint32_t numberColor = 0xFF;
     std::int32_t numberSize = 10;

@@ -239,7 +239,7 @@ TEST_F(SettingsFixture, SaveThenLoadRoundTripsEveryValue) {
 TEST_F(SettingsFixture, SaveWritesInTheFixedOrderWithoutFirstUse) {
     SaveSettings(Settings{}, store);
     const auto& log = store.writeLog;
-    ASSERT_EQ(log.size(), 17u + 21u + 8u + 12u);
+    ASSERT_EQ(log.size(), 17u + 21u + 8u + 12u + 1u);
     const std::vector<std::string> options = {
         "Options/Mode",         "Options/AngleUnit",     "Options/NumberBase",
         "Options/AlwaysOnTop",  "Options/HideKeypad",    "Options/SaveDisplay",
@@ -255,7 +255,8 @@ TEST_F(SettingsFixture, SaveWritesInTheFixedOrderWithoutFirstUse) {
     EXPECT_EQ(log[45], "Keypad/FunctionSize");
     EXPECT_EQ(log[46], "Display/FontFaceName");
     EXPECT_EQ(log[52], "Keypad/FontFaceName");
-    EXPECT_EQ(log.back(), "Keypad/FontStrikeOut");
+    EXPECT_EQ(log[57], "Keypad/FontStrikeOut");
+    EXPECT_EQ(log.back(), "Display/HighlightSyntax");
     EXPECT_EQ(std::count(log.begin(), log.end(), "Options/FirstUse"), 0);
 }
 
