@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <iostream>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,13 @@ namespace {
 constexpr int kAllSucceeded = 0;
 constexpr int kSomeFailed = 1;
 constexpr int kBadUsage = 2;
+
+// Held while a line runs and while the worksheet is saved. Ctrl+C saves on
+// a thread of its own; without this it could read the session while the
+// cancelled line is still writing its error into it.
+std::timed_mutex sessionInUse;
+// How long a save at Ctrl+C waits for a line that does not stop.
+constexpr std::chrono::seconds kSaveWait{5};
 
 // The status after writing to out: a failed write (a full disk, a closed
 // pipe) is a failure and says so on err.
@@ -72,6 +81,12 @@ bool PrepareSession(CliSession& session, const CliOptions& options, std::ostream
     }
     if (session.continuesWorksheet() && session.worksheetReadable()) {
         SaveBeforeInterruptExit([&session] {
+            std::unique_lock<std::timed_mutex> guard(sessionInUse, kSaveWait);
+            if (!guard.owns_lock()) {
+                std::cerr << "quorvix-cli: a line was still running; the worksheet "
+                          << session.worksheetPath() << " was left unchanged" << std::endl;
+                return;
+            }
             std::string error;
             if (!session.SaveWorksheet(&error))
                 std::cerr << "quorvix-cli: could not write the worksheet " << error << std::endl;
@@ -87,9 +102,16 @@ int FinishSession(const CliSession& session, std::ostream& out, std::ostream& er
         err << "quorvix-cli: the worksheet " << session.worksheetPath()
             << " could not be read completely and was left unchanged\n";
         status = kSomeFailed;
-    } else if (!session.SaveWorksheet(&error)) {
-        err << "quorvix-cli: could not write the worksheet " << error << '\n';
-        status = kSomeFailed;
+    } else {
+        // Released before saving is stopped: a Ctrl+C save holds the saving
+        // gate and then waits for this lock.
+        std::unique_lock<std::timed_mutex> guard(sessionInUse);
+        const bool saved = session.SaveWorksheet(&error);
+        guard.unlock();
+        if (!saved) {
+            err << "quorvix-cli: could not write the worksheet " << error << '\n';
+            status = kSomeFailed;
+        }
     }
     StopSavingBeforeInterruptExit();
     if (ReportOutputFailure(out, err) != kAllSucceeded) status = kSomeFailed;
@@ -98,9 +120,11 @@ int FinishSession(const CliSession& session, std::ostream& out, std::ostream& er
 
 bool RunAndReport(CliSession& session, const std::string& line, std::ostream& out,
                   std::ostream& err) {
+    std::unique_lock<std::timed_mutex> guard(sessionInUse);
     BeginLineEvaluation();
     const CliSession::LineResult result = session.RunLine(line);
     EndLineEvaluation();
+    guard.unlock();
     if (!result.ok) {
         err << result.error << '\n';
         err.flush();

@@ -1,6 +1,7 @@
 #include "CliTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -132,23 +133,36 @@ void RunningCli::CloseInput() {
     input_ = -1;
 }
 
-bool RunningCli::WaitForOutput(const std::string& text) {
-    char buffer[256];
-    while (output_.find(text) == std::string::npos) {
-        const ssize_t n = read(outputFd_, buffer, sizeof buffer);
-        if (n <= 0) return false;
-        output_.append(buffer, static_cast<std::size_t>(n));
+// Reads what the program wrote, waiting at most kReadWaitMs for it, so a
+// program that hangs fails its test instead of holding up the whole run.
+bool RunningCli::ReadMore() {
+    constexpr int kReadWaitMs = 60000;
+    pollfd p{outputFd_, POLLIN, 0};
+    if (poll(&p, 1, kReadWaitMs) <= 0) {
+        ADD_FAILURE() << "quorvix-cli wrote nothing for a minute; output so far: " << output_;
+        hung_ = true;
+        return false;
     }
+    char buffer[256];
+    const ssize_t n = read(outputFd_, buffer, sizeof buffer);
+    if (n <= 0) return false;
+    output_.append(buffer, static_cast<std::size_t>(n));
+    return true;
+}
+
+bool RunningCli::WaitForOutput(const std::string& text) {
+    while (output_.find(text) == std::string::npos)
+        if (!ReadMore()) return false;
     return true;
 }
 
 void RunningCli::Signal(int signal) { kill(pid_, signal); }
 
 int RunningCli::Wait() {
-    char buffer[256];
-    ssize_t n = 0;
-    while ((n = read(outputFd_, buffer, sizeof buffer)) > 0)
-        output_.append(buffer, static_cast<std::size_t>(n));
+    while (ReadMore()) {
+    }
+    // A hung program is ended here, and its status is that of the kill.
+    if (hung_) kill(pid_, SIGKILL);
     int status = 0;
     waitpid(pid_, &status, 0);
     pid_ = -1;

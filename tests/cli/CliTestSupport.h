@@ -54,10 +54,13 @@ public:
     const std::string& output() const { return output_; }
 
 private:
+    bool ReadMore();
+
     pid_t pid_ = -1;
     int input_ = -1;
     int outputFd_ = -1;
     std::string output_;
+    bool hung_ = false;
 };
 
 std::string ReadWholeFile(const std::string& path);
