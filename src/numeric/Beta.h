@@ -4,8 +4,9 @@
 namespace quorvix::numeric {
 
 // B(z, w) = Γ(z) Γ(w) / Γ(z + w). For positive z and w by Boost.Math; for
-// others from ln|Γ| and the signs of the three gamma values (B(-0.5, 2) =
-// -4). At a pole of Γ(z) or Γ(w) the result is not a number (EDOM).
+// others by reflection down to a beta function of positive arguments
+// (B(-0.5, 2) = -4). At a pole of Γ(z) or Γ(w) the result is not a number
+// (EDOM); at a pole of Γ(z + w) alone it is 0.
 double betafn(double z, double w);
 
 // I_x(a, b). x outside [0, 1] reports "Bad x in routine betai"; a or b not
