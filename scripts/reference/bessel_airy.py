@@ -221,6 +221,11 @@ def reference_points():
                 cyl.append((n, x))
             for x in near(mp.besselyzero(n, k), (0,)):
                 cyl.append((n, x))
+    # Zeros of the higher orders, below and beyond the Hankel range.
+    for n in (2, 3, 5, 10, 20, 60):
+        for k in (1, 2, 5, 20):
+            for x in near(mp.besseljzero(n, k), (0, 1)) + near(mp.besselyzero(n, k), (0,)):
+                cyl.append((n, x))
     for n in (50, 100, 1000, 3000):
         for f in (0.5, 0.9, 0.99, 0.999, 1.0, 1.001, 1.01, 1.1, 2.0):
             cyl.append((n, float(n) * f))

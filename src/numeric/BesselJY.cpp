@@ -7,6 +7,7 @@
 #include "numeric/BesselAiryZeros.h"
 #include "numeric/BesselHankel.h"
 #include "numeric/BesselLargeOrder.h"
+#include "numeric/BesselQuad.h"
 #include "numeric/BoostPolicy.h"
 #include "numeric/NumericSupport.h"
 
@@ -24,6 +25,19 @@ bool nearTabledZero(bool secondKind, int n, double x, double& value) {
     const Zeros table = secondKind ? (n == 0 ? Zeros(zeros::kY0Zeros) : Zeros(zeros::kY1Zeros))
                                    : (n == 0 ? Zeros(zeros::kJ0Zeros) : Zeros(zeros::kJ1Zeros));
     return valueNearZero(table, ode, x, value);
+}
+
+// Beyond this the quadruple-precision recurrence takes too long.
+constexpr double kQuadReach = 1e5;
+
+// A double evaluation of order 2 and up keeps only absolute accuracy next
+// to a zero; zeros lie beyond x = n, where the values oscillate within an
+// envelope near sqrt(2 / (pi x)). Values well inside it are recomputed in
+// quadruple precision.
+bool nearUntabledZero(int n, double x, double value) {
+    if (n < 2 || n >= kLargeOrder || x <= n || x > kQuadReach) return false;
+    constexpr double kTwoOverPi = 0.6366197723675814;
+    return std::fabs(value) < 0.1 * std::sqrt(kTwoOverPi / x);
 }
 
 }  // namespace
@@ -45,6 +59,7 @@ double bessj(int n, double x) {
         value = besselJYLargeOrder(n, ax).j;
     else
         value = boost::math::cyl_bessel_j(n, ax, kErrnoPolicy);
+    if (nearUntabledZero(n, ax, value)) value = besselJYQuad(n, ax).j;
     return sign * value;
 }
 
@@ -61,6 +76,7 @@ double bessy(int n, double x) {
     if (x >= kHankelFrom && besselHankel(n, x, h)) return h.y;
     if (n >= kLargeOrder) return besselJYLargeOrder(n, x).y;
     value = boost::math::cyl_neumann(n, x, kErrnoPolicy);
+    if (nearUntabledZero(n, x, value)) return besselJYQuad(n, x).y;
     // Boost gives NaN where Y_n(x) lies beyond the double range.
     return std::isnan(value) ? -std::numeric_limits<double>::infinity() : value;
 }
