@@ -346,6 +346,13 @@ def write_reference(path):
         for k in range(1, 30):
             for x in near(sph_zero_j1(k), (-1, 0, 1)):
                 sph.append((1, x))
+        # Zeros of the higher orders.
+        for n in (2, 3, 6, 15):
+            for k in (1, 2, 7):
+                for kind, fn in (("j", sph_j), ("y", sph_y)):
+                    zb = (mp.besseljzero(n + mp.mpf(1) / 2, k) if kind == 'j'
+                          else mp.besselyzero(n + mp.mpf(1) / 2, k))
+                    sph.extend((n, x) for x in near(mp.findroot(lambda t: fn(n, t), zb), (0, 1)))
         for n, x in sph:
             xm = mp.mpf(x)
             if n >= 1000:

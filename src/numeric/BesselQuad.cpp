@@ -75,4 +75,21 @@ BesselPair besselJYQuad(int n, double xd) {
     return {static_cast<double>(j[static_cast<std::size_t>(n)]), static_cast<double>(y)};
 }
 
+BesselPair sphericalBesselQuad(int n, double xd) {
+    const quad x = xd;
+    const quad s = sinq(x);
+    const quad c = cosq(x);
+    quad j0 = s / x, j1 = (s / x - c) / x;
+    quad y0 = -c / x, y1 = -(c / x + s) / x;
+    if (n == 0) return {static_cast<double>(j0), static_cast<double>(y0)};
+    for (int k = 1; k < n; ++k) {
+        const quad f = static_cast<quad>(2 * k + 1) / x;
+        const quad j2 = f * j1 - j0;
+        const quad y2 = f * y1 - y0;
+        j0 = j1, j1 = j2, y0 = y1, y1 = y2;
+        if (fabsq(y1) > kRescaleAbove) break;  // beyond any double already
+    }
+    return {static_cast<double>(j1), static_cast<double>(y1)};
+}
+
 }  // namespace quorvix::numeric

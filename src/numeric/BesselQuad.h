@@ -15,4 +15,9 @@ namespace quorvix::numeric {
 // n >= 0, x > 0.
 BesselPair besselJYQuad(int n, double x);
 
+// The spherical j_n(x) and y_n(x) by the upward recurrence from the closed
+// forms of orders 0 and 1, in quadruple precision; for j, only where the
+// recurrence is stable (x > n). n >= 0, x > 0.
+BesselPair sphericalBesselQuad(int n, double x);
+
 }  // namespace quorvix::numeric

@@ -7,6 +7,7 @@
 #include "numeric/BesselAiryZeros.h"
 #include "numeric/BesselHankel.h"
 #include "numeric/BesselLargeOrder.h"
+#include "numeric/BesselQuad.h"
 #include "numeric/BoostPolicy.h"
 #include "numeric/NumericSupport.h"
 
@@ -61,6 +62,13 @@ SphericalBesselValues positive(int n, double x) {
     }
     SphericalBesselValues v = upward(n, x, x > n);
     if (x <= n) v.j = boost::math::sph_bessel(n, x, kErrnoPolicy);
+    // Next to a zero (they lie beyond x = n, in an envelope near 1/x) long
+    // double keeps only absolute accuracy: recompute in quadruple precision.
+    const double small = 0.1 / x;
+    if (x > n && (std::fabs(v.j) < small || std::fabs(v.y) < small)) {
+        const BesselPair q = sphericalBesselQuad(n, x);
+        v = {q.j, q.y};
+    }
     return v;
 }
 
