@@ -131,6 +131,7 @@ void CalculatorWindow::buildUi() {
     layout->addLayout(helpRow);
 
     keypadPanel_ = new KeypadPanel(logic_.keypad, logic_.keypadHost, central);
+    keypadPanel_->setFocusHome(display_);
     for (const char* name : {"baseIndicator", "angleIndicator"}) {
         if (auto* indicator = keypadPanel_->findChild<QLabel*>(QLatin1String(name))) {
             indicator->installEventFilter(this);
