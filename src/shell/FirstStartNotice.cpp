@@ -4,21 +4,21 @@ namespace quorvix {
 
 namespace {
 
+// The help line's texts fit its usual width; a tray message may be longer.
 std::string NoticeText(LogonEntryState entry, bool trayShown) {
-    const std::string turnOff = std::string("To turn this off, choose ") + kRunAtStartupMenuPath + ".";
     switch (entry) {
         case LogonEntryState::Written:
-            return trayShown ? "Quorvix now starts each time you log on, hidden here in the "
-                               "notification area. " + turnOff
-                             : "Quorvix now starts each time you log on. " + turnOff;
+            return trayShown ? std::string("Quorvix now starts hidden in the tray when you log "
+                                           "on. To turn this off, choose ") +
+                                   kRunAtStartupMenuPath + "."
+                             : std::string("Quorvix starts at log-on; to stop it: ") +
+                                   kRunAtStartupMenuPath;
         case LogonEntryState::BuildTree:
-            return "Run At Startup is on, but this Quorvix runs from its build folder, so it "
-                   "was not set to start at log-on.";
+            return "Run At Startup skipped: Quorvix runs from its build folder";
         case LogonEntryState::NotWritten:
             break;
     }
-    return "Run At Startup is on, but the entry that starts Quorvix at log-on could not be "
-           "written.";
+    return "Run At Startup: the log-on entry could not be written";
 }
 
 }  // namespace

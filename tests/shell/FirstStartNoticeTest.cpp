@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/HelpLineMessages.h"
+
 namespace quorvix {
 namespace {
 
@@ -16,8 +18,8 @@ TEST(FirstStartNotice, SaidOnceWhereTheUserSeesIt) {
         bool saysHowToTurnOff;
         const char* says;
     } cases[] = {
-        {true, true, true, Entry::Written, Place::TrayMessage, true, "notification area"},
-        {true, true, false, Entry::Written, Place::HelpLine, true, "each time you log on"},
+        {true, true, true, Entry::Written, Place::TrayMessage, true, "hidden in the tray"},
+        {true, true, false, Entry::Written, Place::HelpLine, true, "starts at log-on"},
         {true, true, true, Entry::BuildTree, Place::TrayMessage, false, "build folder"},
         {true, true, false, Entry::BuildTree, Place::HelpLine, false, "build folder"},
         {true, true, false, Entry::NotWritten, Place::HelpLine, false, "could not be written"},
@@ -39,8 +41,11 @@ TEST(FirstStartNotice, SaidOnceWhereTheUserSeesIt) {
         EXPECT_NE(notice.text.find(c.says), std::string::npos) << notice.text;
         EXPECT_EQ(notice.text.find(kRunAtStartupMenuPath) != std::string::npos, c.saysHowToTurnOff);
         EXPECT_EQ(notice.title.empty(), c.place != Place::TrayMessage);
-        // The help line is one line.
+        // The help line's texts are one line, and no wider than its usual messages.
         EXPECT_EQ(notice.text.find('\n'), std::string::npos);
+        const int helpLineWidth =
+            HelpLineWidthNeeded([](std::string_view text) { return int(text.size()); });
+        EXPECT_TRUE(c.place != Place::HelpLine || int(notice.text.size()) + 2 <= helpLineWidth);
     }
 }
 
