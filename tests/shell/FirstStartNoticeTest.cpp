@@ -11,48 +11,38 @@ using Place = FirstStartNotice::Place;
 using Entry = LogonEntryState;
 
 TEST(FirstStartNotice, SaidOnceWhereTheUserSeesIt) {
+    const int helpLineWidth =
+        HelpLineWidthNeeded([](std::string_view text) { return int(text.size()); });
     const struct {
-        bool firstUse, runAtStartup, tray;
+        bool firstUse, runAtStartup, hosted, tray;
         Entry entry;
         Place place;
-        bool saysHowToTurnOff;
-        const char* says;
+        const char* says;  // "" for nothing; the way to turn it off only when written
     } cases[] = {
-        {true, true, true, Entry::Written, Place::TrayMessage, true, "hidden in the tray"},
-        {true, true, false, Entry::Written, Place::HelpLine, true, "starts at log-on"},
-        {true, true, true, Entry::BuildTree, Place::TrayMessage, false, "build folder"},
-        {true, true, false, Entry::BuildTree, Place::HelpLine, false, "build folder"},
-        {true, true, false, Entry::NotWritten, Place::HelpLine, false, "could not be written"},
-        // A later start, or the setting off before the first start: nothing.
-        {false, true, true, Entry::Written, Place::None, false, ""},
-        {false, true, false, Entry::Written, Place::None, false, ""},
-        {true, false, true, Entry::NotWritten, Place::None, false, ""},
+        {true, true, true, true, Entry::Written, Place::TrayMessage, "hidden in the tray"},
+        {true, true, true, false, Entry::Written, Place::HelpLine, "starts at log-on"},
+        {true, true, true, true, Entry::BuildTree, Place::TrayMessage, "build folder"},
+        {true, true, true, false, Entry::BuildTree, Place::HelpLine, "build folder"},
+        {true, true, true, false, Entry::NotWritten, Place::HelpLine, "could not be written"},
+        // A later start, the setting off before the first start, no log-on entries.
+        {false, true, true, true, Entry::Written, Place::None, ""},
+        {false, true, true, false, Entry::Written, Place::None, ""},
+        {true, false, true, true, Entry::NotWritten, Place::None, ""},
+        {true, true, false, true, Entry::NotWritten, Place::None, ""},
     };
     for (const auto& c : cases) {
-        FirstStartFacts facts;
-        facts.firstUse = c.firstUse;
-        facts.runAtStartup = c.runAtStartup;
-        facts.hasLogonEntries = true;
-        facts.trayShown = c.tray;
-        facts.entry = c.entry;
-        const FirstStartNotice notice = DecideFirstStartNotice(facts);
+        const FirstStartNotice notice =
+            DecideFirstStartNotice({c.firstUse, c.runAtStartup, c.hosted, c.tray, c.entry});
         SCOPED_TRACE(c.says);
         EXPECT_EQ(notice.place, c.place);
         EXPECT_NE(notice.text.find(c.says), std::string::npos) << notice.text;
-        EXPECT_EQ(notice.text.find(kRunAtStartupMenuPath) != std::string::npos, c.saysHowToTurnOff);
+        EXPECT_EQ(notice.text.empty(), c.place == Place::None);
+        EXPECT_EQ(notice.text.find(kRunAtStartupMenuPath) != std::string::npos,
+                  c.entry == Entry::Written && c.place != Place::None);
         EXPECT_EQ(notice.title.empty(), c.place != Place::TrayMessage);
-        // The help line's texts are one line, and no wider than its usual messages.
-        EXPECT_EQ(notice.text.find('\n'), std::string::npos);
-        const int helpLineWidth =
-            HelpLineWidthNeeded([](std::string_view text) { return int(text.size()); });
+        // The help line's texts are as wide as its usual messages at most.
         EXPECT_TRUE(c.place != Place::HelpLine || int(notice.text.size()) + 2 <= helpLineWidth);
     }
-}
-
-TEST(FirstStartNotice, NothingWhereTheHostHasNoLogonEntries) {
-    FirstStartFacts facts;
-    facts.firstUse = facts.runAtStartup = facts.trayShown = true;
-    EXPECT_EQ(DecideFirstStartNotice(facts).place, Place::None);
 }
 
 }  // namespace
