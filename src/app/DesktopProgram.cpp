@@ -27,7 +27,9 @@
 #include "platform/Locations.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "platform/RunAtLogon.h"
 #include "shell/ExitWriteCheck.h"
+#include "shell/FirstStartNotice.h"
 #include "shell/UnitConverter.h"
 
 namespace quorvix {
@@ -157,6 +159,7 @@ void DesktopProgram::LoadState() {
 
 void DesktopProgram::Start(bool startHidden) {
     tray_->Start();
+    SayFirstStart();
     // A hidden start without a tray waits for one (see TrayIcon).
     if (startHidden) return;
     tools_->ShowAtStart();
@@ -164,6 +167,22 @@ void DesktopProgram::Start(bool startHidden) {
     window_->raise();
     window_->activateWindow();
     display_->SetFocus();
+}
+
+void DesktopProgram::SayFirstStart() {
+    FirstStartFacts facts;
+    facts.firstUse = settings_.firstUse;
+    facts.runAtStartup = settings_.runAtStartup;
+    facts.hasLogonEntries = services_.runAtLogon != nullptr;
+    facts.trayShown = tray_->iconShown();
+    if (services_.locations.RunsFromBuildTree()) facts.entry = LogonEntryState::BuildTree;
+    else if (facts.hasLogonEntries && services_.runAtLogon->IsRegistered())
+        facts.entry = LogonEntryState::Written;
+    const FirstStartNotice notice = DecideFirstStartNotice(facts);
+    if (notice.place == FirstStartNotice::Place::TrayMessage)
+        tray_->ShowMessage(notice.title, notice.text);
+    else if (notice.place == FirstStartNotice::Place::HelpLine)
+        calculator_->ShowHelpText(notice.text);
 }
 
 // --- Commands ---------------------------------------------------------------------

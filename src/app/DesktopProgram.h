@@ -82,7 +82,8 @@ public:
     ~DesktopProgram() override;
 
     // Adds the tray icon (or waits for a tray) and shows the calculator,
-    // active with the focus in the display, unless startHidden.
+    // active with the focus in the display, unless startHidden. The first
+    // start says that the program now runs at log-on (see SayFirstStart).
     void Start(bool startHidden);
     // The one route of every command id.
     void RunCommand(int id);
@@ -122,6 +123,9 @@ private:
     void BuildWindows();
     void LoadState();
     void RunTrayCommand(int id);
+    // On the first start only: Run At Startup, on by default, is said with
+    // how to turn it off, from the tray icon or on the help line.
+    void SayFirstStart();
     // A worksheet file that the exit does not write (damaged or unreadable
     // at start or Load, or held by a quorvix-cli --worksheet run): when the
     // display has changed, offers to save it under another name first.

@@ -88,10 +88,11 @@ int RunDesktopProgram(const AppArguments& arguments) {
     QObject::connect(&shortcut, &GlobalShortcut::activated, &program,
                      [&program] { program.ToggleCalculator(); });
 
-    program.Start(arguments.startHidden);
     // An unusable shortcut setting is said where the user looks, not only
-    // on the terminal.
+    // on the terminal. Before the start, whose one-time first-start message
+    // takes the help line when there is no tray (this one comes every time).
     if (!shortcut.refusal().empty()) program.calculator().ShowHelpText(shortcut.refusal());
+    program.Start(arguments.startHidden);
     if (arguments.window != ShownWindow::kCalculator)
         program.RunCommand(TrayCommandToShow(arguments.window));
     QApplication::exec();

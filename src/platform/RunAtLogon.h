@@ -13,6 +13,8 @@ public:
     virtual bool Register(const std::string& programPath, const std::string& argument) = 0;
     // Removes the entry; true when none is left.
     virtual bool Unregister() = 0;
+    // Whether an entry is there now.
+    virtual bool IsRegistered() const = 0;
 };
 
 // Records the entry in memory, for tests.
@@ -32,6 +34,7 @@ public:
         ++calls;
         return true;
     }
+    bool IsRegistered() const override { return registered; }
 
     bool registered = false;
     std::string program;

@@ -102,6 +102,7 @@ private slots:
     void damagedFilesDoNotStopTheStart();
     void exitSignalsArriveOnTheGuiThread();
     void exitDuringAnEvaluationCancelsItAndSaves();
+    void firstStartSaysRunAtStartupOnce();
 };
 
 void DesktopProgramTest::menuHasEveryEntryAndItsDefault() {
@@ -325,6 +326,21 @@ void DesktopProgramTest::exitSignalsArriveOnTheGuiThread() {
 
 // A signal while a long line runs: the line is cancelled, the worksheet with
 // the line is written, and the event loop is told to end.
+// Without a tray the first start says on the help line that the program
+// now runs at log-on; the next start does not.
+void DesktopProgramTest::firstStartSaysRunAtStartupOnce() {
+    MemorySettingsStore shared;
+    {
+        Fixture first(false, &shared);
+        first.app.Start(false);
+        QVERIFY(first.logon.registered);
+        QVERIFY(first.app.window().helpLineText().contains(QLatin1String("Options > Run At Startup")));
+    }
+    Fixture second(false, &shared);
+    second.app.Start(false);
+    QVERIFY(!second.app.window().helpLineText().contains(QLatin1String("Run At Startup")));
+}
+
 void DesktopProgramTest::exitDuringAnEvaluationCancelsItAndSaves() {
     QTemporaryDir data;
     QtSettingsStore store(data.path().toStdString());

@@ -31,6 +31,7 @@
 #include "gui/help/AppIcon.h"
 #include "gui/keypad/KeyButton.h"
 #include "gui/keypad/KeypadPanel.h"
+#include "shell/HelpLineMessages.h"
 
 namespace quorvix {
 
@@ -39,6 +40,19 @@ namespace {
 constexpr int kMargin = 6;
 constexpr int kDisplayLines = 7;
 constexpr const char* kFirstHelpText = "Enter an expression to evaluate";
+// The help line's frame and the line edit's own inner margin, both sides.
+constexpr int kHelpLineInnerMargins = 8;
+
+// The help line's width for its usual messages at its own font.
+int HelpLineWidthForMessages(const QLineEdit& line) {
+    const QFontMetrics metrics = line.fontMetrics();
+    const QMargins text = line.textMargins();
+    const QMargins contents = line.contentsMargins();
+    return HelpLineWidthNeeded([&](std::string_view message) {
+               return metrics.horizontalAdvance(ToQString(message));
+           }) +
+           text.left() + text.right() + contents.left() + contents.right() + kHelpLineInnerMargins;
+}
 
 // A key as the menus show it ("Ctrl+S"). Ctrl with '+' or '=' (with or
 // without Shift, by keyboard layout) and the keypad's plus and minus count as
@@ -131,6 +145,7 @@ void CalculatorWindow::buildUi() {
     layout->addLayout(helpRow);
 
     keypadPanel_ = new KeypadPanel(logic_.keypad, logic_.keypadHost, central);
+    keypadPanel_->setFocusHome(display_);
     for (const char* name : {"baseIndicator", "angleIndicator"}) {
         if (auto* indicator = keypadPanel_->findChild<QLabel*>(QLatin1String(name))) {
             indicator->installEventFilter(this);
@@ -248,7 +263,8 @@ void CalculatorWindow::ShowHelpLine(const std::string& text) {
 void CalculatorWindow::FitHelpLine() {
     const QMargins margins = helpLine_->textMargins();
     // The frame and the line edit's own inner margin on each side.
-    const int room = helpLine_->contentsRect().width() - margins.left() - margins.right() - 8;
+    const int room =
+        helpLine_->contentsRect().width() - margins.left() - margins.right() - kHelpLineInnerMargins;
     const QString shown = helpLine_->isVisible() && room > 0
                               ? helpLine_->fontMetrics().elidedText(helpText_, Qt::ElideRight, room)
                               : helpText_;
@@ -332,6 +348,9 @@ void CalculatorWindow::SetKeypadVisible(bool shown) {
     baseButton_->setVisible(!shown);
     angleButton_->setVisible(!shown);
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    // With the keypad the window takes the width the usual help-line
+    // messages need; without it the stored size rules.
+    helpLine_->setMinimumWidth(shown ? HelpLineWidthForMessages(*helpLine_) : 0);
     if (shown) {
         // The size the layout needs, within the screen; sizing and
         // maximising are refused (the window manager sees a fixed size).

@@ -6,13 +6,13 @@
 
 #include "engine/Cancellation.h"
 #include "gui/calculator/DisplayEdit.h"
+#include "shell/HelpLineMessages.h"
 
 namespace quorvix {
 
 namespace {
 // The one evaluation that the engine's poll hook reaches.
 LongEvaluation* current = nullptr;
-constexpr const char* kCancelNotice = "Press Esc to cancel";
 
 // The top-level widget an event is meant for: the widget's window, or the
 // widget of a top-level QWindow (mouse and key events reach the window

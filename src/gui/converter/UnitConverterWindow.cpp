@@ -10,13 +10,15 @@
 #include <QVBoxLayout>
 
 #include "gui/common/QtText.h"
+#include "gui/converter/NamedComboBox.h"
 
 namespace quorvix {
 
 namespace {
 
 QComboBox* MakeUnitBox(QWidget* parent, const QString& name, const QString& accessible) {
-    auto* box = new QComboBox(parent);
+    // Named for what it is, with the unit as its value.
+    auto* box = new NamedComboBox(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessible);
     box->setEditable(true);

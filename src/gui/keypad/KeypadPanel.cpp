@@ -189,9 +189,16 @@ void KeypadPanel::onKeyClicked(int keyId) {
     pressing_ = true;
     KeyButton* pressed = key(keyId);
     keyboardKey_ = pressed && pressed->clickedByKeyboard() ? pressed : nullptr;
-    keypad_.PressKey(keyId, host_);
     // The logic hands the focus to the display, as a mouse click should; a
     // key pressed from the keyboard keeps it, so the user stays in place.
+    // The display forwards the focus to the key meanwhile: the focus does
+    // not go there and back, which an assistive tool would hear twice.
+    QWidget* const home = keyboardKey_ ? focusHome_ : nullptr;
+    QWidget* const homeProxy = home ? home->focusProxy() : nullptr;
+    if (home) home->setFocusProxy(keyboardKey_);
+    keypad_.PressKey(keyId, host_);
+    if (home) home->setFocusProxy(homeProxy);
+    // Nothing happens when the key still has the focus.
     if (keyboardKey_) keyboardKey_->setFocus(Qt::TabFocusReason);
     keyboardKey_ = nullptr;
     pressing_ = false;

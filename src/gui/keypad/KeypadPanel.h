@@ -43,6 +43,10 @@ public:
     // The key being pressed from the keyboard, while the logic handles it
     // (null otherwise): a menu it opens opens at that key.
     KeyButton* keyboardKey() const { return keyboardKey_; }
+    // The widget the logic hands the focus to after a key (the display).
+    // While a key pressed from the keyboard is handled, it passes the focus
+    // on to that key, so the focus never leaves the key.
+    void setFocusHome(QWidget* home) { focusHome_ = home; }
 
 signals:
     // After the logic has handled the key. A click that arrives while a key
@@ -67,6 +71,7 @@ private:
     bool tooltipsShown_ = true;
     bool pressing_ = false;
     KeyButton* keyboardKey_ = nullptr;
+    QWidget* focusHome_ = nullptr;
 };
 
 }  // namespace quorvix

@@ -60,6 +60,14 @@ void TrayIcon::Hide() {
 
 bool TrayIcon::iconShown() const { return icon_->isVisible(); }
 
+void TrayIcon::ShowMessage(const std::string& title, const std::string& text) {
+    QTimer::singleShot(kTrayMessageDelayMs, this,
+                       [this, title = ToQString(title), text = ToQString(text)] {
+                           if (iconShown())
+                               icon_->showMessage(title, text, QSystemTrayIcon::Information, 15000);
+                       });
+}
+
 void TrayIcon::PollForTray() {
     trayWaitedMs_ += trayPoll_.interval();
     if (trayAvailable_()) {

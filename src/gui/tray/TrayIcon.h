@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <string>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -18,6 +19,7 @@ namespace quorvix {
 
 inline constexpr int kTrayWaitMs = 30000;
 inline constexpr int kTrayPollMs = 500;
+inline constexpr int kTrayMessageDelayMs = 1000;
 
 class TrayIcon : public QObject {
     Q_OBJECT
@@ -33,6 +35,9 @@ public:
     void Hide();
     bool trayAvailable() const { return trayAvailable_(); }
     bool iconShown() const;
+    // A message from the icon (a balloon, or the desktop's notification),
+    // once the icon has had a moment to take its place in the tray.
+    void ShowMessage(const std::string& title, const std::string& text);
     QSystemTrayIcon& icon() const { return *icon_; }
     QMenu& menu() const { return *menu_; }
 

@@ -79,4 +79,8 @@ bool XdgAutostart::Unregister() {
     return !QFile::exists(QString::fromStdString(entryPath_));
 }
 
+bool XdgAutostart::IsRegistered() const {
+    return QFile::exists(QString::fromStdString(entryPath_));
+}
+
 }  // namespace quorvix

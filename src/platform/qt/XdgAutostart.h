@@ -15,6 +15,7 @@ public:
 
     bool Register(const std::string& programPath, const std::string& argument) override;
     bool Unregister() override;
+    bool IsRegistered() const override;
 
     const std::string& EntryPath() const { return entryPath_; }
 

@@ -73,6 +73,7 @@ private slots:
     void keysAndMenuEntriesTypeAtTheCaret();
     void invAndHypTurnSinIntoArcsinh();
     void keyboardPressesKeepTheFocusOnTheKey();
+    void aKeyboardPressSendsNoFocusEvent();
     void answerIsOneInsertionAndAnErrorIsSaidOnTheDisplay();
     void contextMenuFollowsSelectionAndUndo();
     void contextMenuEntriesRunTheirCommands_data();
@@ -257,6 +258,27 @@ void CalculatorWindowTest::keyboardPressesKeepTheFocusOnTheKey() {
     display()->SetFocus();
     const Opened context = openedBy([&] { QTest::keyClick(display(), Qt::Key_F10, Qt::ShiftModifier); });
     QCOMPARE(context.name, QStringLiteral("displayContextMenu"));
+}
+
+// The focus stays on the key all along: an assistive tool hears no focus
+// change for a key pressed with Space or Enter, nor for a menu key whose
+// menu is dismissed again.
+void CalculatorWindowTest::aKeyboardPressSendsNoFocusEvent() {
+    QUORVIX_REQUIRE_ACCESSIBILITY();
+    app_->window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app_->window()));
+    for (const int keyId : {kDigitZeroKeyId + 7, kFirstLayoutKeyId + 3, kExeKeyId}) {
+        KeyButton* key = app_->window().keypadPanel()->key(keyId);
+        key->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        test::AccessibilityEvents events({QAccessible::Focus});
+        QTest::keyClick(key, Qt::Key_Space);
+        QTest::keyClick(key, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(key->hasFocus());
+        QCOMPARE(events.Count(QAccessible::Focus), 0);
+    }
+    QCOMPARE(text().count(u'7'), 2);
 }
 
 void CalculatorWindowTest::answerIsOneInsertionAndAnErrorIsSaidOnTheDisplay() {

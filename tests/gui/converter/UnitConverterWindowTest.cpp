@@ -159,20 +159,40 @@ private slots:
         QVERIFY(!logic.visible());
     }
 
-    // Every field is named for assistive tools: the two edits, and the
-    // typing part of each unit list (where the focus is while typing).
+    // Every field is named for assistive tools: the two edits, each unit
+    // list (named for what it is, its unit as its value, whether typed or
+    // chosen) and its typing part (where the focus is while typing).
     void fieldsAreNamed() {
         UnitConverter logic(engine, prompter, dir.path().toStdString());
         UnitConverterWindow window(logic, help);
         window.show();
         type(unitBox(window, "fromUnit"), QStringLiteral("inch"));
-        const auto name = [](QWidget* widget) {
-            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        type(unitBox(window, "toUnit"), QStringLiteral("foot"));
+        QTest::keyClick(field(window, "value"), Qt::Key_Return);
+        const auto said = [](QWidget* widget, QAccessible::Text kind) {
+            return QAccessible::queryAccessibleInterface(widget)->text(kind);
         };
-        QCOMPARE(name(field(window, "value")), QStringLiteral("Value to convert"));
-        QCOMPARE(name(field(window, "result")), QStringLiteral("Result"));
-        QCOMPARE(name(unitBox(window, "fromUnit")->lineEdit()), QStringLiteral("Unit to convert from"));
-        QCOMPARE(name(unitBox(window, "toUnit")->lineEdit()), QStringLiteral("Unit to convert to"));
+        QCOMPARE(said(field(window, "value"), QAccessible::Name), QStringLiteral("Value to convert"));
+        QCOMPARE(said(field(window, "result"), QAccessible::Name), QStringLiteral("Result"));
+        QComboBox* from = unitBox(window, "fromUnit");
+        QComboBox* to = unitBox(window, "toUnit");
+        QCOMPARE(said(from->lineEdit(), QAccessible::Name), QStringLiteral("Unit to convert from"));
+        QCOMPARE(said(to->lineEdit(), QAccessible::Name), QStringLiteral("Unit to convert to"));
+        to->setCurrentIndex(to->findText(QStringLiteral("inch")));
+        const struct {
+            QComboBox* box;
+            QString name, value;
+        } unitLists[] = {{from, QStringLiteral("Unit to convert from"), QStringLiteral("inch")},
+                     {to, QStringLiteral("Unit to convert to"), QStringLiteral("inch")}};
+        for (const auto& unit : unitLists) {
+            QAccessibleInterface* box = QAccessible::queryAccessibleInterface(unit.box);
+            QCOMPARE(box->role(), QAccessible::ComboBox);
+            QCOMPARE(box->text(QAccessible::Name), unit.name);
+            QCOMPARE(box->text(QAccessible::Value), unit.value);
+            // The typing part and the drop-down list stay reachable.
+            QCOMPARE(box->childCount(), 2);
+            QCOMPARE(box->indexOfChild(QAccessible::queryAccessibleInterface(unit.box->lineEdit())), 1);
+        }
     }
 };
 
