@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/common/QtText.h"
-#include "gui/converter/NamedComboBox.h"
+#include "gui/common/NamedComboBox.h"
 
 namespace quorvix {
 

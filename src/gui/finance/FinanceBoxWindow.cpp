@@ -1,7 +1,6 @@
 #include "gui/finance/FinanceBoxWindow.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "gui/common/NamedComboBox.h"
 #include "gui/common/QtText.h"
 #include "finance/PaymentChoices.h"
 
@@ -58,12 +58,12 @@ void FinanceBoxWindow::buildUi() {
     };
     for (const AmountRow& r : kAmountRows) {
         if (r.field == FinanceField::Payment) {
-            frequency_ = new QComboBox(this);
+            frequency_ = new NamedComboBox(this);
             frequency_->setObjectName(QStringLiteral("frequency"));
             for (const PaymentFrequency& f : kPaymentFrequencies) frequency_->addItem(ToQString(f.text));
             addRow(frequency_, "Payment &frequency:");
             ++row;
-            timing_ = new QComboBox(this);
+            timing_ = new NamedComboBox(this);
             timing_->setObjectName(QStringLiteral("timing"));
             for (std::string_view t : kPaymentTimings) timing_->addItem(ToQString(t));
             addRow(timing_, "Payment &made at");

@@ -2,6 +2,7 @@
 // the real widgets, messages and focus from the logic, the APR Calculation
 // dialog's re-guess loop, Close and Help.
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -162,6 +163,26 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QVERIFY(!box.visible());
+    }
+
+    // The two lists are heard by their labels, their choice as the value
+    // (a plain combo box reports the choice as its name).
+    void listsAreNamedByTheirLabels() {
+        QtAprCalculationHost host(help);
+        FinanceBox box(prompter, host);
+        FinanceBoxWindow window(box, help);
+        window.ShowWindow();
+        const struct {
+            const char* name;
+            QString label;
+        } lists[] = {{"frequency", QStringLiteral("Payment frequency:")},
+                     {"timing", QStringLiteral("Payment made at")}};
+        for (const auto& list : lists) {
+            auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(list.name));
+            QAccessibleInterface* said = QAccessible::queryAccessibleInterface(combo);
+            QCOMPARE(said->text(QAccessible::Name), list.label);
+            QCOMPARE(said->text(QAccessible::Value), combo->currentText());
+        }
     }
 };
 

@@ -1,4 +1,4 @@
-#include "gui/converter/NamedComboBox.h"
+#include "gui/common/NamedComboBox.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
