@@ -379,6 +379,10 @@ void CalculatorWindow::SetTooltipsEnabled(bool on) {
 
 void CalculatorWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    // The system colours follow the desktop when its palette changes.
+    if (event->type() == QEvent::PaletteChange && frame_ &&
+        logic_.settings.colorScheme == WindowColors::System)
+        ApplyAppearance();
     // With the keypad the window keeps its one size.
     if (event->type() == QEvent::WindowStateChange && keypadShown_ &&
         (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))

@@ -97,6 +97,12 @@ void ColourSchemeWindowTest::schemesApplyAtOnceAndAreStored() {
         QCOMPARE(system.keyFace, desktop.keyFace);
         QCOMPARE(system.display, QApplication::palette().color(QPalette::Base));
         QCOMPARE(app_->settings().colorScheme, WindowColors::System);
+        // ... and follow it when the desktop's colours change.
+        QPalette changed = QApplication::palette();
+        changed.setColor(QPalette::Base, QColor(0, 40, 0));
+        QApplication::setPalette(changed);
+        QCOMPARE(lookNow().display, QColor(0, 40, 0));
+        QApplication::setPalette(QPalette());
 
         choose(box, -3);
         QCOMPARE(lookNow(), desktop);
