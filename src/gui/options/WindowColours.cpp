@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <optional>
 
 #include "calculator/Settings.h"
@@ -12,10 +13,15 @@ namespace quorvix {
 
 namespace {
 
-// While the dark palette is set: the desktop's palette from before, and the
-// style to go back to if it had to be replaced.
+// While the dark palette is set: the desktop's palette from before, the
+// tooltips' own one (Qt keeps it apart), and the style to go back to if it
+// had to be replaced.
 std::optional<QPalette>& SavedDesktopPalette() {
     static std::optional<QPalette> saved;
+    return saved;
+}
+QPalette& SavedToolTipPalette() {
+    static QPalette saved;
     return saved;
 }
 QString& ReplacedStyle() {
@@ -81,12 +87,14 @@ void ApplyWindowColours(Settings& settings) {
     if (settings.colorScheme == WindowColors::Dark) {
         if (!saved) {
             saved = QApplication::palette();
+            SavedToolTipPalette() = QToolTip::palette();
             if (StyleIgnoresPalette(QApplication::style())) {
                 ReplacedStyle() = QApplication::style()->name();
                 QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
             }
         }
         QApplication::setPalette(MakeDarkPalette());
+        QToolTip::setPalette(MakeDarkPalette());
         return;
     }
     if (saved) {
@@ -98,6 +106,7 @@ void ApplyWindowColours(Settings& settings) {
             ReplacedStyle().clear();
         }
         QApplication::setPalette(QPalette());
+        QToolTip::setPalette(SavedToolTipPalette());
     }
     if (settings.colorScheme == WindowColors::System) {
         const ColourScheme system = DesktopColourScheme();
