@@ -14,4 +14,17 @@ double ContrastRatio(std::uint32_t a, std::uint32_t b);
 
 inline constexpr double kMinTextContrast = 4.5;
 
+// The colour a fraction t (0..1) of the way from a to b, channel by channel.
+std::uint32_t MixColours(std::uint32_t a, std::uint32_t b, double t);
+
+// Whether text on this background is better black than white.
+bool IsLightBackground(std::uint32_t background);
+
+// The colour itself when it reads on the background at the given ratio;
+// otherwise the nearest step of it towards black (on a light background) or
+// white (on a dark one) that does. Black or white always reach 4.5:1, so
+// the hue is kept as far as the background allows.
+std::uint32_t ReadableOn(std::uint32_t colour, std::uint32_t background,
+                         double ratio = kMinTextContrast);
+
 }  // namespace quorvix

@@ -92,6 +92,12 @@ void ReadRemaining(const SettingsStore& store, const SettingsContext& context, S
     ReadColor(store, kDisplay, "ForeColor", s.foreColor);
     ReadColor(store, kDisplay, "BackColor", s.backColor);
     ReadBool(store, kDisplay, "HighlightSyntax", s.highlightSyntax);
+    // An unknown scheme (a later version's, a hand edit) reads as none.
+    std::int32_t scheme = 0;
+    ReadInt(store, kDisplay, "ColorScheme", scheme);
+    if (scheme == static_cast<std::int32_t>(WindowColors::Dark) ||
+        scheme == static_cast<std::int32_t>(WindowColors::System))
+        s.colorScheme = static_cast<WindowColors>(scheme);
     ReadColor(store, kKeypad, "NumberColor", s.numberColor);
     ReadInt(store, kKeypad, "NumberSize", s.numberSize);
     ReadColor(store, kKeypad, "OperatorColor", s.operatorColor);
@@ -183,6 +189,7 @@ void SaveSettings(const Settings& s, SettingsStore& store) {
     // Keys added later than the ones above go last, so the order of the
     // older keys stays as it always was.
     store.WriteInt(kDisplay, "HighlightSyntax", AsInt(s.highlightSyntax));
+    store.WriteInt(kDisplay, "ColorScheme", static_cast<std::int32_t>(s.colorScheme));
     store.Flush();
 }
 

@@ -23,6 +23,13 @@ inline constexpr int kDefaultDotsPerInch = 96;
 // the custom captions.
 const std::array<std::string, kCustomKeyCount>& MathKeyCaptions();
 
+// How the window is coloured ("Display" value "ColorScheme"). Stored: the
+// desktop's palette with the stored display and caption colours, as before
+// the value existed. Dark: the program's own dark palette for every window,
+// with the stored colours. System: the desktop's palette throughout; the
+// display and caption colours are derived from it whenever it is applied.
+enum class WindowColors : std::int32_t { Stored = 0, Dark = 1, System = 2 };
+
 struct Settings {
     // "Options"
     std::int32_t mode = 0;        // keypad layout: 0 Math, 1 Finance, 2 Custom
@@ -53,6 +60,7 @@ struct Settings {
     // Colours the display's answers, names, numbers and operators (view only:
     // the worksheet text is never changed by it).
     bool highlightSyntax = true;
+    WindowColors colorScheme = WindowColors::Stored;
     // "Keypad" caption colours and sizes in points
     std::uint32_t numberColor = 0xFF;
     std::int32_t numberSize = 10;

@@ -28,6 +28,8 @@ DisplayOptionsValues TakeDisplayOptions(const Settings& settings) {
     v.Key(KeyGroup::Number) = {settings.numberColor, settings.numberSize};
     v.Key(KeyGroup::Operator) = {settings.operatorColor, settings.operatorSize};
     v.Key(KeyGroup::Function) = {settings.functionColor, settings.functionSize};
+    v.colorScheme = settings.colorScheme;
+    v.highlightSyntax = settings.highlightSyntax;
     return v;
 }
 
@@ -42,6 +44,8 @@ void PutDisplayOptions(const DisplayOptionsValues& values, Settings& settings) {
     settings.operatorSize = values.Key(KeyGroup::Operator).size;
     settings.functionColor = values.Key(KeyGroup::Function).colour;
     settings.functionSize = values.Key(KeyGroup::Function).size;
+    settings.colorScheme = values.colorScheme;
+    settings.highlightSyntax = values.highlightSyntax;
 }
 
 bool ParseKeyFontSize(std::string_view text, std::int32_t& size) {
@@ -74,6 +78,21 @@ std::string DisplayOptions::SizeText(KeyGroup group) const {
     return std::to_string(std::clamp(values_.Key(group).size, kMinKeyFontSize, kMaxKeyFontSize));
 }
 
+void DisplayOptions::TakeTextColour(std::uint32_t colour) {
+    colour &= 0xFFFFFF;
+    if (values_.colorScheme == WindowColors::System && colour != TextColour())
+        values_.colorScheme = WindowColors::Stored;
+    values_.foreColor = colour;
+}
+
+void DisplayOptions::TakeScheme(WindowColors windows, std::uint32_t text, std::uint32_t background,
+                                const std::array<std::uint32_t, kKeyGroupCount>& keys) {
+    values_.colorScheme = windows;
+    values_.foreColor = text & 0xFFFFFF;
+    values_.backColor = background & 0xFFFFFF;
+    for (std::size_t i = 0; i < keys.size(); ++i) values_.keys[i].colour = keys[i] & 0xFFFFFF;
+}
+
 bool DisplayOptions::Close(const Fields& fields, Prompter& prompter) {
     bool sizesRead = true;
     for (KeyGroup group : kReadOrder) {
@@ -86,10 +105,15 @@ bool DisplayOptions::Close(const Fields& fields, Prompter& prompter) {
         }
         values_.Key(group).size = size;
     }
+    bool ownColours = (fields.background & 0xFFFFFF) != BackgroundColour();
     values_.backColor = fields.background & 0xFFFFFF;
     for (std::size_t i = 0; i < values_.keys.size(); ++i) {
-        values_.keys[i].colour = fields.keyColours[i] & 0xFFFFFF;
+        const std::uint32_t colour = fields.keyColours[i] & 0xFFFFFF;
+        ownColours = ownColours || colour != (values_.keys[i].colour & 0xFFFFFF);
+        values_.keys[i].colour = colour;
     }
+    if (ownColours && values_.colorScheme == WindowColors::System)
+        values_.colorScheme = WindowColors::Stored;
     return sizesRead;
 }
 

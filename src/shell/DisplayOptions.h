@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "calculator/FontRecord.h"
+#include "calculator/Settings.h"
 
 namespace quorvix {
 
@@ -33,6 +34,8 @@ struct DisplayOptionsValues {
     FontRecord displayFont;
     FontRecord keypadFont;
     std::array<KeyGroupOptions, kKeyGroupCount> keys{};  // indexed by KeyGroup
+    WindowColors colorScheme = WindowColors::Stored;
+    bool highlightSyntax = true;
 
     KeyGroupOptions& Key(KeyGroup group) { return keys[static_cast<std::size_t>(group)]; }
     const KeyGroupOptions& Key(KeyGroup group) const {
@@ -72,8 +75,16 @@ public:
     // then left with Escape.
     void TakeDisplayFont(const FontRecord& font) { values_.displayFont = font; }
     void TakeKeypadFont(const FontRecord& font) { values_.keypadFont = font; }
-    // The display's text colour belongs to the display font's choices.
-    void TakeTextColour(std::uint32_t colour) { values_.foreColor = colour & 0xFFFFFF; }
+    // The display's text colour belongs to the display font's choices. A
+    // text colour of one's own ends the system colours (the window keeps
+    // its palette: the system colours are drawn on the desktop's).
+    void TakeTextColour(std::uint32_t colour);
+    // A scheme from the chooser, and the highlighting switch: applied to
+    // the window at once, so they too stay when the dialog is left with
+    // Escape. For the system colours, the colours derived from the desktop.
+    void TakeScheme(WindowColors windows, std::uint32_t text, std::uint32_t background,
+                    const std::array<std::uint32_t, kKeyGroupCount>& keys);
+    void TakeHighlightSyntax(bool on) { values_.highlightSyntax = on; }
 
     // The fields "&Close" reads: three size texts and four picker colours.
     struct Fields {
@@ -85,8 +96,8 @@ public:
     // number, operator keys; the first one that is not a whole number from 1
     // to 40 shows the range message (application title, exclamation icon),
     // and it and those after it keep their values. The colours are taken in
-    // any case and the dialog closes either way. False when a size was
-    // refused.
+    // any case and the dialog closes either way; colours of one's own end
+    // the system colours. False when a size was refused.
     bool Close(const Fields& fields, Prompter& prompter);
 
     static constexpr const char* kCaption = "Display and Keypad Options";
@@ -102,6 +113,7 @@ public:
     // The colour scheme chooser, and what it shows for colours of no scheme.
     static constexpr const char* kSchemeLabel = "Color &Scheme:";
     static constexpr const char* kCustomScheme = "Custom colors";
+    static constexpr const char* kHighlightBox = "&Highlight syntax";
     static constexpr const char* kHelpKeyword = "Display";
     static const char* GroupCaption(KeyGroup group);
 

@@ -20,7 +20,12 @@ struct HighlightColours {
     std::uint32_t errorBackground = 0;
 };
 
-// The highlight colours that go with the display colours of these settings.
+// The highlight colours that go with the display colours of these settings:
+// a set for light displays, one for the high-contrast scheme and one for
+// dark displays (the dark scheme, or system colours on a dark desktop).
+// Answers take the display's text colour. Every text colour reads at 4.5:1
+// or better on the display's background and on the error background; the
+// light set on the default colours is used as it is.
 HighlightColours HighlightColoursFor(const Settings& settings);
 
 }  // namespace quorvix

@@ -239,7 +239,7 @@ TEST_F(SettingsFixture, SaveThenLoadRoundTripsEveryValue) {
 TEST_F(SettingsFixture, SaveWritesInTheFixedOrderWithoutFirstUse) {
     SaveSettings(Settings{}, store);
     const auto& log = store.writeLog;
-    ASSERT_EQ(log.size(), 17u + 21u + 8u + 12u + 1u);
+    ASSERT_EQ(log.size(), 17u + 21u + 8u + 12u + 2u);
     const std::vector<std::string> options = {
         "Options/Mode",         "Options/AngleUnit",     "Options/NumberBase",
         "Options/AlwaysOnTop",  "Options/HideKeypad",    "Options/SaveDisplay",
@@ -256,8 +256,36 @@ TEST_F(SettingsFixture, SaveWritesInTheFixedOrderWithoutFirstUse) {
     EXPECT_EQ(log[46], "Display/FontFaceName");
     EXPECT_EQ(log[52], "Keypad/FontFaceName");
     EXPECT_EQ(log[57], "Keypad/FontStrikeOut");
-    EXPECT_EQ(log.back(), "Display/HighlightSyntax");
+    // The keys added later come after all the older ones.
+    EXPECT_EQ(log[58], "Display/HighlightSyntax");
+    EXPECT_EQ(log[59], "Display/ColorScheme");
     EXPECT_EQ(std::count(log.begin(), log.end(), "Options/FirstUse"), 0);
+}
+
+// The colour scheme and the highlighting switch round-trip; a file written
+// before they existed, or with a scheme this version does not know, reads as
+// the stored colours with highlighting on.
+TEST_F(SettingsFixture, SchemeAndHighlightingRoundTripAndOldFilesReadAsBefore) {
+    for (WindowColors scheme : {WindowColors::Stored, WindowColors::Dark, WindowColors::System}) {
+        MemorySettingsStore saved;
+        Settings s;
+        s.colorScheme = scheme;
+        s.highlightSyntax = false;
+        SaveSettings(s, saved);
+        const Settings loaded = ReadSettings(saved, context);
+        EXPECT_EQ(loaded.colorScheme, scheme);
+        EXPECT_FALSE(loaded.highlightSyntax);
+    }
+    for (std::int32_t stored : {-1, 3, 1000}) {
+        MemorySettingsStore odd;
+        odd.WriteInt("Display", "ColorScheme", stored);
+        EXPECT_EQ(ReadSettings(odd, context).colorScheme, WindowColors::Stored) << stored;
+    }
+    store.WriteInt("Display", "BackColor", 0x123456);
+    const Settings old = ReadSettings(store, context);
+    EXPECT_EQ(old.colorScheme, WindowColors::Stored);
+    EXPECT_TRUE(old.highlightSyntax);
+    EXPECT_EQ(old.backColor, 0x123456u);
 }
 
 TEST_F(SettingsFixture, TurningRunAtStartupOffRemovesTheEntryAtOnce) {

@@ -126,3 +126,29 @@ TEST(DisplayOptionsTest, ValuesGoBackIntoTheSettingsTheyCameFrom) {
     EXPECT_EQ(target.functionColor, 0x555555u);
     EXPECT_EQ(target.displayFont.faceName, "Display Face");
 }
+
+// The system colours last until a colour of one's own is taken (picked and
+// closed, or the text colour); the dark scheme keeps its dark windows.
+TEST(DisplayOptionsTest, OwnColoursEndTheSystemColoursButNotTheDarkWindows) {
+    const struct {
+        WindowColors scheme;
+        bool ownText, ownBackground;
+        WindowColors after;
+    } rows[] = {
+        {WindowColors::System, false, false, WindowColors::System},
+        {WindowColors::System, true, false, WindowColors::Stored},
+        {WindowColors::System, false, true, WindowColors::Stored},
+        {WindowColors::Dark, true, true, WindowColors::Dark},
+    };
+    MemoryPrompter prompter;
+    for (const auto& row : rows) {
+        DisplayOptions options(Sample());
+        options.TakeScheme(row.scheme, 0x111111, 0xEEEEEE, {0x1, 0x2, 0x3});
+        if (row.ownText) options.TakeTextColour(0x222222);
+        DisplayOptions::Fields fields = FieldsOf(options);
+        if (row.ownBackground) fields.background = 0xDDDDDD;
+        options.Close(fields, prompter);
+        EXPECT_EQ(options.values().colorScheme, row.after);
+        EXPECT_EQ(options.values().Key(KeyGroup::Operator).colour, 0x2u);
+    }
+}

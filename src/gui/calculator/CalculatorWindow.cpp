@@ -31,6 +31,7 @@
 #include "gui/help/AppIcon.h"
 #include "gui/keypad/KeyButton.h"
 #include "gui/keypad/KeypadPanel.h"
+#include "gui/options/WindowColours.h"
 #include "shell/HelpLineMessages.h"
 
 namespace quorvix {
@@ -177,8 +178,7 @@ void CalculatorWindow::Attach(CalculatorFrame& frame) {
     frame_ = &frame;
     buildMenuBar();
     frame_->ApplySettings();
-    ApplyDisplayFormat();
-    keypadPanel_->applyAppearance(logic_.settings);
+    ApplyAppearance();
     SetTooltipsEnabled(logic_.settings.showPopupHelp);
     SetKeypadVisible(!logic_.settings.hideKeypad);
     logic_.calculator.ShowHelpText(kFirstHelpText);
@@ -274,14 +274,25 @@ void CalculatorWindow::FitHelpLine() {
     helpLine_->setToolTip(tooltipsOn_ || shown != helpText_ ? helpText_ : QString());
 }
 
+void CalculatorWindow::ApplyAppearance() {
+    ApplyWindowColours(logic_.settings);
+    keypadPanel_->applyAppearance(logic_.settings);
+    ApplyDisplayFormat();
+}
+
 void CalculatorWindow::ApplyDisplayFormat() {
     const int dpi = logicalDpiY();
-    display_->setFont(ToQFont(logic_.settings.displayFont, dpi));
+    display_->setFont(ToShownQFont(logic_.settings.displayFont, dpi, FontUse::Display));
     QPalette p = display_->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(group, QPalette::Text, ToQColor(logic_.settings.foreColor));
         p.setColor(group, QPalette::Base, ToQColor(logic_.settings.backColor));
     }
+    // The selection keeps the active look without the focus, in the
+    // palette of the scheme now in force.
+    const QPalette windows = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        p.setColor(QPalette::Inactive, role, windows.color(QPalette::Active, role));
     display_->setPalette(p);
     display_->setMinimumHeight(display_->fontMetrics().lineSpacing() * 3);
     display_->setMinimumWidth(display_->fontMetrics().averageCharWidth() * 8);
@@ -387,6 +398,10 @@ void CalculatorWindow::SetTooltipsEnabled(bool on) {
 
 void CalculatorWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    // The system colours follow the desktop when its palette changes.
+    if (event->type() == QEvent::PaletteChange && frame_ &&
+        logic_.settings.colorScheme == WindowColors::System)
+        ApplyAppearance();
     // With the keypad the window keeps its one size.
     if (event->type() == QEvent::WindowStateChange && keypadShown_ &&
         (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))

@@ -71,6 +71,9 @@ public:
     void ShowNotice(const std::string& text);
     // Display font and colours from the settings.
     void ApplyDisplayFormat();
+    // The whole look from the settings: the windows' palette for the colour
+    // scheme, the keys' fonts and captions, then the display format.
+    void ApplyAppearance();
 
     // The Constants, Conversions or Functions menu as it would open from the
     // const, conv or func key; the caller owns it.

@@ -118,11 +118,15 @@ void ToolWindows::ShowDisplayOptions() {
     DisplayOptions options(TakeDisplayOptions(logic_.settings));
     DisplayOptionsDialog dialog(options, logic_.prompter, logic_.help, window_.logicalDpiY(),
                                 &window_);
+    // A chosen scheme shows at once; however the dialog was closed, its
+    // values are taken.
+    const auto apply = [this, &options] {
+        PutDisplayOptions(options.values(), logic_.settings);
+        window_.ApplyAppearance();
+    };
+    dialog.setApplyNow(apply);
     dialog.exec();
-    // However the dialog was closed, its values are taken.
-    PutDisplayOptions(options.values(), logic_.settings);
-    window_.keypadPanel()->applyAppearance(logic_.settings);
-    window_.ApplyDisplayFormat();
+    apply();
 }
 
 void ToolWindows::ShowUnitConverter(double value) {

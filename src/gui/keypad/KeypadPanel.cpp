@@ -162,7 +162,7 @@ void KeypadPanel::refreshTooltips() {
 void KeypadPanel::applyAppearance(const Settings& settings) {
     const KeypadFonts fonts = MakeKeypadFonts(settings, logicalDpiY());
     for (KeyButton* k : keys_) {
-        k->setFont(ToQFont(KeyFont(fonts, k->keyId()), logicalDpiY()));
+        k->setFont(ToShownQFont(KeyFont(fonts, k->keyId()), logicalDpiY(), FontUse::Keypad));
         k->setCaptionColor(ToQColor(KeyCaptionColour(settings, k->keyId())));
     }
     refresh();

@@ -1,5 +1,6 @@
 #include "gui/options/DisplayOptionsDialog.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,6 +18,7 @@
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtText.h"
 #include "gui/options/ColorButton.h"
+#include "gui/options/WindowColours.h"
 #include "platform/HelpViewer.h"
 #include "shell/ColourSchemes.h"
 
@@ -60,6 +62,24 @@ QLabel* FontLabel(const QString& name) {
     return label;
 }
 
+// The note under a font row; hidden while the stored face is drawn.
+QLabel* FontNote(const QString& name) {
+    auto* note = new QLabel;
+    note->setObjectName(name);
+    note->setWordWrap(true);
+    note->setVisible(false);
+    return note;
+}
+
+void ShowFontNote(QLabel& note, const char* what, const FontRecord& record, int dpi,
+                  FontUse use) {
+    const ShownFont shown = ShownFontFor(record, dpi, use);
+    note.setText(shown.substituted
+                     ? ToQString(FontSubstitutionNote(what, record.faceName, shown.family))
+                     : QString());
+    note.setVisible(shown.substituted);
+}
+
 ColorButton* NamedColorButton(const QString& name, const QString& accessibleName) {
     auto* button = new ColorButton;
     button->setObjectName(name);
@@ -99,6 +119,8 @@ void DisplayOptionsDialog::buildUi() {
     auto* displayForm = new QFormLayout(display);
     displayForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     displayForm->addRow(displayFont, displayFontLabel_);
+    displayFontNote_ = FontNote(QStringLiteral("displayFontNote"));
+    displayForm->addRow(displayFontNote_);
     displayForm->addRow(ToQString(DisplayOptions::kTextColourLabel), textColour_);
     displayForm->addRow(ToQString(DisplayOptions::kBackgroundLabel), background_);
 
@@ -109,6 +131,8 @@ void DisplayOptionsDialog::buildUi() {
     auto* keypad = new QGroupBox(ToQString(DisplayOptions::kKeypadGroup));
     auto* keypadForm = new QFormLayout(keypad);
     keypadForm->addRow(keypadFont, keypadFontLabel_);
+    keypadFontNote_ = FontNote(QStringLiteral("keypadFontNote"));
+    keypadForm->addRow(keypadFontNote_);
     auto* groups = new QHBoxLayout;
     for (KeyGroup group : kGroups) groups->addWidget(buildKeyGroup(group));
     keypadForm->addRow(groups);
@@ -123,6 +147,13 @@ void DisplayOptionsDialog::buildUi() {
     schemeRow->addRow(ToQString(DisplayOptions::kSchemeLabel), scheme_);
     for (ColorButton* picker : {textColour_, background_})
         connect(picker, &ColorButton::changed, this, &DisplayOptionsDialog::showScheme);
+    highlight_ = new QCheckBox(ToQString(DisplayOptions::kHighlightBox));
+    highlight_->setObjectName(QStringLiteral("highlightSyntaxBox"));
+    highlight_->setAccessibleName(QStringLiteral("Highlight syntax"));
+    highlight_->setAccessibleDescription(
+        QStringLiteral("Show answers, names, numbers and operators in their own colours"));
+    connect(highlight_, &QCheckBox::toggled, this, &DisplayOptionsDialog::takeHighlighting);
+    displayForm->addRow(highlight_);
 
     auto* buttons = new QDialogButtonBox;
     auto* close = buttons->addButton(ToQString(DisplayOptions::kCloseButton),
@@ -172,6 +203,8 @@ void DisplayOptionsDialog::setColorChooser(const ColorChooser& chooser) {
 
 void DisplayOptionsDialog::refresh() {
     const QSignalBlocker block(textColour_);
+    const QSignalBlocker blockHighlight(highlight_);
+    highlight_->setChecked(logic_.values().highlightSyntax);
     textColour_->setColor(ToQColor(logic_.TextColour()));
     background_->setColor(ToQColor(logic_.BackgroundColour()));
     for (KeyGroup group : kGroups) {
@@ -184,47 +217,82 @@ void DisplayOptionsDialog::refresh() {
 
 void DisplayOptionsDialog::applyScheme(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= ColourSchemes().size()) return;
-    const ColourScheme& scheme = ColourSchemes()[static_cast<std::size_t>(index)];
-    // The text colour is taken at once (it belongs to the display font's
-    // choices); the other pickers are read by "&Close", as when picked by hand.
-    textColour_->setColor(ToQColor(scheme.text));
+    const ColourScheme scheme = static_cast<std::size_t>(index) == kSystemSchemeIndex
+                                    ? DesktopColourScheme()
+                                    : ColourSchemes()[static_cast<std::size_t>(index)];
+    // A scheme is taken whole and at once, so the window shows it while the
+    // dialog is open; the pickers show its colours.
+    logic_.TakeScheme(scheme.windows, scheme.text, scheme.background, scheme.keys);
+    {
+        const QSignalBlocker block(textColour_);
+        textColour_->setColor(ToQColor(scheme.text));
+    }
     background_->setColor(ToQColor(scheme.background));
     for (KeyGroup group : kGroups) keyColours_[Index(group)]->setColor(ToQColor(scheme.Key(group)));
+    if (applyNow_) applyNow_();
+    showScheme();
+}
+
+void DisplayOptionsDialog::takeHighlighting(bool on) {
+    logic_.TakeHighlightSyntax(on);
+    if (applyNow_) applyNow_();
 }
 
 void DisplayOptionsDialog::showScheme() {
+    const std::uint32_t text = ToColorRef(textColour_->color());
+    const std::uint32_t background = ToColorRef(background_->color());
     std::array<std::uint32_t, kKeyGroupCount> keys{};
     for (KeyGroup group : kGroups) keys[Index(group)] = ToColorRef(keyColours_[Index(group)]->color());
-    const auto found =
-        FindColourScheme(ToColorRef(textColour_->color()), ToColorRef(background_->color()), keys);
+    WindowColors windows = logic_.values().colorScheme;
+    if (windows == WindowColors::System) {
+        // The system colours as long as the pickers hold the derived ones;
+        // a colour picked by hand makes them colours of one's own.
+        bool derived = text == logic_.TextColour() && background == logic_.BackgroundColour();
+        for (KeyGroup group : kGroups) derived = derived && keys[Index(group)] == logic_.KeyColour(group);
+        if (derived) {
+            scheme_->setCurrentIndex(static_cast<int>(kSystemSchemeIndex));
+            return;
+        }
+        windows = WindowColors::Stored;
+    }
+    const auto found = FindColourScheme(windows, text, background, keys);
     scheme_->setCurrentIndex(found ? static_cast<int>(*found) : -1);
 }
 
 void DisplayOptionsDialog::showFontChoices() {
     // Only the font descriptions: the size fields and pickers keep what was
     // typed or picked until the dialog closes.
-    displayFontLabel_->setText(Describe(ToQFont(logic_.values().displayFont, dotsPerInchY_)));
-    keypadFontLabel_->setText(Describe(ToQFont(logic_.values().keypadFont, dotsPerInchY_)));
+    const DisplayOptionsValues& values = logic_.values();
+    displayFontLabel_->setText(
+        Describe(ToShownQFont(values.displayFont, dotsPerInchY_, FontUse::Display)));
+    keypadFontLabel_->setText(
+        Describe(ToShownQFont(values.keypadFont, dotsPerInchY_, FontUse::Keypad)));
+    ShowFontNote(*displayFontNote_, "Display", values.displayFont, dotsPerInchY_,
+                 FontUse::Display);
+    ShowFontNote(*keypadFontNote_, "Keypad", values.keypadFont, dotsPerInchY_, FontUse::Keypad);
 }
 
 std::optional<FontRecord> DisplayOptionsDialog::chooseFont(const FontRecord& current,
-                                                           const char* buttonText) {
+                                                           FontUse use, const char* buttonText) {
     if (!fontChooser_) return std::nullopt;
+    // The font dialog opens on the font as it is drawn here.
     const std::optional<QFont> chosen =
-        fontChooser_(ToQFont(current, dotsPerInchY_), this, TitleOf(buttonText));
+        fontChooser_(ToShownQFont(current, dotsPerInchY_, use), this, TitleOf(buttonText));
     if (!chosen) return std::nullopt;
     return ToFontRecord(*chosen, dotsPerInchY_);
 }
 
 void DisplayOptionsDialog::chooseDisplayFont() {
-    const auto chosen = chooseFont(logic_.values().displayFont, DisplayOptions::kDisplayFontButton);
+    const auto chosen = chooseFont(logic_.values().displayFont, FontUse::Display,
+                                    DisplayOptions::kDisplayFontButton);
     if (!chosen) return;
     logic_.TakeDisplayFont(*chosen);
     showFontChoices();
 }
 
 void DisplayOptionsDialog::chooseKeypadFont() {
-    const auto chosen = chooseFont(logic_.values().keypadFont, DisplayOptions::kKeypadFontButton);
+    const auto chosen = chooseFont(logic_.values().keypadFont, FontUse::Keypad,
+                                    DisplayOptions::kKeypadFontButton);
     if (!chosen) return;
     logic_.TakeKeypadFont(*chosen);
     showFontChoices();
