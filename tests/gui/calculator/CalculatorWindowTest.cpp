@@ -264,11 +264,17 @@ void CalculatorWindowTest::answerIsOneInsertionAndAnErrorIsSaidOnTheDisplay() {
     app_->window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&app_->window()));
     display()->SetFocus();
-    Type(QStringLiteral("2+3"));
-    test::AccessibilityEvents events({QAccessible::TextInserted, QAccessible::DescriptionChanged});
+    // A new variable: its name is highlighted anew over the whole text.
+    Type(QStringLiteral("x=2+3"));
+    test::AccessibilityEvents events({QAccessible::TextInserted, QAccessible::DescriptionChanged,
+                                      QAccessible::TextUpdated, QAccessible::TextRemoved});
     Enter();
     const QStringList inserted = events.Texts(QAccessible::TextInserted, display());
     QCOMPARE(inserted.size(), 1);
+    // Highlighting the new lines is heard as nothing more.
+    QCOMPARE(events.Texts(QAccessible::TextUpdated, display()).size() +
+                 events.Texts(QAccessible::TextRemoved, display()).size(),
+             0);
     QVERIFY2(inserted.first().contains(QLatin1String(" =")) && inserted.first().contains(u'5'),
              qPrintable(inserted.first()));
 
