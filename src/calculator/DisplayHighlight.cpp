@@ -1,6 +1,7 @@
 #include "calculator/DisplayHighlight.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/BuiltinNames.h"
 #include "engine/Evaluator.h"
@@ -211,6 +212,82 @@ HighlightNames CollectHighlightNames(const Evaluator& evaluator,
     names.decimalSeparator = DecimalSeparator();
     names.argumentSeparator = ArgumentSeparator();
     return names;
+}
+
+NamesChange CompareHighlightNames(const HighlightNames& before, const HighlightNames& after) {
+    NamesChange change;
+    change.everything = before.numberBase != after.numberBase ||
+                        before.decimalSeparator != after.decimalSeparator ||
+                        before.argumentSeparator != after.argumentSeparator;
+    if (change.everything) return change;
+    auto addMissing = [&change](const std::unordered_set<std::string>& from,
+                                const std::unordered_set<std::string>& in) {
+        for (const std::string& name : from)
+            if (in.count(name) == 0) change.names.insert(name);
+    };
+    addMissing(before.variables, after.variables);
+    addMissing(after.variables, before.variables);
+    addMissing(before.userFunctions, after.userFunctions);
+    addMissing(after.userFunctions, before.userFunctions);
+    return change;
+}
+
+namespace {
+
+// A quick first look at an identifier: whether any name has its length
+// and first letter, before the names are searched.
+class NameFilter {
+public:
+    explicit NameFilter(const std::unordered_set<std::string>& names) {
+        for (const std::string& name : names) {
+            lengths_ |= std::uint64_t{1} << std::min<std::size_t>(name.size(), 63);
+            if (!name.empty()) firsts_[static_cast<unsigned char>(name.front())] = true;
+        }
+    }
+    bool MayBe(std::string_view identifier) const {
+        return (lengths_ >> std::min<std::size_t>(identifier.size(), 63) & 1) != 0 &&
+               firsts_[static_cast<unsigned char>(UpperAscii(identifier.front()))];
+    }
+
+private:
+    std::uint64_t lengths_ = 0;
+    bool firsts_[256] = {};
+};
+
+bool Mentions(std::string_view line, const std::unordered_set<std::string>& names,
+              const NameFilter& filter) {
+    if (line.size() > kMaxHighlightedLineLength) return false;
+    bool inString = false;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == '"') inString = !inString;
+        if (inString || !IsNameStart(line[i]) || (i > 0 && IsNameChar(line[i - 1]))) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < line.size() && IsNameChar(line[end])) ++end;
+        const std::string_view identifier = line.substr(i, end - i);
+        if (filter.MayBe(identifier) && names.count(UpperCaseAscii(identifier)) != 0) return true;
+        i = end;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<int> LinesMentioning(std::string_view text,
+                                 const std::unordered_set<std::string>& names) {
+    std::vector<int> lines;
+    if (names.empty()) return lines;
+    const NameFilter filter(names);
+    int number = 0;
+    for (std::size_t start = 0; start <= text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (Mentions(text.substr(start, end - start), names, filter)) lines.push_back(number);
+        start = end + 1;
+    }
+    return lines;
 }
 
 LineHighlight HighlightLine(std::string_view line, LineState previous, const HighlightNames& names) {

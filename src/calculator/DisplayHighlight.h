@@ -55,6 +55,15 @@ struct HighlightNames {
 HighlightNames CollectHighlightNames(const Evaluator& evaluator,
                                      std::span<const FunctionInfo> userFunctions);
 
+// What a change of the names means for the lines already highlighted:
+// those that use an added or removed name read differently; every line
+// may when the number base or a separator changed.
+struct NamesChange {
+    bool everything = false;
+    std::unordered_set<std::string> names;  // upper case
+};
+NamesChange CompareHighlightNames(const HighlightNames& before, const HighlightNames& after);
+
 // Longer lines are left plain (their state is still told): nobody reads a
 // line this long, and the evaluation reads far less of it.
 inline constexpr int kMaxHighlightedLineLength = 4000;
@@ -67,5 +76,10 @@ struct LineHighlight {
 // One line without its line break, read after a line that left previous.
 // Linear in the line's length.
 LineHighlight HighlightLine(std::string_view line, LineState previous, const HighlightNames& names);
+
+// The numbers of the lines of text (separated by '\n') short enough to be
+// highlighted that use one of the upper-case names outside strings.
+std::vector<int> LinesMentioning(std::string_view text,
+                                 const std::unordered_set<std::string>& names);
 
 }  // namespace quorvix

@@ -97,5 +97,22 @@ TEST(DisplayHighlightTest, NamesComeFromTheEvaluatorAndTheUserFunctions) {
     EXPECT_EQ(names.argumentSeparator, ';');
 }
 
+TEST(DisplayHighlightTest, ANameChangeFindsOnlyTheLinesThatUseIt) {
+    HighlightNames before;
+    before.variables = {"X", "RATE"};
+    before.userFunctions = {"AREA"};
+    HighlightNames after = before;
+    after.variables = {"X", "Y"};  // RATE gone, Y new
+    const NamesChange change = CompareHighlightNames(before, after);
+    EXPECT_FALSE(change.everything);
+    EXPECT_EQ(change.names, (std::unordered_set<std::string>{"RATE", "Y"}));
+    after.numberBase = 16;
+    EXPECT_TRUE(CompareHighlightNames(before, after).everything);
+
+    const std::string text = "x+1 =\n2*y\nrate\nconvert(1,\"y\",\"m\")\nyy+y2\n" +
+                             std::string(5000, '+') + "y";
+    EXPECT_EQ(LinesMentioning(text, change.names), (std::vector<int>{1, 2}));
+}
+
 }  // namespace
 }  // namespace quorvix

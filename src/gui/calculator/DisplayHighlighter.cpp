@@ -67,8 +67,20 @@ void DisplayHighlighter::Show(bool on, const HighlightColours& colours) {
 
 void DisplayHighlighter::SetNames(HighlightNames names) {
     if (names == names_) return;
+    const NamesChange change = CompareHighlightNames(names_, names);
     names_ = std::move(names);
-    if (shown()) rehighlight();
+    if (!shown()) return;
+    // A name or two (a new variable, an edited function): only the lines
+    // that use them, found without formatting the others.
+    constexpr std::size_t kFewNames = 32;
+    if (change.everything || change.names.size() > kFewNames) {
+        rehighlight();
+        return;
+    }
+    // (The plain text has the lines' positions; only non-breaking blanks
+    // become blanks in it.)
+    for (const int line : LinesMentioning(ToStdString(document()->toPlainText()), change.names))
+        rehighlightBlock(document()->findBlockByNumber(line));
 }
 
 void DisplayHighlighter::highlightBlock(const QString& text) {
