@@ -188,8 +188,7 @@ std::size_t ListingValueStart(std::string_view text) {
         }
     }
     if (equalsSigns < 2) return std::string_view::npos;
-    const std::size_t value = text.find_first_not_of(" \t", last + 1);
-    return value;
+    return text.find_first_not_of(" \t", last + 1);
 }
 
 void AddAnswer(std::vector<HighlightSpan>& spans, std::string_view line, std::string_view part) {
@@ -198,41 +197,6 @@ void AddAnswer(std::vector<HighlightSpan>& spans, std::string_view line, std::st
     spans.push_back({static_cast<int>(trimmed.data() - line.data()),
                      static_cast<int>(trimmed.size()), HighlightKind::Answer});
 }
-
-}  // namespace
-
-HighlightNames CollectHighlightNames(const Evaluator& evaluator,
-                                     std::span<const FunctionInfo> userFunctions) {
-    HighlightNames names;
-    for (const FunctionInfo& function : userFunctions)
-        names.userFunctions.insert(UpperCaseAscii(function.name));
-    for (int i = 0; i < evaluator.VariableCount(); ++i)
-        names.variables.insert(UpperCaseAscii(evaluator.VariableAt(i).name));
-    names.numberBase = evaluator.numberBase();
-    names.decimalSeparator = DecimalSeparator();
-    names.argumentSeparator = ArgumentSeparator();
-    return names;
-}
-
-NamesChange CompareHighlightNames(const HighlightNames& before, const HighlightNames& after) {
-    NamesChange change;
-    change.everything = before.numberBase != after.numberBase ||
-                        before.decimalSeparator != after.decimalSeparator ||
-                        before.argumentSeparator != after.argumentSeparator;
-    if (change.everything) return change;
-    auto addMissing = [&change](const std::unordered_set<std::string>& from,
-                                const std::unordered_set<std::string>& in) {
-        for (const std::string& name : from)
-            if (in.count(name) == 0) change.names.insert(name);
-    };
-    addMissing(before.variables, after.variables);
-    addMissing(after.variables, before.variables);
-    addMissing(before.userFunctions, after.userFunctions);
-    addMissing(after.userFunctions, before.userFunctions);
-    return change;
-}
-
-namespace {
 
 // A quick first look at an identifier: whether any name has its length
 // and first letter, before the names are searched.
@@ -275,6 +239,37 @@ bool Mentions(std::string_view line, const std::unordered_set<std::string>& name
 }
 
 }  // namespace
+
+HighlightNames CollectHighlightNames(const Evaluator& evaluator,
+                                     std::span<const FunctionInfo> userFunctions) {
+    HighlightNames names;
+    for (const FunctionInfo& function : userFunctions)
+        names.userFunctions.insert(UpperCaseAscii(function.name));
+    for (int i = 0; i < evaluator.VariableCount(); ++i)
+        names.variables.insert(UpperCaseAscii(evaluator.VariableAt(i).name));
+    names.numberBase = evaluator.numberBase();
+    names.decimalSeparator = DecimalSeparator();
+    names.argumentSeparator = ArgumentSeparator();
+    return names;
+}
+
+NamesChange CompareHighlightNames(const HighlightNames& before, const HighlightNames& after) {
+    NamesChange change;
+    change.everything = before.numberBase != after.numberBase ||
+                        before.decimalSeparator != after.decimalSeparator ||
+                        before.argumentSeparator != after.argumentSeparator;
+    if (change.everything) return change;
+    auto addMissing = [&change](const std::unordered_set<std::string>& from,
+                                const std::unordered_set<std::string>& in) {
+        for (const std::string& name : from)
+            if (in.count(name) == 0) change.names.insert(name);
+    };
+    addMissing(before.variables, after.variables);
+    addMissing(after.variables, before.variables);
+    addMissing(before.userFunctions, after.userFunctions);
+    addMissing(after.userFunctions, before.userFunctions);
+    return change;
+}
 
 std::vector<int> LinesMentioning(std::string_view text,
                                  const std::unordered_set<std::string>& names) {

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "calculator/DisplayHighlight.h"
-#include "engine/Evaluator.h"
 
 namespace quorvix {
 namespace {
@@ -80,21 +79,6 @@ TEST(DisplayHighlightTest, LinesAreReadIntoSpansAndAState) {
         EXPECT_EQ(Drawn(c.line, result.spans), c.drawn) << c.why;
         EXPECT_EQ(result.state, c.state) << c.why;
     }
-}
-
-TEST(DisplayHighlightTest, NamesComeFromTheEvaluatorAndTheUserFunctions) {
-    SetSeparators(',', ';');
-    Evaluator evaluator;
-    evaluator.setNumberBase(16);
-    evaluator.SetVariable("Rate", "5");
-    const std::vector<FunctionInfo> functions = {FunctionInfo{"Area", 1, 1, "r", "", "PI*r^2"}};
-    const HighlightNames names = CollectHighlightNames(evaluator, functions);
-    SetSeparators('.', ',');
-    EXPECT_EQ(names.variables, std::unordered_set<std::string>{"RATE"});
-    EXPECT_EQ(names.userFunctions, std::unordered_set<std::string>{"AREA"});
-    EXPECT_EQ(names.numberBase, 16);
-    EXPECT_EQ(names.decimalSeparator, ',');
-    EXPECT_EQ(names.argumentSeparator, ';');
 }
 
 TEST(DisplayHighlightTest, ANameChangeFindsOnlyTheLinesThatUseIt) {
