@@ -135,7 +135,7 @@ CalculatorDialog::LineOutcome CalculatorDialog::EvaluateLine(const ClassifiedLin
         if (IsRefusedVariableName(line.name)) {
             ShowHelpText("Invalid variable name");
             const int start = CurrentLineStart();
-            display_.SetSelection(start, start + line.equalsIndex);
+            display_.SelectError(start, start + line.equalsIndex);
             display_.SetFocus();
             return LineOutcome::Failed;
         }
@@ -172,9 +172,9 @@ void CalculatorDialog::SelectParseError(const ClassifiedLine& line) {
     if (line.kind == LineKind::Assignment) {
         // The error lies in the formula after the '=': a caret there.
         const int caret = start + line.equalsIndex + 1 + position;
-        display_.SetSelection(caret, caret);
+        display_.SelectError(caret, caret);
     } else {
-        display_.SetSelection(start + position, start + position + evaluator_.ErrorLength());
+        display_.SelectError(start + position, start + position + evaluator_.ErrorLength());
     }
 }
 

@@ -56,6 +56,10 @@ public:
     virtual int SelectionEnd() const = 0;
     // end == -1 selects to the end of the text; the caret goes to end.
     virtual void SetSelection(int start, int end) = 0;
+    // Selects the part of the text an input error was found in, as
+    // SetSelection does; a display may also mark it until that line is
+    // edited.
+    virtual void SelectError(int start, int end) { SetSelection(start, end); }
 
     // --- Immediate edits ---------------------------------------------------
     // Replaces the whole text; the caret goes to the end, undo is forgotten.

@@ -22,6 +22,7 @@
 #include "calculator/WindowMenus.h"
 #include "gui/calculator/CompletionPopup.h"
 #include "gui/calculator/DisplayEdit.h"
+#include "gui/calculator/DisplayHighlighter.h"
 #include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/NoticeBar.h"
 #include "gui/calculator/QtMenus.h"
@@ -33,6 +34,7 @@
 #include "gui/keypad/KeypadPanel.h"
 #include "gui/options/WindowColours.h"
 #include "shell/HelpLineMessages.h"
+#include "shell/HighlightColours.h"
 
 namespace quorvix {
 
@@ -95,6 +97,10 @@ CalculatorWindow::CalculatorWindow(Logic logic, DisplayEdit* display, QWidget* p
     });
     evaluation_ = new LongEvaluation(
         *display_, [this](const std::string& text) { logic_.calculator.ShowHelpText(text); }, this);
+    // Every evaluation and command runs under the runner: definitions,
+    // variables and the number base change only there.
+    highlighter_ = new DisplayHighlighter(*display_);
+    connect(evaluation_, &LongEvaluation::finished, this, [this] { UpdateHighlightNames(); });
 
     // Enter in the display takes the keypad host's route, as EXE does.
     connect(display_, &DisplayEdit::enterPressed, this, [this] { logic_.keypadHost.EnterPressed(); });
@@ -296,6 +302,13 @@ void CalculatorWindow::ApplyDisplayFormat() {
     display_->setPalette(p);
     display_->setMinimumHeight(display_->fontMetrics().lineSpacing() * 3);
     display_->setMinimumWidth(display_->fontMetrics().averageCharWidth() * 8);
+    UpdateHighlightNames();
+    highlighter_->Show(logic_.settings.highlightSyntax, HighlightColoursFor(logic_.settings));
+}
+
+void CalculatorWindow::UpdateHighlightNames() {
+    highlighter_->SetNames(CollectHighlightNames(logic_.calculator.evaluator(),
+                                                 logic_.calculator.userDefinitions().functions()));
 }
 
 QMenu* CalculatorWindow::BuildCatalogueMenu(CatalogueMenuKind kind) {

@@ -27,6 +27,7 @@ namespace quorvix {
 
 class CalculatorDialog;
 class DisplayEdit;
+class DisplayHighlighter;
 class NoticeBar;
 class Keypad;
 class KeypadDialogHost;
@@ -69,11 +70,12 @@ public:
     const QString& helpLineText() const { return helpText_; }
     // A notice that stays above the display until the user closes it.
     void ShowNotice(const std::string& text);
-    // Display font and colours from the settings.
+    // Display font, colours and highlighting from the settings.
     void ApplyDisplayFormat();
     // The whole look from the settings: the windows' palette for the colour
     // scheme, the keys' fonts and captions, then the display format.
     void ApplyAppearance();
+    DisplayHighlighter& highlighter() const { return *highlighter_; }
 
     // The Constants, Conversions or Functions menu as it would open from the
     // const, conv or func key; the caller owns it.
@@ -107,6 +109,8 @@ private:
     // Shows helpText_ in the help line's width.
     void FitHelpLine();
     void buildUi();
+    // The names the highlighter reads lines with, as they are now.
+    void UpdateHighlightNames();
     void buildMenuBar();
     // Runs id after the menu that chose it has closed.
     void RunCommandLater(int id);
@@ -121,6 +125,7 @@ private:
     NoticeBar* noticeBar_ = nullptr;
     KeypadPanel* keypadPanel_ = nullptr;
     LongEvaluation* evaluation_ = nullptr;
+    DisplayHighlighter* highlighter_ = nullptr;
     QString helpText_;
     bool tooltipsOn_ = true;
     bool keypadShown_ = true;

@@ -138,6 +138,11 @@ void DisplayEdit::SetSelection(int start, int end) {
     typingRun_ = false;
 }
 
+void DisplayEdit::SelectError(int start, int end) {
+    SetSelection(start, end);
+    emit errorSelected(SelectionStart(), SelectionEnd());
+}
+
 void DisplayEdit::MoveCaretTo(int position) { SetSelection(position, position); }
 
 void DisplayEdit::SetText(const std::string& text) {

@@ -48,6 +48,8 @@ public:
     int SelectionStart() const override;
     int SelectionEnd() const override;
     void SetSelection(int start, int end) override;
+    // Selects, then tells errorSelected (the highlighter marks the part).
+    void SelectError(int start, int end) override;
     void SetText(const std::string& text) override;
     void DeleteSelection() override;
     void TypeCharacter(char c) override;
@@ -92,6 +94,8 @@ signals:
     void contextMenuRequested(const QPoint& globalPos);
     // Ctrl+wheel: steps notches larger (negative: smaller).
     void zoomRequested(int steps);
+    // The logic selected the part of the text an input error lies in.
+    void errorSelected(int start, int end);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -23,6 +23,9 @@
 #include "calculator/FontRecord.h"
 #include "calculator/Settings.h"
 #include "gui/calculator/DisplayEdit.h"
+#include "gui/calculator/DisplayHighlighter.h"
+#include "gui/common/QtColorRef.h"
+#include "shell/HighlightColours.h"
 #include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/QtMenus.h"
@@ -68,6 +71,7 @@ private slots:
     // a modal dialog's own loop returns at once.
     void userFunctionFromTheDialogIsCalledInTheDisplay();
     void enterEvaluatesThroughTheDisplay();
+    void highlightingFollowsNewVariablesAndTheSetting();
     void queuedInputRunsAfterTheCommandInOrder();
     void keysAndMenuEntriesTypeAtTheCaret_data();
     void keysAndMenuEntriesTypeAtTheCaret();
@@ -144,6 +148,34 @@ void CalculatorWindowTest::enterEvaluatesThroughTheDisplay() {
     Enter();
     QCOMPARE(text(), QStringLiteral("2+3 =\n5\n"));
     QCOMPARE(display()->CaretPosition(), display()->TextLength());
+}
+
+void CalculatorWindowTest::highlightingFollowsNewVariablesAndTheSetting() {
+    auto foreground = [this](int line, int column) {
+        const QTextBlock block = display()->document()->findBlockByNumber(line);
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            if (column >= range.start && column < range.start + range.length)
+                return range.format.foreground().color();
+        return QColor();
+    };
+    display()->SetText("z*2\n");
+    QCoreApplication::processEvents();
+    QCOMPARE(foreground(0, 0), QColor());
+    // Defining z colours it on the line above too.
+    Type(QStringLiteral("z=4"));
+    Enter();
+    const HighlightColours colours = HighlightColoursFor(app_->settings());
+    QCOMPARE(foreground(0, 0), ToQColor(colours.variable));
+    QCOMPARE(foreground(2, 0), ToQColor(colours.answer));  // "4" under "z=4 ="
+
+    app_->settings().highlightSyntax = false;
+    app_->window().ApplyDisplayFormat();
+    QVERIFY(!app_->window().highlighter().shown());
+    QCOMPARE(foreground(0, 0), QColor());
+    app_->settings().highlightSyntax = true;
+    app_->window().ApplyDisplayFormat();
+    QCoreApplication::processEvents();
+    QCOMPARE(foreground(0, 0), ToQColor(colours.variable));
 }
 
 void CalculatorWindowTest::queuedInputRunsAfterTheCommandInOrder() {
@@ -286,11 +318,17 @@ void CalculatorWindowTest::answerIsOneInsertionAndAnErrorIsSaidOnTheDisplay() {
     app_->window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&app_->window()));
     display()->SetFocus();
-    Type(QStringLiteral("2+3"));
-    test::AccessibilityEvents events({QAccessible::TextInserted, QAccessible::DescriptionChanged});
+    // A new variable: its name is highlighted anew over the whole text.
+    Type(QStringLiteral("x=2+3"));
+    test::AccessibilityEvents events({QAccessible::TextInserted, QAccessible::DescriptionChanged,
+                                      QAccessible::TextUpdated, QAccessible::TextRemoved});
     Enter();
     const QStringList inserted = events.Texts(QAccessible::TextInserted, display());
     QCOMPARE(inserted.size(), 1);
+    // Highlighting the new lines is heard as nothing more.
+    QCOMPARE(events.Texts(QAccessible::TextUpdated, display()).size() +
+                 events.Texts(QAccessible::TextRemoved, display()).size(),
+             0);
     QVERIFY2(inserted.first().contains(QLatin1String(" =")) && inserted.first().contains(u'5'),
              qPrintable(inserted.first()));
 
