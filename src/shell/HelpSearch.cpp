@@ -9,7 +9,7 @@ namespace quorvix {
 
 namespace {
 
-constexpr std::size_t kSnippetBefore = 30;  // bytes of text before the match
+constexpr std::size_t kSnippetBefore = 12;  // bytes of text before the match
 constexpr std::size_t kSnippetAfter = 90;   // and after its start
 constexpr const char* kEllipsis = "\u2026";
 
@@ -65,6 +65,12 @@ void HelpSearch::AddPage(const std::string& page, std::string_view html) {
     Page added{page, ReadHelpPage(html), {}};
     added.folded = FoldAscii(added.text.text);
     pages_.push_back(std::move(added));
+}
+
+std::string HelpSearch::PageTitle(std::string_view page) const {
+    for (const Page& candidate : pages_)
+        if (candidate.name == page) return candidate.text.title;
+    return {};
 }
 
 std::vector<HelpSearchHit> HelpSearch::Find(std::string_view query) const {

@@ -39,6 +39,8 @@ public:
     void AddPage(const std::string& page, std::string_view html);
     std::vector<HelpSearchHit> Find(std::string_view query) const;
     std::size_t pageCount() const { return pages_.size(); }
+    // The title of a page added here, or empty.
+    std::string PageTitle(std::string_view page) const;
 
 private:
     struct Page {

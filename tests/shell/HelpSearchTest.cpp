@@ -107,6 +107,6 @@ TEST(HelpSearch, HitsSayWhereAndShowTheTextAroundTheMatch) {
     ASSERT_EQ(waves.size(), 1u);
     EXPECT_EQ(waves[0].title, "BesselJ");
     EXPECT_EQ(waves[0].snippet,
-              "\u2026Jn(x), of whole order n. It oscillates like a damped sine wave for large x, "
-              "with zeros that come ever closer to evenly\u2026");
+              "\u2026n. It oscillates like a damped sine wave for large x, with zeros that come "
+              "ever closer to evenly\u2026");
 }

@@ -30,8 +30,9 @@ QList<PageLink> LinksOf(const QTextDocument& document) {
     return links;
 }
 
-HelpLinksDialog::HelpLinksDialog(std::function<void(const QUrl&)> follow, QWidget* parent)
-    : QDialog(parent), follow_(std::move(follow)) {
+HelpLinksDialog::HelpLinksDialog(std::function<QString(const QString&)> describe,
+                                 std::function<void(const QUrl&)> follow, QWidget* parent)
+    : QDialog(parent), describe_(std::move(describe)), follow_(std::move(follow)) {
     setObjectName(QStringLiteral("helpLinksDialog"));
     setModal(false);
     auto* label = new QLabel(QStringLiteral("&Links on this page:"), this);
@@ -49,10 +50,7 @@ HelpLinksDialog::HelpLinksDialog(std::function<void(const QUrl&)> follow, QWidge
 void HelpLinksDialog::Open(const QTextDocument& document, const QString& pageName) {
     links_ = LinksOf(document);
     QList<TwoLineRow> rows;
-    for (const PageLink& link : links_)
-        rows.append({link.text, link.href.startsWith(QLatin1Char('#'))
-                                    ? QStringLiteral("On this page")
-                                    : link.href});
+    for (const PageLink& link : links_) rows.append({link.text, describe_(link.href)});
     list_->SetRows(std::move(rows));
     setWindowTitle(QStringLiteral("Links: %1").arg(pageName));
     show();

@@ -29,7 +29,10 @@ QList<PageLink> LinksOf(const QTextDocument& document);
 class HelpLinksDialog : public QDialog {
     Q_OBJECT
 public:
-    HelpLinksDialog(std::function<void(const QUrl&)> follow, QWidget* parent);
+    // describe says where a link's target is ("On this page", a page's
+    // title); follow follows a chosen one.
+    HelpLinksDialog(std::function<QString(const QString& href)> describe,
+                    std::function<void(const QUrl&)> follow, QWidget* parent);
 
     // Lists the document's links and shows the list, first link chosen.
     void Open(const QTextDocument& document, const QString& pageName);
@@ -39,6 +42,7 @@ public:
 private:
     void FollowCurrent();
 
+    std::function<QString(const QString&)> describe_;
     std::function<void(const QUrl&)> follow_;
     QList<PageLink> links_;
     TwoLineList* list_ = nullptr;

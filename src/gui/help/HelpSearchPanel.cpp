@@ -69,8 +69,9 @@ void HelpSearchPanel::Search() {
     QList<TwoLineRow> rows;
     rows.reserve(static_cast<qsizetype>(hits_.size()));
     for (const HelpSearchHit& hit : hits_) {
-        const QString where = hit.title == hit.pageTitle ? QString() : FromUtf8(hit.pageTitle) + QStringLiteral(": ");
-        rows.append({FromUtf8(hit.title), where + FromUtf8(hit.snippet)});
+        QString title = FromUtf8(hit.title);
+        if (hit.title != hit.pageTitle) title += QStringLiteral(" (%1)").arg(FromUtf8(hit.pageTitle));
+        rows.append({title, FromUtf8(hit.snippet)});
     }
     results_->SetRows(std::move(rows));
     const auto count = static_cast<int>(hits_.size());

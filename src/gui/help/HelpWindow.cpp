@@ -250,7 +250,16 @@ void HelpWindow::SelectInSection(const std::string& anchor, const std::string& t
 }
 
 void HelpWindow::ShowLinks() {
-    if (!links_) links_ = new HelpLinksDialog([this](const QUrl& url) { FollowLink(url); }, this);
+    if (!links_) {
+        auto describe = [this](const QString& href) {
+            const QUrl url(href);
+            if (href.startsWith(QLatin1Char('#'))) return QStringLiteral("On this page");
+            if (!url.scheme().isEmpty() && !url.isLocalFile()) return href;  // the web, mail
+            const std::string title = Search().PageTitle(url.path().toStdString());
+            return title.empty() ? href : QStringLiteral("Page: %1").arg(QString::fromStdString(title));
+        };
+        links_ = new HelpLinksDialog(describe, [this](const QUrl& url) { FollowLink(url); }, this);
+    }
     links_->Open(*browser_->document(), browser_->documentTitle());
 }
 
