@@ -221,7 +221,6 @@ void CalculatorWindow::ShowCatalogueSearch() {
         // An entry of a menu runs that menu's command; one that no menu shows
         // types its insertion.
         auto choose = [this](const SearchEntry& entry) {
-            activateWindow();
             if (entry.command != 0) {
                 RunCommand(entry.command);
             } else if (!evaluation_->running()) {

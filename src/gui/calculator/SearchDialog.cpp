@@ -87,6 +87,11 @@ void SearchDialog::Choose() {
     choose_(chosen);
 }
 
+void SearchDialog::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (QWidget* window = parentWidget()) window->activateWindow();
+}
+
 bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == filter_ && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);

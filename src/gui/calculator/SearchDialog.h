@@ -41,6 +41,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closed either way, the calculator window takes the keyboard back.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Filter();

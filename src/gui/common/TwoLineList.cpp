@@ -35,8 +35,8 @@ public:
             case Qt::DisplayRole:
             case Qt::AccessibleTextRole: return row.title;
             case kDetailRole:
-            case Qt::ToolTipRole:
             case Qt::AccessibleDescriptionRole: return row.detail;
+            case Qt::ToolTipRole: return row.title + QLatin1Char('\n') + row.detail;
             default: return {};
         }
     }

@@ -2,7 +2,7 @@
 // A list of two-line rows, as search boxes show their matches: a title in
 // bold over one line of detail in a quieter colour, both cut with "…" to
 // the list's width. Assistive tools read a row as its title with the detail
-// as its description; the tooltip shows the detail whole.
+// as its description; the tooltip shows both whole.
 //
 // The focus may stay in a search field while the list follows its keys:
 // the field hands Up, Down, Page Up and Page Down to MoveByKey. Enter or a

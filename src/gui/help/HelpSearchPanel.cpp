@@ -53,12 +53,13 @@ HelpSearchPanel::HelpSearchPanel(IndexSource index, Opener open, QWidget* parent
                              hits_[static_cast<std::size_t>(row)].pageTitle)
                   : QString());
     });
+    Search();
 }
 
 void HelpSearchPanel::Start(const QString& query) {
     show();
-    if (field_->text() == query) Search();
-    else field_->setText(query);  // searches
+    // The same query keeps its matches and the chosen one.
+    if (field_->text() != query) field_->setText(query);  // searches
     field_->setFocus(Qt::ShortcutFocusReason);
     field_->selectAll();
 }

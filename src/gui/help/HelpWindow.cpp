@@ -134,7 +134,7 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
     splitter->addWidget(searchPanel_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({250, 470});
+    splitter->setSizes({280, 560});
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(bar);
@@ -148,7 +148,7 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
     connect(find_, &QLineEdit::returnPressed, this, [this] { FindText(false); });
     connect(find_, &QLineEdit::textEdited, this, [this] { findStatus_->clear(); });
     connect(searchButton_, &QToolButton::toggled, this, [this](bool on) {
-        if (on) OpenSearch(ToStdString(searchPanel_->field()->text()));
+        if (on) ShowSearch(searchPanel_->field()->text());
         else searchPanel_->hide();
     });
     connect(linksButton_, &QToolButton::clicked, this, &HelpWindow::ShowLinks);
@@ -161,7 +161,7 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
     connect(previous, &QShortcut::activated, this, [this] { FindText(true); });
     auto* search = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), this);
     connect(search, &QShortcut::activated, this,
-            [this] { OpenSearch(ToStdString(searchPanel_->field()->text())); });
+            [this] { ShowSearch(searchPanel_->field()->text()); });
     auto* links = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(links, &QShortcut::activated, this, &HelpWindow::ShowLinks);
     AddCloseKey(*this);
@@ -173,7 +173,7 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
     BuildIndex();
     UpdateButtons();
     // A comfortable reading size, but never larger than the screen.
-    QSize size(720, 560);
+    QSize size(840, 580);
     if (const QScreen* screen = this->screen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
@@ -222,12 +222,14 @@ void HelpWindow::OpenContents() {
     Present();
 }
 
-void HelpWindow::OpenSearch(const std::string& query) {
+void HelpWindow::OpenSearch(const std::string& query) { ShowSearch(ToQString(query)); }
+
+void HelpWindow::ShowSearch(const QString& query) {
     if (browser_->source().isEmpty()) OpenContents();
     Present();
     const QSignalBlocker blocker(searchButton_);
     searchButton_->setChecked(true);
-    searchPanel_->Start(ToQString(query));
+    searchPanel_->Start(query);
 }
 
 void HelpWindow::OpenHit(const HelpSearchHit& hit) {

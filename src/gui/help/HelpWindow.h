@@ -67,6 +67,8 @@ private:
     // The search over every page, read at its first use.
     const HelpSearch& Search();
     void FollowLink(const QUrl& url);
+    // Shows the search panel with query in its field.
+    void ShowSearch(const QString& query);
     void SelectInSection(const std::string& anchor, const std::string& text);
     void Present();
     void ShowFindBar();
