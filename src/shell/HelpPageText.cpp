@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "engine/TextRules.h"
+#include "platform/Utf8.h"
 #include "shell/HelpIndex.h"
 
 namespace quorvix {
@@ -26,24 +27,6 @@ constexpr NamedEntity kEntities[] = {
     {"infin", U'\u221E'}, {"larr", U'\u2190'},  {"rarr", U'\u2192'},  {"pi", U'\u03C0'},
     {"Pi", U'\u03A0'},   {"Gamma", U'\u0393'}, {"gamma", U'\u03B3'}, {"phi", U'\u03C6'},
 };
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // The character of a reference's name ("middot", "#183", "#xB7"), or 0.
 char32_t EntityCode(std::string_view name) {
@@ -142,7 +125,7 @@ private:
         if (semicolon != std::string_view::npos && semicolon - at - 1 <= kLongestName) {
             if (const char32_t code = EntityCode(html_.substr(at + 1, semicolon - at - 1))) {
                 std::string decoded;
-                AppendUtf8(decoded, code);
+                AppendCodePoint(code, decoded);
                 if (code == U' ') Character(' ');
                 else
                     for (char c : decoded) Character(c);

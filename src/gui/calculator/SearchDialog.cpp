@@ -1,6 +1,5 @@
 #include "gui/calculator/SearchDialog.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -21,12 +20,12 @@ SearchDialog::SearchDialog(IndexBuilder buildIndex, Chooser choose, QWidget* par
     filter_->setAccessibleName(QStringLiteral("Search functions, constants and conversions"));
     filter_->setPlaceholderText(QStringLiteral("Search functions, constants and conversions"));
     filter_->setClearButtonEnabled(true);
-    filter_->installEventFilter(this);
 
     list_ = new TwoLineList(this);
     list_->setObjectName(QStringLiteral("searchList"));
     list_->setAccessibleName(QStringLiteral("Matches"));
     list_->setFocusPolicy(Qt::NoFocus);
+    list_->FollowKeysOf(*filter_);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("searchStatus"));
@@ -38,7 +37,7 @@ SearchDialog::SearchDialog(IndexBuilder buildIndex, Chooser choose, QWidget* par
 
     connect(filter_, &QLineEdit::textChanged, this, [this] { Filter(); });
     connect(list_, &TwoLineList::currentRowChanged, this, [this](int row) { ShowCurrent(row); });
-    connect(list_, &QListView::doubleClicked, this, [this] { Choose(); });
+    connect(list_, &TwoLineList::chosen, this, [this] { Choose(); });
     resize(480, 420);
 }
 
@@ -90,18 +89,6 @@ void SearchDialog::Choose() {
 void SearchDialog::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (QWidget* window = parentWidget()) window->activateWindow();
-}
-
-bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == filter_ && event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
-            Choose();
-            return true;
-        }
-        if (list_->MoveByKey(key)) return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace quorvix

@@ -40,7 +40,6 @@ public:
     TwoLineList* list() const { return list_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Closed either way, the calculator window takes the keyboard back.
     void hideEvent(QHideEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -117,6 +118,25 @@ TwoLineList::TwoLineList(QWidget* parent) : QListView(parent) {
             [this](const QModelIndex& current) {
                 Q_EMIT currentRowChanged(current.isValid() ? current.row() : -1);
             });
+    connect(this, &QListView::activated, this,
+            [this](const QModelIndex& index) { Q_EMIT chosen(index.row()); });
+}
+
+void TwoLineList::FollowKeysOf(QLineEdit& field) {
+    field_ = &field;
+    field.installEventFilter(this);
+}
+
+bool TwoLineList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == field_ && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+            if (currentRow() >= 0) Q_EMIT chosen(currentRow());
+            return true;
+        }
+        if (MoveByKey(key)) return true;
+    }
+    return QListView::eventFilter(watched, event);
 }
 
 void TwoLineList::SetRows(QList<TwoLineRow> rows) {

@@ -4,15 +4,16 @@
 // the list's width. Assistive tools read a row as its title with the detail
 // as its description; the tooltip shows both whole.
 //
-// The focus may stay in a search field while the list follows its keys:
-// the field hands Up, Down, Page Up and Page Down to MoveByKey. Enter or a
-// double click on a row (activated) is the caller's to handle.
+// The focus may stay in a search field while the list follows its keys
+// (FollowKeysOf): Up, Down, Page Up and Page Down move the current row and
+// Enter chooses it, as Enter or a double click in the list itself does.
 
 #include <QList>
 #include <QListView>
 #include <QString>
 
 class QKeyEvent;
+class QLineEdit;
 
 namespace quorvix {
 
@@ -35,10 +36,20 @@ public:
     // Moves the current row for Up, Down, Page Up and Page Down; false (and
     // nothing done) for other keys.
     bool MoveByKey(const QKeyEvent& key);
+    // Takes the moving keys and Enter typed in field.
+    void FollowKeysOf(QLineEdit& field);
 
 Q_SIGNALS:
     // The current row changed (-1: none).
     void currentRowChanged(int row);
+    // Enter in the list or the followed field, or a double click, on a row.
+    void chosen(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* field_ = nullptr;
 };
 
 }  // namespace quorvix

@@ -43,7 +43,7 @@ HelpLinksDialog::HelpLinksDialog(std::function<QString(const QString&)> describe
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(list_, 1);
-    connect(list_, &QListView::activated, this, [this] { FollowCurrent(); });
+    connect(list_, &TwoLineList::chosen, this, [this] { FollowCurrent(); });
     resize(360, 420);
 }
 

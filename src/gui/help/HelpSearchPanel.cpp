@@ -1,6 +1,5 @@
 #include "gui/help/HelpSearchPanel.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -25,12 +24,12 @@ HelpSearchPanel::HelpSearchPanel(IndexSource index, Opener open, QWidget* parent
     field_->setAccessibleName(QStringLiteral("Search all help pages"));
     field_->setPlaceholderText(QStringLiteral("Words to find (Ctrl+Shift+F)"));
     field_->setClearButtonEnabled(true);
-    field_->installEventFilter(this);
     label->setBuddy(field_);
 
     results_ = new TwoLineList(this);
     results_->setObjectName(QStringLiteral("helpSearchResults"));
     results_->setAccessibleName(QStringLiteral("Help search results"));
+    results_->FollowKeysOf(*field_);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("helpSearchStatus"));
     status_->setWordWrap(true);
@@ -43,7 +42,7 @@ HelpSearchPanel::HelpSearchPanel(IndexSource index, Opener open, QWidget* parent
     layout->addWidget(status_);
 
     connect(field_, &QLineEdit::textChanged, this, [this] { Search(); });
-    connect(results_, &QListView::activated, this, [this] { OpenCurrent(); });
+    connect(results_, &TwoLineList::chosen, this, [this] { OpenCurrent(); });
     connect(results_, &QListView::clicked, this, [this] { OpenCurrent(); });
     connect(results_, &TwoLineList::currentRowChanged, this, [this](int row) {
         // Said while the focus stays in the field.
@@ -85,18 +84,6 @@ void HelpSearchPanel::Search() {
 void HelpSearchPanel::OpenCurrent() {
     const int row = results_->currentRow();
     if (row >= 0 && row < static_cast<int>(hits_.size())) open_(hits_[static_cast<std::size_t>(row)]);
-}
-
-bool HelpSearchPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == field_ && event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
-            OpenCurrent();
-            return true;
-        }
-        if (results_->MoveByKey(key)) return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace quorvix

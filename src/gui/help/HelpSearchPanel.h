@@ -34,9 +34,6 @@ public:
     TwoLineList* results() const { return results_; }
     const std::vector<HelpSearchHit>& hits() const { return hits_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Search();
     void OpenCurrent();
