@@ -56,6 +56,26 @@ TEST(HelpSearch, PageTextIsWhatTheReaderSeesCutAtHeadings) {
     EXPECT_EQ(page.sections[2].end, page.text.size());
 }
 
+// Character references as a browser reads them; markup that never ends
+// hides the rest rather than showing it as text.
+TEST(HelpSearch, ReferencesAndBrokenMarkupReadAsABrowserReadsThem) {
+    const struct {
+        const char* html;
+        const char* text;
+    } rows[] = {
+        {"a&middot;b &#183; &#xB7;", "a\u00B7b \u00B7 \u00B7"},
+        {"&lt;p&gt; &amp;amp;", "<p> &amp;"},
+        {"&unknown; &#xD800; &#1114112; &#; &#x; AT&T & so", "&unknown; &#xD800; &#1114112; &#; &#x; AT&T & so"},
+        {"&#65;&#x42;&nbsp;C", "AB\u00A0C"},
+        {"one<br>two<p>three</p>  four <b>fi</b>ve", "one\ntwo\nthree\nfour five"},
+        {"<SCRIPT>x<p>y</script>z<!-- never closed", "z"},
+        {"before <a href=\"x", "before"},
+        {"<h2>Unclosed heading <a name=\"u\">text", "Unclosed heading text"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(ReadHelpPage(row.html).text, row.text) << row.html;
+    EXPECT_EQ(ReadHelpPage("<h2>Unclosed <a name=\"u\">x").sections.back().anchor, "u");
+}
+
 TEST(HelpSearch, EveryWordMustOccurAndHeadingsComeFirst) {
     HelpSearch search;
     search.AddPage("trig.html", kTrigPage);
