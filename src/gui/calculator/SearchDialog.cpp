@@ -12,7 +12,7 @@ namespace quorvix {
 SearchDialog::SearchDialog(IndexBuilder buildIndex, Chooser choose, QWidget* parent)
     : QDialog(parent), buildIndex_(std::move(buildIndex)), choose_(std::move(choose)) {
     setObjectName(QStringLiteral("searchDialog"));
-    setWindowTitle(QStringLiteral("Search"));
+    setWindowTitle(QStringLiteral("Search Functions, Constants and Conversions"));
     setModal(false);
 
     filter_ = new QLineEdit(this);

@@ -148,8 +148,12 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
     connect(find_, &QLineEdit::returnPressed, this, [this] { FindText(false); });
     connect(find_, &QLineEdit::textEdited, this, [this] { findStatus_->clear(); });
     connect(searchButton_, &QToolButton::toggled, this, [this](bool on) {
-        if (on) ShowSearch(searchPanel_->field()->text());
-        else searchPanel_->hide();
+        if (on) {
+            ShowSearch(searchPanel_->field()->text());
+        } else {
+            searchPanel_->hide();
+            browser_->setFocus();
+        }
     });
     connect(linksButton_, &QToolButton::clicked, this, &HelpWindow::ShowLinks);
 
@@ -337,12 +341,8 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
         QLineEdit* searchField = searchPanel_->field();
         if (searchField->hasFocus()) {
             // A query is cleared first; an empty field closes the panel.
-            if (!searchField->text().isEmpty()) {
-                searchField->clear();
-            } else {
-                searchButton_->setChecked(false);
-                browser_->setFocus();
-            }
+            if (!searchField->text().isEmpty()) searchField->clear();
+            else searchButton_->setChecked(false);
         } else if (find_->hasFocus() && !find_->text().isEmpty()) {
             find_->clear();
             findStatus_->clear();
