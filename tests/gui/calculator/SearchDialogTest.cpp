@@ -6,6 +6,9 @@
 #include <memory>
 
 #include "app/DesktopProgram.h"
+#include "calculator/CalculatorDialog.h"
+#include "platform/CommandIds.h"
+#include "userdefs/UserDefinitions.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/DisplayEdit.h"
@@ -82,6 +85,26 @@ private slots:
         QCOMPARE(filter->selectedText(), query);
         QTest::keyClick(filter, Qt::Key_Escape);
         QVERIFY(!search->isVisible());
+    }
+
+    // The index is kept between openings and made again once the user
+    // definitions may have changed (their dialog ran).
+    void userDefinitionsAreFoundAfterTheirDialog() {
+        app_->window().ShowCatalogueSearch();
+        SearchDialog* search = app_->window().searchDialog();
+        QTest::keyClicks(search->filter(), QStringLiteral("hypot"));
+        QCOMPARE(search->list()->rowCount(), 0);
+        QTest::keyClick(search->filter(), Qt::Key_Escape);
+
+        UserDefinitions& defs = app_->calculator().userDefinitions();
+        defs.functions().push_back({"Hypot", 2, 2, "a, b", "", "SQRT(A^2+B^2)"});
+        defs.MarkFunctionsChanged();
+        app_->window().ShowCatalogueSearch();
+        QCOMPARE(search->list()->rowCount(), 0);
+        QTest::keyClick(search->filter(), Qt::Key_Escape);
+        app_->window().RunCommand(kEditUserFunctionsCommand);  // the guard closes it
+        app_->window().ShowCatalogueSearch();
+        QCOMPARE(search->list()->rowCount(), 1);
     }
 
 private:
