@@ -164,6 +164,7 @@ bool CalculatorFrame::RunWindowCommand(int id) {
             host_.SetOwnerTopmost(s.alwaysOnTop);
             host_.ShowFinanceBox();
             return true;
+        case kCmdSearchCatalogue: host_.ShowCatalogueSearch(); return true;
         case kCmdRunAtStartup:
             s.runAtStartup = !s.runAtStartup;
             UpdateRunAtStartup(s, services_.locations, services_.runAtLogon);
@@ -209,9 +210,12 @@ bool CalculatorFrame::RunHelpCommand(int id) {
     switch (id) {
         case kCmdHelpContents: services_.help.OpenContents(); return true;
         case kCmdHelpSearch: {
-            std::string keyword = calculator_.helpKeyword();
-            ShowKeywordHelp(calculator_.display(), keyword, services_.help);
-            calculator_.SetHelpKeyword(keyword);
+            // The menu entry: the search over all pages, with the name F1
+            // would open as its query (the user may type over it).
+            std::string keyword = HelpKeywordAtCaret(calculator_.display());
+            if (keyword.empty()) keyword = calculator_.helpKeyword();
+            services_.help.OpenSearch(keyword);
+            calculator_.SetHelpKeyword("");
             return true;
         }
         case kCmdHomepage: OpenMakerHomepage(services_.shell, services_.prompter); return true;
@@ -219,6 +223,12 @@ bool CalculatorFrame::RunHelpCommand(int id) {
         case kCmdAbout: host_.ShowAbout(); return true;
         default: return false;
     }
+}
+
+void CalculatorFrame::KeywordHelp() {
+    std::string keyword = calculator_.helpKeyword();
+    ShowKeywordHelp(calculator_.display(), keyword, services_.help);
+    calculator_.SetHelpKeyword(keyword);
 }
 
 bool CalculatorFrame::RunInsertingCommand(int id) {

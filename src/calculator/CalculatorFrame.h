@@ -62,6 +62,8 @@ public:
     // The display font steps points larger (negative: smaller), or back to
     // its initial size for 0; the new size is kept in the settings.
     virtual void ZoomDisplay(int steps) = 0;
+    // The search over every function, constant and conversion.
+    virtual void ShowCatalogueSearch() = 0;
 };
 
 struct FrameServices {
@@ -93,6 +95,11 @@ public:
     bool IsFrameCommand(int id) const;
     // Carries out a command; false (and nothing done) for other ids.
     bool RunCommand(int id);
+
+    // F1 in the window: the help at the name under the caret (or the last
+    // offered one), or the help's search when there is none. Help >
+    // "&Search..." (RunCommand) opens the search with that name as its query.
+    void KeywordHelp();
 
     // Sets the base indicator and angle indicator texts, copies base and
     // angle unit into the calculator and sets the exponent key.

@@ -3,6 +3,7 @@
 #include "calculator/CatalogueMenus.h"
 #include "platform/CommandIds.h"
 #include "calculator/FunctionCatalogue.h"
+#include "calculator/KeypadHost.h"
 #include "calculator/PopupHelp.h"
 #include "engine/TextRules.h"
 #include "units/InsertionFormat.h"
@@ -138,6 +139,12 @@ std::vector<const SearchEntry*> FilterSearch(const std::vector<SearchEntry>& ind
     }
     leading.insert(leading.end(), others.begin(), others.end());
     return leading;
+}
+
+void TypeSearchInsertion(const UserMenuInsertion& insertion, KeypadHost& host) {
+    host.InsertText(insertion.text);
+    for (int i = 0; i < insertion.caretBackFromEnd; ++i) host.Display().QueueKey(DisplayKey::Left);
+    if (!insertion.tip.empty()) host.ShowHelpText(insertion.tip);
 }
 
 }  // namespace quorvix

@@ -49,4 +49,10 @@ std::vector<SearchEntry> BuildSearchIndex(const std::vector<UserConstant>& const
 std::vector<const SearchEntry*> FilterSearch(const std::vector<SearchEntry>& index,
                                              std::string_view query);
 
+class KeypadHost;
+
+// Types an entry's insertion as a menu insertion is typed: the text, the
+// caret moved back into it ("Name(" + caret + ")"), its tip in the help line.
+void TypeSearchInsertion(const UserMenuInsertion& insertion, KeypadHost& host);
+
 }  // namespace quorvix

@@ -139,7 +139,7 @@ void ShowKeywordHelp(const CalculatorDisplay& display, std::string& helpKeyword,
     if (!helpKeyword.empty())
         help.OpenAtKeyword(helpKeyword);
     else
-        help.OpenContents();
+        help.OpenSearch("");
     helpKeyword.clear();
 }
 

@@ -81,7 +81,7 @@ std::string TooltipFor(int controlId, std::string_view caption,
 std::string HelpKeywordAtCaret(const CalculatorDisplay& display);
 
 // F1: opens the help at the name under the caret, else at the last offered
-// name, else at the contents; then forgets the offered name.
+// name, else at its search over all pages; then forgets the offered name.
 void ShowKeywordHelp(const CalculatorDisplay& display, std::string& helpKeyword,
                      HelpViewer& help);
 

@@ -159,11 +159,21 @@ MenuItems BuildHelpMenu() {
     };
 }
 
+// The search first, then the three catalogue menus.
+MenuItems BuildFunctionsMenu(const UserDefinitions& userDefinitions) {
+    MenuItem search = WithShortcut(MenuItem::Entry("&Search...", kCmdSearchCatalogue), "Ctrl+K");
+    search.description = "Find a function, constant or conversion by its name or its help";
+    MenuItems menu{std::move(search), MenuItem::Separator()};
+    for (MenuItem& catalogue : BuildCatalogueMenusWithUserEntries(userDefinitions))
+        menu.push_back(std::move(catalogue));
+    return menu;
+}
+
 MenuItems BuildWindowMenuBar(const Settings& settings, const UserDefinitions& userDefinitions) {
     return {
         MenuItem::Submenu("&Options", BuildOptionsMenu(settings)),
         MenuItem::Submenu("&Commands", BuildCommandsMenu()),
-        MenuItem::Submenu("&Functions", BuildCatalogueMenusWithUserEntries(userDefinitions)),
+        MenuItem::Submenu("&Functions", BuildFunctionsMenu(userDefinitions)),
         MenuItem::Submenu("&Help", BuildHelpMenu()),
     };
 }

@@ -18,6 +18,9 @@ MenuItems BuildCommandsMenu();
 // "&Constants", "Con&versions" and "Func&tions", each ending with its
 // user-defined submenu.
 MenuItems BuildCatalogueMenusWithUserEntries(const UserDefinitions& userDefinitions);
+// The menu bar's "&Functions": "&Search..." (Ctrl+K), a separator, then the
+// three catalogue menus.
+MenuItems BuildFunctionsMenu(const UserDefinitions& userDefinitions);
 MenuItems BuildHelpMenu();
 
 // The command of the enabled entry (searched through the submenus) whose

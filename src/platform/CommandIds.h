@@ -104,6 +104,10 @@ inline constexpr int kCmdZoomIn = 32847;
 inline constexpr int kCmdZoomOut = 32848;
 inline constexpr int kCmdZoomReset = 32849;
 
+// --- Menu bar: Functions (before the catalogue submenus) ------------------------
+// "&Search...": one search over every function, constant and conversion.
+inline constexpr int kCmdSearchCatalogue = 32850;
+
 // --- Display context menu: the clipboard and undo entries (its other entries
 // are the menu bar's Clear, Show Variables, Clear Variables and Display Options)
 inline constexpr int kCmdDisplayCut = 32856;

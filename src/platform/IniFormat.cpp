@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/Utf8.h"
+
 namespace quorvix {
 
 namespace {
@@ -72,24 +74,6 @@ void AppendUtf8(std::string_view input, Units& out, std::string* pending = nullp
             out += static_cast<char16_t>(code);
         }
         i += static_cast<std::size_t>(length);
-    }
-}
-
-void AppendCodePoint(std::uint32_t code, std::string& out) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
 

@@ -28,6 +28,7 @@ struct RecordingHost : FrameHost {
     void ShowAbout() override {}
     void ShowPlot() override {}
     void ZoomDisplay(int steps) override { zooms.push_back(steps); }
+    void ShowCatalogueSearch() override { ++searches; }
     void EditUserDefinitions(int) override {}
     std::optional<int> AskNumberBase() override { return askedBase; }
     void EditCustomKeys(std::array<std::string, kCustomKeyCount>& captions) override {
@@ -37,6 +38,7 @@ struct RecordingHost : FrameHost {
     std::vector<double> converterValues;
     std::vector<int> zooms;
     std::optional<int> askedBase;
+    int searches = 0;
 };
 
 const MenuItem* FindEntry(const MenuItems& items, int command) {
@@ -87,9 +89,13 @@ TEST_F(FrameFixture, MenuBarHasTheFourMenusInOrder) {
     EXPECT_EQ(bar[1].caption, "&Commands");
     EXPECT_EQ(bar[2].caption, "&Functions");
     EXPECT_EQ(bar[3].caption, "&Help");
-    // The catalogue menus, each ending with its user-defined submenu.
-    ASSERT_EQ(bar[2].children.size(), 3u);
-    EXPECT_EQ(bar[2].children[0].children.back().caption, "User-defined constants");
+    // The search, then the catalogue menus, each ending with its
+    // user-defined submenu.
+    ASSERT_EQ(bar[2].children.size(), 5u);
+    EXPECT_EQ(bar[2].children[0].command, kCmdSearchCatalogue);
+    EXPECT_EQ(bar[2].children[0].shortcut, "Ctrl+K");
+    EXPECT_EQ(bar[2].children[1].kind, MenuItem::Kind::Separator);
+    EXPECT_EQ(bar[2].children[2].children.back().caption, "User-defined constants");
     EXPECT_NE(FindEntry(bar, kEditUserFunctionsCommand), nullptr);
     EXPECT_EQ(FindEntry(bar, kCmdHelpSearch)->shortcut, "F1");
 }
@@ -245,11 +251,20 @@ TEST_F(FrameFixture, CatalogueAndCommandsMenuEntriesActOnTheDisplay) {
 }
 
 TEST_F(FrameFixture, HelpEntriesAndFailedLaunches) {
+    // F1 opens the offered name's topic; the menu's "&Search..." the
+    // search over all pages with that name as its query, or an empty one.
     frame.RunCommand(kCmdHelpContents);
     dialog.SetHelpKeyword("FInt");
-    frame.RunCommand(kCmdHelpSearch);
-    EXPECT_EQ(help.requests, (std::vector<std::string>{MemoryHelpViewer::kContents, "FInt"}));
+    frame.KeywordHelp();
     EXPECT_EQ(dialog.helpKeyword(), "");
+    dialog.SetHelpKeyword("FInt");
+    frame.RunCommand(kCmdHelpSearch);
+    EXPECT_EQ(dialog.helpKeyword(), "");
+    frame.RunCommand(kCmdHelpSearch);
+    EXPECT_EQ(help.requests, (std::vector<std::string>{MemoryHelpViewer::kContents, "FInt",
+                                                       "<search>FInt", "<search>"}));
+    frame.RunCommand(kCmdSearchCatalogue);
+    EXPECT_EQ(host.searches, 1);
 
     shell.succeed = false;
     frame.RunCommand(kCmdHomepage);

@@ -144,7 +144,7 @@ TEST(KeywordHelp, RunAtOrBeforeTheCaret) {
     EXPECT_EQ(HelpKeywordAtCaret(display), "");
 }
 
-TEST(KeywordHelp, FallsBackToTheOfferedNameThenTheContents) {
+TEST(KeywordHelp, FallsBackToTheOfferedNameThenTheSearch) {
     TextDisplay display;
     MemoryHelpViewer help;
     std::string helpKeyword = "FInt";
@@ -153,7 +153,7 @@ TEST(KeywordHelp, FallsBackToTheOfferedNameThenTheContents) {
     EXPECT_EQ(help.requests.back(), "FInt");
     EXPECT_EQ(helpKeyword, "");
     ShowKeywordHelp(display, helpKeyword, help);
-    EXPECT_EQ(help.requests.back(), MemoryHelpViewer::kContents);
+    EXPECT_EQ(help.requests.back(), MemoryHelpViewer::kSearch);
     display.SetText("erf");
     ShowKeywordHelp(display, helpKeyword, help);
     EXPECT_EQ(help.requests.back(), "erf");

@@ -82,7 +82,8 @@ TEST(WindowMenus, ShortcutsFindTheirEntries) {
         {"Ctrl+O", kCmdLoadWorksheet},  {"Ctrl++", kCmdZoomIn},
         {"Ctrl+-", kCmdZoomOut},        {"Ctrl+0", kCmdZoomReset},
         {"Ctrl+Shift+C", kCmdCopyAnswer}, {"Ctrl+P", kCmdPlot},
-        {"F1", kCmdHelpSearch},         {"Ctrl+C", 0},
+        {"F1", kCmdHelpSearch},         {"Ctrl+K", kCmdSearchCatalogue},
+        {"Ctrl+C", 0},
         {"", 0},
     };
     for (const auto& [keys, command] : kTable)

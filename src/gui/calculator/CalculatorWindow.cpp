@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "calculator/CalculatorDialog.h"
+#include "calculator/CatalogueSearch.h"
 #include "calculator/FrameIndicators.h"
 #include "calculator/KeypadDialogHost.h"
 #include "calculator/MakerAddresses.h"
@@ -26,6 +27,7 @@
 #include "gui/calculator/LongEvaluation.h"
 #include "gui/calculator/NoticeBar.h"
 #include "gui/calculator/QtMenus.h"
+#include "gui/calculator/SearchDialog.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtText.h"
@@ -104,7 +106,10 @@ CalculatorWindow::CalculatorWindow(Logic logic, DisplayEdit* display, QWidget* p
 
     // Enter in the display takes the keypad host's route, as EXE does.
     connect(display_, &DisplayEdit::enterPressed, this, [this] { logic_.keypadHost.EnterPressed(); });
-    connect(display_, &DisplayEdit::helpRequested, this, [this] { RunCommand(kCmdHelpSearch); });
+    connect(display_, &DisplayEdit::helpRequested, this, [this] {
+        if (frame_) frame_->KeywordHelp();
+    });
+    display_->installEventFilter(this);
     connect(display_, &DisplayEdit::zoomRequested, this, [this](int steps) {
         for (int i = 0; i < std::abs(steps); ++i) RunCommand(steps > 0 ? kCmdZoomIn : kCmdZoomOut);
     });
@@ -224,7 +229,29 @@ void CalculatorWindow::refresh() {
 void CalculatorWindow::RunCommand(int id) {
     if (!frame_ || id == 0 || evaluation_->running()) return;
     RunEvaluation([this, id] { frame_->RunCommand(id); });
+    if (IsUserEditCommand(id) && search_) search_->InvalidateIndex();
     refresh();
+}
+
+void CalculatorWindow::ShowCatalogueSearch() {
+    if (!search_) {
+        auto buildIndex = [this] {
+            const UserDefinitions& defs = logic_.calculator.userDefinitions();
+            return BuildSearchIndex(defs.constants(), defs.conversions(), defs.functions());
+        };
+        // An entry of a menu runs that menu's command; one that no menu shows
+        // types its insertion.
+        auto choose = [this](const SearchEntry& entry) {
+            if (entry.command != 0) {
+                RunCommand(entry.command);
+            } else if (!evaluation_->running()) {
+                TypeSearchInsertion(entry.insertion, logic_.keypadHost);
+                refresh();
+            }
+        };
+        search_ = new SearchDialog(buildIndex, choose, this);
+    }
+    search_->Open();
 }
 
 void CalculatorWindow::StepIndicator(int indicatorId) {
@@ -233,6 +260,15 @@ void CalculatorWindow::StepIndicator(int indicatorId) {
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == display_ && event->type() == QEvent::KeyPress && frame_) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::ControlModifier) {
+            if (const int command = CommandForShortcut(frame_->MenuBar(), ToStdString(ShortcutText(*key)))) {
+                RunCommand(command);
+                return true;
+            }
+        }
+    }
     if (watched == helpLine_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         FitHelpLine();
     if (event->type() == QEvent::MouseButtonRelease &&
@@ -441,7 +477,7 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_F1) {
-        RunCommand(kCmdHelpSearch);
+        if (frame_) frame_->KeywordHelp();
         return;
     }
     // The keys shown beside the menu entries run those entries.

@@ -33,6 +33,7 @@ class Keypad;
 class KeypadDialogHost;
 class KeypadPanel;
 class LongEvaluation;
+class SearchDialog;
 struct Settings;
 
 class CalculatorWindow : public QMainWindow, public CatalogueMenuOpener {
@@ -94,13 +95,17 @@ public:
     void SetTopmost(bool on);
     void SetKeypadVisible(bool shown);
     void SetTooltipsEnabled(bool on);
+    // The search over every function, constant and conversion (Ctrl+K).
+    void ShowCatalogueSearch();
+    SearchDialog* searchDialog() const { return search_; }
 
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Clicks on the keypad's indicators step the base or the angle unit; the
-    // help line fits its message to its new width.
+    // help line fits its message to its new width; the menus' Ctrl keys run
+    // their entries even where the display has a binding of its own.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -126,6 +131,7 @@ private:
     KeypadPanel* keypadPanel_ = nullptr;
     LongEvaluation* evaluation_ = nullptr;
     DisplayHighlighter* highlighter_ = nullptr;
+    SearchDialog* search_ = nullptr;  // made at its first use
     QString helpText_;
     bool tooltipsOn_ = true;
     bool keypadShown_ = true;

@@ -146,6 +146,8 @@ void ToolWindows::ShowPlot() {
         logic_.calculator.ShowHelpText(*refusal);
 }
 
+void ToolWindows::ShowCatalogueSearch() { window_.ShowCatalogueSearch(); }
+
 void ToolWindows::ZoomDisplay(int steps) {
     FontRecord& font = logic_.settings.displayFont;
     font.height = ZoomedFontHeight(font.height, steps, window_.logicalDpiY());

@@ -77,6 +77,7 @@ public:
     void EditUserDefinitions(int editCommand) override;
     void ShowPlot() override;
     void ZoomDisplay(int steps) override;
+    void ShowCatalogueSearch() override;
 
 private:
     CalculatorWindow& window_;

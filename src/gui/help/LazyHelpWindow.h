@@ -13,6 +13,7 @@ class LazyHelpWindow : public HelpViewer {
 public:
     void OpenAtKeyword(const std::string& keyword) override { Window().OpenAtKeyword(keyword); }
     void OpenContents() override { Window().OpenContents(); }
+    void OpenSearch(const std::string& query) override { Window().OpenSearch(query); }
 
 private:
     HelpWindow& Window() {

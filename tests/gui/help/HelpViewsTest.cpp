@@ -6,7 +6,10 @@
 #include <QtTest>
 
 #include "gui/GuiTestSupport.h"
+#include "gui/common/TwoLineList.h"
 #include "gui/help/AboutBox.h"
+#include "gui/help/HelpLinksDialog.h"
+#include "gui/help/HelpSearchPanel.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/help/HyperlinkLabel.h"
 #include "platform/MemoryPrompter.h"
@@ -36,12 +39,64 @@ private Q_SLOTS:
         QVERIFY(forward->isEnabled());
     }
 
-    void unknownKeywordOpensContentsReadyToSearch() {
+    void unknownKeywordBecomesTheSearch() {
         HelpWindow window(QStringLiteral(QUORVIX_HELP_DIR));
         window.OpenAtKeyword("Radius2");
         QCOMPARE(window.currentLocation(), QStringLiteral("index.html"));
-        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("findField"))->text(),
-                 QStringLiteral("Radius2"));
+        QVERIFY(window.searchPanel()->isVisible());
+        QCOMPARE(window.searchPanel()->field()->text(), QStringLiteral("Radius2"));
+    }
+
+    // The search reads every page: a match on another page opens there with
+    // the matched word selected in its section.
+    void searchAcrossPagesOpensTheChosenSection() {
+        HelpWindow window(QStringLiteral(QUORVIX_HELP_DIR));
+        window.OpenSearch("");
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        HelpSearchPanel* panel = window.searchPanel();
+        QTRY_VERIFY(panel->field()->hasFocus());
+        QTest::keyClicks(panel->field(), QStringLiteral("KIND first"));
+        QVERIFY(panel->hits().size() >= 2);
+        QCOMPARE(panel->results()->rowCount(), static_cast<int>(panel->hits().size()));
+        QCOMPARE(panel->hits()[0].Location(), std::string("special.html#besselj"));
+        QTest::keyClick(panel->field(), Qt::Key_Down);
+        const HelpSearchHit second = panel->hits()[1];
+        QTest::keyClick(panel->field(), Qt::Key_Return);
+        QCOMPARE(window.currentLocation().toStdString(), second.Location());
+        // The word met first in the section is selected, just after its heading.
+        const QTextCursor selected = window.browser()->textCursor();
+        QCOMPARE(selected.selectedText().toLower(), QStringLiteral("first"));
+        const int heading = window.browser()->toPlainText().lastIndexOf(
+            QString::fromStdString(second.title) + QLatin1Char('\n'), selected.position());
+        QVERIFY(heading >= 0 && selected.position() - heading < 100);
+
+        window.OpenSearch("no-such-words-anywhere");
+        QCOMPARE(panel->results()->rowCount(), 0);
+    }
+
+    // Ctrl+L lists every link of the page; Enter follows the chosen one.
+    void linksOfThePageCanBeListedAndFollowed() {
+        HelpWindow window(QStringLiteral(QUORVIX_HELP_DIR));
+        window.OpenAtKeyword("Sin");
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QFile page(QStringLiteral(QUORVIX_HELP_DIR "/trigonometric.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const int links = QString::fromUtf8(page.readAll()).count(QStringLiteral("<a href"));
+        QVERIFY(links > 5);
+
+        QTest::keyClick(window.browser(), Qt::Key_L, Qt::ControlModifier);
+        HelpLinksDialog* dialog = window.linksDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        TwoLineList* list = dialog->list();
+        QCOMPARE(list->rowCount(), links);
+        QCOMPARE(list->accessibleName(), QStringLiteral("Links on this page"));
+        const QModelIndex first = list->model()->index(0, 0);
+        QCOMPARE(first.data(Qt::DisplayRole).toString(), QStringLiteral("Contents"));
+        QCOMPARE(first.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Page: Quorvix Help"));
+        QTRY_VERIFY(list->hasFocus());
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(window.currentLocation(), QStringLiteral("index.html"));
     }
 
     void findFieldSearchesThePage() {
