@@ -24,6 +24,7 @@
 
 #include "gui/common/CloseKeys.h"
 #include "gui/common/QtText.h"
+#include "gui/help/HelpBrowser.h"
 #include "gui/help/HelpLinksDialog.h"
 #include "gui/help/HelpSearchPanel.h"
 
@@ -113,7 +114,7 @@ HelpWindow::HelpWindow(const QString& documentDir, QWidget* parent)
     bar->addWidget(findStatus_);
     bar->addWidget(find_, 1);
 
-    browser_ = new QTextBrowser(central);
+    browser_ = new HelpBrowser(central);
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenExternalLinks(true);
     browser_->setSearchPaths({documentDir_});

@@ -1,6 +1,7 @@
 // The help window and the About box: what lives in the views only.
 #include <QAccessible>
 #include <QLineEdit>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
@@ -37,6 +38,26 @@ private Q_SLOTS:
         back->click();
         QCOMPARE(window.currentLocation(), QStringLiteral("special.html#gammaln"));
         QVERIFY(forward->isEnabled());
+    }
+
+    // Headings keep the page's dark blue on a light page and turn light when
+    // the palette turns dark (the dark scheme), so they stay readable.
+    void headingsFollowADarkPalette() {
+        HelpWindow window(QStringLiteral(QUORVIX_HELP_DIR));
+        window.OpenAtKeyword("gammaln");
+        const auto headingColour = [&window] {
+            for (QTextBlock b = window.browser()->document()->begin(); b.isValid(); b = b.next())
+                if (b.blockFormat().headingLevel() > 0) return b.charFormat().foreground().color();
+            return QColor();
+        };
+        QCOMPARE(headingColour(), QColor(QStringLiteral("#1d3a6b")));
+        QPalette dark = window.palette();
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+        dark.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
+        window.setPalette(dark);
+        QVERIFY2(headingColour().lightness() >= 128, qPrintable(headingColour().name()));
+        QCOMPARE(window.currentLocation(), QStringLiteral("special.html#gammaln"));
     }
 
     void unknownKeywordBecomesTheSearch() {
