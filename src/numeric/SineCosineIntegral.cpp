@@ -5,6 +5,7 @@
 
 #include "numeric/FresnelContinuedFraction.h"
 #include "numeric/NumericSupport.h"
+#include "numeric/QuadPhase.h"
 
 namespace quorvix::numeric {
 namespace {
@@ -53,6 +54,29 @@ const double* NearbyZero(double t) {
     if (!(n < kCiZeroCount)) return nullptr;
     const double* z = kCiZeros[static_cast<int>(n)];
     return std::fabs(t - z[0]) <= kNearZero ? z : nullptr;
+}
+
+// Beyond the table, Ci(t) = f(t) sin t - g(t) cos t with the auxiliary
+// functions' asymptotic series f = sum (-1)^k (2k)! / t^(2k+1) and
+// g = sum (-1)^k (2k+1)! / t^(2k+2), summed in quadruple precision with sin
+// and cos of the exact t: next to a zero the two products cancel, and only
+// extra digits in f, g, sin and cos leave the difference its own. From
+// t = 200 on, the terms fall below 1e-36 of the sum long before they
+// would grow again.
+double CiAsymptotic(double td) {
+    const quad t = td;
+    quad f = 0, g = 0;
+    quad a = 1 / t;  // (2k)! / t^(2k+1)
+    const quad tiny = static_cast<quad>(1e-36);
+    for (int k = 0; k < 200; ++k) {
+        const quad b = a * (2 * k + 1) / t;  // (2k+1)! / t^(2k+2)
+        const quad sign = (k & 1) ? -1 : 1;
+        f += sign * a;
+        g += sign * b;
+        if (b < tiny * fabsq(f)) break;
+        a = b * (2 * k + 2) / t;
+    }
+    return static_cast<double>(f * sinq(t) - g * cosq(t));
 }
 
 }  // namespace
@@ -110,6 +134,9 @@ CiSiValues cisi(double x) {
         out.ci = sumc + std::log(t) + kEuler;
     }
     if (const double* z = NearbyZero(t)) out.ci = CiNearZero(t, z[0], z[1]);
+    // Past the table a value well inside its envelope 1/t lies next to a zero.
+    else if (t > kPi * (kCiZeroCount - 1) && std::fabs(out.ci) < 0.1 / t)
+        out.ci = CiAsymptotic(t);
     if (x < 0.0) out.si = -out.si;
     return out;
 }

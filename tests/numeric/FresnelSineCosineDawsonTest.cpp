@@ -40,6 +40,20 @@ TEST(SineCosineIntegral, ZeroSymmetryAndExtremes) {
     EXPECT_TRUE(std::isfinite(cisi(1e308).ci));
 }
 
+TEST(SineCosineIntegral, CiKeepsItsDigitsNextToZerosBeyondTheTable) {
+    // The double nearest a zero of Ci (mpmath, 30 digits); the values had
+    // only 4 or 5 right digits when f sin x - g cos x cancelled in doubles.
+    const struct {
+        double x, ci;
+    } rows[] = {
+        {219.91603253410895, 4.5661372238831129159e-17},
+        {3141.5929718995076, 5.0970417927239637185e-17},
+        {3141592.6535901115, -6.6071211483693715323e-18},
+        {31415926535897.934, 3.8487589093854441475e-17},
+    };
+    for (const auto& row : rows) EXPECT_NEAR(cisi(row.x).ci / row.ci, 1.0, 1e-14) << row.x;
+}
+
 TEST(Dawson, OddNeverFailsAndHugeArguments) {
     errno = 0;
     EXPECT_EQ(dawsonfn(0.0), 0.0);
