@@ -226,6 +226,10 @@ def reference_points():
         for k in (1, 2, 5, 20):
             for x in near(mp.besseljzero(n, k), (0, 1)) + near(mp.besselyzero(n, k), (0,)):
                 cyl.append((n, x))
+    # Zeros of high orders far beyond the order, short of the Hankel range.
+    for n, x0 in ((120, 2000.3), (300, 18000.7), (700, 90000.1)):
+        for fn in (mp.besselj, mp.bessely):
+            cyl.extend((n, x) for x in near(mp.findroot(lambda t: fn(n, t), x0), (0, 1)))
     for n in (50, 100, 1000, 3000):
         for f in (0.5, 0.9, 0.99, 0.999, 1.0, 1.001, 1.01, 1.1, 2.0):
             cyl.append((n, float(n) * f))

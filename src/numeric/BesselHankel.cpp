@@ -62,4 +62,18 @@ bool besselHankel(double nu, double x, HankelValues& out) {
     return true;
 }
 
+bool besselHankelQuad(double nu, double x, QuadBesselValues& out) {
+    const quad nq = nu;
+    const quad xq = x;
+    const Sums<quad> s = hankelSums<quad>(4 * nq * nq, xq, 1e-33);
+    if (!s.converged) return false;
+    // x is exact, so chi carries only the rounding of a quadruple subtraction.
+    const quad chi = xq - (nq / 2 + static_cast<quad>(0.25)) * 2 * quadHalfPi();
+    const quad c = cosq(chi);
+    const quad sn = sinq(chi);
+    const quad amp = sqrtq(1 / (quadHalfPi() * xq));  // sqrt(2 / (pi x))
+    out = {amp * (s.p * c - s.q * sn), amp * (s.p * sn + s.q * c)};
+    return true;
+}
+
 }  // namespace quorvix::numeric

@@ -6,6 +6,8 @@
 // half-integer orders (the spherical functions) the expansion ends and is
 // exact.
 
+#include "numeric/QuadPhase.h"
+
 namespace quorvix::numeric {
 
 struct HankelValues {
@@ -16,5 +18,15 @@ struct HankelValues {
 // False when the expansion does not reach double precision at this x
 // (x too small against the order); values are then left alone.
 bool besselHankel(double nu, double x, HankelValues& out);
+
+struct QuadBesselValues {
+    quad j = 0;
+    quad y = 0;
+};
+
+// J_nu(x) and Y_nu(x) to quadruple precision by the same expansion, the
+// start of a quadruple-precision recurrence. False when the sums do not
+// reach it (for orders 0 and 1, x below about 45).
+bool besselHankelQuad(double nu, double x, QuadBesselValues& out);
 
 }  // namespace quorvix::numeric

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "numeric/BesselHankel.h"
 #include "numeric/QuadPhase.h"
 
 namespace quorvix::numeric {
@@ -35,9 +36,31 @@ std::vector<quad> BackwardRecurrence(int top, quad x, int start) {
     return j;
 }
 
+// From x = 45 on, J and Y of orders 0 and 1 come to quadruple precision from
+// Hankel's expansion, and the forward recurrence (stable for orders below
+// x, where the zeros are) reaches order n in n steps rather than the
+// x + sqrt(400 x) of the backward one.
+bool ForwardFromHankel(int n, double xd, BesselPair& out) {
+    QuadBesselValues zero, one;
+    if (!besselHankelQuad(0.0, xd, zero) || !besselHankelQuad(1.0, xd, one)) return false;
+    const quad x = xd;
+    quad jPrev = zero.j, j = one.j, yPrev = zero.y, y = one.y;
+    if (n == 0) j = jPrev, y = yPrev;
+    for (int k = 1; k < n; ++k) {
+        const quad f = 2 * k / x;
+        const quad jNext = f * j - jPrev;
+        const quad yNext = f * y - yPrev;
+        jPrev = j, j = jNext, yPrev = y, y = yNext;
+    }
+    out = {static_cast<double>(j), static_cast<double>(y)};
+    return true;
+}
+
 }  // namespace
 
 BesselPair besselJYQuad(int n, double xd) {
+    BesselPair forward;
+    if (xd >= 45.0 && n < xd && ForwardFromHankel(n, xd, forward)) return forward;
     const quad x = xd;
     const double reach = std::max(static_cast<double>(n), xd);
     int start = static_cast<int>(reach + 30.0 + std::sqrt(400.0 * reach));

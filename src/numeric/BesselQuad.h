@@ -1,12 +1,12 @@
 #pragma once
 // J_n(x) and Y_n(x) in quadruple precision, for the places where a double
 // evaluation keeps only absolute accuracy: next to the zeros of orders
-// 2 and up. J comes from Miller's backward recurrence normalised by
-// 1 = J_0 + 2 (J_2 + J_4 + ...), Y_0 and Y_1 from Neumann's series over
-// those J, and Y_n from the forward recurrence. All values carry an
+// 2 and up. Below x = 45, J comes from Miller's backward recurrence
+// normalised by 1 = J_0 + 2 (J_2 + J_4 + ...), Y_0 and Y_1 from Neumann's
+// series over those J, and Y_n from the forward recurrence. From x = 45 on
+// (for n < x), orders 0 and 1 come from Hankel's expansion and both J and
+// Y from the forward recurrence, in about n steps. All values carry an
 // absolute error near 1e-32, so a value of 1e-17 still has 15 digits.
-// The work grows with x (about x + sqrt(400 x) steps): meant for x up to
-// a few thousand.
 
 #include "numeric/BesselLargeOrder.h"
 
