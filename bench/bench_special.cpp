@@ -46,6 +46,18 @@ void BM_BesselJ20Miller(benchmark::State& s) {
 void BM_BesselY5(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(bessy(5, Arg(7.5)));
 }
+// Next to a zero the value is recomputed in quadruple precision: below
+// x = 45 by Miller's recurrence, beyond it from Hankel's expansion of
+// orders 0 and 1 and the forward recurrence.
+void BM_BesselJ2AtZero(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(bessj(2, Arg(5.135622301840683)));
+}
+void BM_BesselJ300FarAtZero(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(bessj(300, Arg(18001.182212829528)));
+}
+void BM_BesselJ300Far(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(bessj(300, Arg(18001.5)));
+}
 void BM_BesselI3(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(bessi(3, Arg(2.5)));
 }
@@ -201,6 +213,9 @@ void BM_Boost_WorstBesselJ(benchmark::State& s) {
 BENCHMARK(BM_BesselJ0);
 BENCHMARK(BM_BesselJ20Miller);
 BENCHMARK(BM_BesselY5);
+BENCHMARK(BM_BesselJ2AtZero);
+BENCHMARK(BM_BesselJ300FarAtZero);
+BENCHMARK(BM_BesselJ300Far);
 BENCHMARK(BM_BesselI3);
 BENCHMARK(BM_BesselK3);
 BENCHMARK(BM_SphericalJ3);
