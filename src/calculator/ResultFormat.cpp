@@ -1,9 +1,11 @@
 #include "calculator/ResultFormat.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 
 #include "units/InsertionFormat.h"
 
@@ -37,6 +39,23 @@ std::int64_t TruncateTo64(double value) {
     constexpr double kTwoTo63 = 9223372036854775808.0;
     if (!(value > -kTwoTo63 - 1.0 && value < kTwoTo63)) return INT64_MIN;
     return static_cast<std::int64_t>(value);
+}
+
+// A subnormal answer holds fewer bits than other doubles: its neighbours are
+// the smallest subnormal apart, so 2 x 4.94E-324 would print as
+// "9.881312917E-324" while the value it was rounded from may be 1.02E-323.
+// The pattern's precision is cut to the digits the value holds.
+std::string PatternForDigitsHeld(const std::string& pattern, double value) {
+    if (std::fpclassify(value) != FP_SUBNORMAL || !IsSingleFloatPattern(pattern)) return pattern;
+    const char letter = pattern.back();
+    if (letter == 'f' || letter == 'F') return pattern;  // prints as zeros anyway
+    const double steps = std::fabs(value) / std::numeric_limits<double>::denorm_min();
+    const int held = std::max(1, static_cast<int>(std::floor(std::log10(steps))));
+    const bool scientific = letter == 'e' || letter == 'E';
+    const int precision = pattern[1] == '.' ? std::stoi(pattern.substr(2, pattern.size() - 3)) : 6;
+    const int shown = scientific ? precision + 1 : std::max(precision, 1);
+    if (shown <= held) return pattern;
+    return "%." + std::to_string(scientific ? held - 1 : held) + letter;
 }
 
 }  // namespace
@@ -81,7 +100,7 @@ std::string UnsignedToBase(unsigned int value, int base) {
 }
 
 std::string FormatResult(double value, int numberBase, const std::string& numberPattern) {
-    if (numberBase == 10) return FormatWithPattern(numberPattern, value);
+    if (numberBase == 10) return FormatWithPattern(PatternForDigitsHeld(numberPattern, value), value);
 
     const std::int64_t whole = TruncateTo64(value);
     const auto low = static_cast<std::int32_t>(static_cast<std::uint32_t>(whole));

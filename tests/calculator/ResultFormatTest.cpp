@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "calculator/ResultFormat.h"
@@ -37,6 +38,27 @@ TEST(FormatResultDecimalTest, GeneralFormatWithTenDigits) {
     EXPECT_EQ(FormatResult(2.5e-7, 10, p), "2.5E-007");
     EXPECT_EQ(FormatResult(1e-300, 10, p), "1E-300");
     EXPECT_EQ(FormatResult(1.5e308, 10, p), "1.5E+308");
+}
+
+TEST(FormatResultDecimalTest, SubnormalsShowOnlyTheDigitsTheyHold) {
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    const std::string general = BuildNumberPattern(kGeneralFormat, 10);
+    const std::string scientific = BuildNumberPattern(kScientificFormat, 10);
+    const struct {
+        double value;
+        const char* general;
+        const char* scientific;
+    } rows[] = {
+        {2 * tiny, "1E-323", "1E-323"},             // 9.88E-324 holds no second digit
+        {123 * tiny, "6.1E-322", "6.1E-322"},       // 6.0769E-322: two digits
+        {1e-310, "1E-310", "1.000000000E-310"},     // 14 digits held: as any double
+        {-3e-320, "-3E-320", "-3.00E-320"},         // 6073 steps: three digits
+        {2.2250738585072014e-308, "2.225073859E-308", "2.225073859E-308"},  // normal
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(FormatResult(row.value, 10, general), row.general) << row.value;
+        EXPECT_EQ(FormatResult(row.value, 10, scientific), row.scientific) << row.value;
+    }
 }
 
 TEST(FormatResultDecimalTest, DefaultDigits) {
