@@ -10,6 +10,10 @@
 
 namespace quorvix::numeric {
 
+// The x from which the Bessel routines try this expansion first; below it
+// the tables of zeros (BesselAiryZeros.h) take care of the values near zeros.
+inline constexpr double kHankelFrom = 39.0;
+
 struct HankelValues {
     double j = 0.0;
     double y = 0.0;

@@ -15,9 +15,6 @@ namespace quorvix::numeric {
 
 namespace {
 
-// Beyond the zero tables the Hankel expansion takes over (where it holds).
-constexpr double kHankelFrom = 39.0;
-
 bool nearTabledZero(bool secondKind, int n, double x, double& value) {
     if (n > 1 || x >= kHankelFrom + 1.0) return false;
     const ZeroOde ode{false, 1.0, static_cast<double>(n * n)};

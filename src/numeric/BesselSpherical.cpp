@@ -15,8 +15,6 @@ namespace quorvix::numeric {
 
 namespace {
 
-constexpr double kHankelFrom = 39.0;
-
 // Orders 0 and 1 in closed form; near a zero of j1 or y1, the expansion.
 SphericalBesselValues lowOrder(int n, double x) {
     const double s = std::sin(x), c = std::cos(x);
