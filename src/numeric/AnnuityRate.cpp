@@ -2,6 +2,7 @@
 #include <limits>
 
 #include "numeric/Annuity.h"
+#include "numeric/CompensatedSum.h"
 #include "numeric/Compounding.h"
 
 namespace quorvix::numeric {
@@ -26,22 +27,14 @@ struct Residual {
     double shaped = 0.0;
 };
 
-// a + b = s + e exactly.
-void TwoSum(double a, double b, double& s, double& e) {
-    s = a + b;
-    const double bb = s - a;
-    e = (a - (s - bb)) + (b - bb);
-}
-
 Residual PlainResidual(double x, double n, double pmt, double pv, double fv, int type) {
     const Compounding c = CompoundingOf(x, n);
     const double timing = 1.0 + x * type;
     if (x == 0.0 || (x > -1.0 && std::fabs(c.growth) < 0.5)) {
         const double p = pmt * n;
         const double pe = std::fma(pmt, n, -p);
-        double s, e1, e2;
-        TwoSum(pv, fv, s, e1);
-        TwoSum(s, p, s, e2);
+        const auto [partial, e1] = TwoSum(pv, fv);
+        const auto [s, e2] = TwoSum(partial, p);
         const double atZero = s + (e1 + e2 + pe);
         double vm1 = 0.0, anMinusN = 0.0;
         if (x != 0.0) {

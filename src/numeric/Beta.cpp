@@ -10,6 +10,7 @@
 #include <boost/math/special_functions/sin_pi.hpp>
 
 #include "numeric/BoostPolicy.h"
+#include "numeric/CompensatedSum.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {
@@ -40,9 +41,7 @@ double betafn(double z, double w) {
     if (z > 0.0 && w > 0.0) return boost::math::beta(z, w, kErrnoPolicy);
     if (IsPoleOfGamma(z) || IsPoleOfGamma(w)) return std::nan("");
     if (z > w) std::swap(z, w);  // z < 0 from here on
-    const double s = z + w;
-    const double back = s - z;
-    const double e = (z - (s - back)) + (w - back);  // z + w = s + e exactly
+    const auto [s, e] = TwoSum(z, w);  // z + w = s + e exactly
     if (e == 0.0 && IsPoleOfGamma(s)) return 0.0;     // Γ(z + w) at a pole
     const double sinSum = SinPi(s) + kPi * CosPi(s) * e;
     const double oneMinusSum = (1.0 - s) - e;

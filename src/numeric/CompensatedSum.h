@@ -5,6 +5,18 @@
 
 namespace quorvix::numeric {
 
+// a + b as sum + error exactly (Knuth's two-sum, for a and b of any sizes
+// whose sum does not overflow).
+struct TwoSumResult {
+    double sum;
+    double error;
+};
+inline TwoSumResult TwoSum(double a, double b) {
+    const double s = a + b;
+    const double bb = s - a;
+    return {s, (a - (s - bb)) + (b - bb)};
+}
+
 class NeumaierSum {
 public:
     void Add(double x) {

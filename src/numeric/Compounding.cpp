@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numeric/BoostPolicy.h"
+#include "numeric/CompensatedSum.h"
 
 namespace quorvix::numeric {
 
@@ -33,10 +34,7 @@ Compounding CompoundingOf(double r, double n) {
     const int savedErrno = errno;
     Compounding c{};
     if (r > -1.0 && std::isfinite(r) && std::isfinite(n)) {
-        // 1 + r = a + b exactly (two-sum).
-        const double a = 1.0 + r;
-        const double ar = a - 1.0;
-        const double b = (1.0 - (a - ar)) + (r - ar);
+        const auto [a, b] = TwoSum(1.0, r);  // 1 + r = a + b exactly
         c.g = PowerOfSum(a, b, n);
         c.v = PowerOfSum(a, b, -n);
         const double growth = n * std::log1p(r);
