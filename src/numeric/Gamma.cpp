@@ -8,7 +8,6 @@
 #include <boost/math/special_functions/sin_pi.hpp>
 
 #include "numeric/BoostPolicy.h"
-#include "numeric/GammaExp.h"
 #include "numeric/NumericSupport.h"
 
 namespace quorvix::numeric {

@@ -7,13 +7,6 @@
 
 namespace quorvix::numeric {
 
-// Asked now and then by a loop whose length the caller controls: true means
-// stop at once (the routine then fails through numerror). The engine passes
-// its cancel flag (engine/Cancellation.h) down this way; null never stops.
-using StopRequested = bool (*)();
-// Loop steps between two questions: well under a millisecond of work.
-inline constexpr long long kStepsPerStopCheck = 1 << 16;
-
 // Reports a failure of a numerical routine: sets errno to EDOM and returns.
 // The text names the routine and its condition; it is not shown anywhere.
 void numerror(const char* message);
