@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "numeric/Annuity.h"
 #include "platform/NumberField.h"
+#include "units/InsertionFormat.h"
 
 namespace quorvix {
 
@@ -48,13 +48,7 @@ std::string FinanceBox::FormatResult(double result) {
     char buffer[512];  // "%.2f" of the largest double needs 312 characters
     if (std::isfinite(result) && std::fabs(result) >= kScientificFrom) {
         std::snprintf(buffer, sizeof buffer, "%.9E", result);
-        // Three exponent digits, as the calculator writes them ("%E" gives
-        // at least two).
-        char* exponent = std::strchr(buffer, 'E');
-        const int power = std::atoi(exponent + 1);
-        std::snprintf(exponent, sizeof buffer - static_cast<std::size_t>(exponent - buffer),
-                      "E%+04d", power);
-        return buffer;
+        return WithThreeDigitExponent(buffer);  // as the calculator writes them
     }
     std::snprintf(buffer, sizeof buffer, "%.2f", result);
     if (std::strtod(buffer, nullptr) == 0.0) return std::string(1, '0');
