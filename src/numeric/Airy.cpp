@@ -14,6 +14,7 @@ constexpr double kMinusAiPrimeZero = 0.2588194037928068;  // -Ai'(0)
 constexpr double kSqrt3 = 1.7320508075688772;
 constexpr double kAsymptoticFrom = 13.0;           // zeta >= 31
 constexpr double kNegativeAsymptoticFrom = -19.0;  // below the zero tables
+constexpr ZeroOde kAiryEquation{true, 0.0, 0.0};    // y'' = x y
 
 // Ai = c1 f - c2 g and Bi = sqrt(3) (c1 f + c2 g) with the two power series
 // f = 1 + x^3/3! + 1*4 x^6/6! + ... and g = x + 2 x^4/4! + 2*5 x^7/7! + ...
@@ -84,8 +85,8 @@ AiryValues fromNearestPoint(double x) {
     const int i = static_cast<int>(std::lround((x - zeros::kAiryPointsFrom) * 2.0));
     const double z = zeros::kAiryPointsFrom + 0.5 * i;
     const AiryPoint& p = zeros::kAiryPoints[i];
-    const ZeroOde airy{true, 0.0, 0.0};
-    return {odeTaylor(airy, z, p.ai, p.aiPrime, x - z), odeTaylor(airy, z, p.bi, p.biPrime, x - z)};
+    return {odeTaylor(kAiryEquation, z, p.ai, p.aiPrime, x - z),
+            odeTaylor(kAiryEquation, z, p.bi, p.biPrime, x - z)};
 }
 
 }  // namespace
@@ -98,10 +99,9 @@ AiryValues airyfn(double x) {
         v = maclaurin(x);
     else
         v = fromNearestPoint(x);
-    const ZeroOde airy{true, 0.0, 0.0};
     double z = 0.0;
-    if (valueNearZero(zeros::kAiZeros, airy, x, z)) v.ai = z;
-    if (valueNearZero(zeros::kBiZeros, airy, x, z)) v.bi = z;
+    if (valueNearZero(zeros::kAiZeros, kAiryEquation, x, z)) v.ai = z;
+    if (valueNearZero(zeros::kBiZeros, kAiryEquation, x, z)) v.bi = z;
     return v;
 }
 
