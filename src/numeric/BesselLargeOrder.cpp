@@ -64,12 +64,13 @@ struct ValueAndSlope {
     double slope = 0.0;
 };
 
-// x < nu: J, J' and Y, Y' from the expansions in coth(alpha), x = nu sech(alpha).
-struct Evanescent {
+// J, J' and Y, Y' at one point.
+struct JYWithSlopes {
     ValueAndSlope j, y;
 };
 
-Evanescent debyeEvanescent(double nu, double x) {
+// x < nu: from the expansions in coth(alpha), x = nu sech(alpha).
+JYWithSlopes debyeEvanescent(double nu, double x) {
     const quad nq = nu, xq = x;
     const quad d2 = differenceOfSquares(nq, xq);
     const quad sq = sqrtq(d2);
@@ -82,7 +83,7 @@ Evanescent debyeEvanescent(double nu, double x) {
     const double yScale = expOfQuad(exponent - logD - logq(quadHalfPi()) / 2);
     // J' and Y' carry the factor sinh(alpha) = sqrt(d2) / x more.
     const double slopeFactor = static_cast<double>(sq) / x;
-    Evanescent e;
+    JYWithSlopes e;
     e.j = {jScale * (u.even + u.odd), jScale * slopeFactor * (v.even + v.odd)};
     e.y = {-yScale * (u.even - u.odd), yScale * slopeFactor * (v.even - v.odd)};
     return e;
@@ -90,11 +91,7 @@ Evanescent debyeEvanescent(double nu, double x) {
 
 // x > nu: the same in cot(beta), x = nu sec(beta), with the phase
 // xi = nu (tan beta - beta) - pi/4 in quadruple precision.
-struct Oscillating {
-    ValueAndSlope j, y;
-};
-
-Oscillating debyeOscillating(double nu, double x) {
+JYWithSlopes debyeOscillating(double nu, double x) {
     const quad nq = nu, xq = x;
     const quad sq = sqrtq(differenceOfSquares(nq, xq));
     const quad xi = sq - nq * acosq(nq / xq) - quadHalfPi() / 2;
@@ -110,7 +107,7 @@ Oscillating debyeOscillating(double nu, double x) {
     const double r = std::hypot(u.even, u.odd);
     const CosSin wv = cosSinOfPhase(xi, -std::atan2(v.odd, v.even));
     const double rv = std::hypot(v.even, v.odd);
-    Oscillating o;
+    JYWithSlopes o;
     o.j = {amp * r * w.c, -slopeAmp * rv * wv.s};
     o.y = {amp * r * w.s, slopeAmp * rv * wv.c};
     return o;
@@ -161,10 +158,10 @@ BesselPair besselJYLargeOrder(double nu, double x) {
     const double d2 = static_cast<double>(differenceOfSquares(nu, x));
     if (debyeApplies(nu, d2)) {
         if (x < nu) {
-            const Evanescent e = debyeEvanescent(nu, x);
+            const JYWithSlopes e = debyeEvanescent(nu, x);
             return {e.j.value, e.y.value};
         }
-        const Oscillating o = debyeOscillating(nu, x);
+        const JYWithSlopes o = debyeOscillating(nu, x);
         return {o.j.value, o.y.value};
     }
     // Near the turning point: J grows from the evanescent side and Y from
@@ -173,8 +170,8 @@ BesselPair besselJYLargeOrder(double nu, double x) {
     const double edge = kEdge * std::pow(nu, 4.0 / 3.0);
     const double below = std::sqrt(nu * nu - edge);
     const double above = std::sqrt(nu * nu + edge);
-    const Evanescent e = debyeEvanescent(nu, below);
-    const Oscillating o = debyeOscillating(nu, above);
+    const JYWithSlopes e = debyeEvanescent(nu, below);
+    const JYWithSlopes o = debyeOscillating(nu, above);
     return {integrateBesselEquation(nu, below, e.j, x), integrateBesselEquation(nu, above, o.y, x)};
 }
 
