@@ -17,9 +17,6 @@ namespace quorvix {
 // magnitude of 2^63 or more, or a NaN, gives 0.
 std::int32_t ToInt32(double x);
 
-double ToRadians(double x, AngleUnit unit);
-double FromRadians(double x, AngleUnit unit);
-
 // The plain numeric functions: the result depends on the arguments (and the
 // angle unit) only, and failures are reported through errno and the value.
 // Null for any other id. Both evaluation paths compute these, so a compiled

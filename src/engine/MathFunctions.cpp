@@ -9,9 +9,6 @@
 namespace quorvix {
 
 namespace {
-constexpr double kDegreesToRadians = 0.017453292519943295;
-constexpr double kGradiansToRadians = 0.015707963267948967;
-constexpr double kRadiansToDegrees = 57.29577951308232;
 // 1/32767 as the single-precision constant the random numbers are scaled by.
 constexpr float kRandomScale = 3.0518509e-05f;
 
@@ -32,21 +29,6 @@ double InverseCoth(double x) {
     const double r = 0.5 * std::log1p(2.0 / (std::fabs(x) - 1.0));
     return x < 0.0 ? -r : r;
 }
-}  // namespace
-
-double ToRadians(double x, AngleUnit unit) {
-    if (unit == 0) return x * kDegreesToRadians;
-    if (unit == 1) return x;
-    return x * kGradiansToRadians;
-}
-
-double FromRadians(double x, AngleUnit unit) {
-    if (unit == 0) return angle::FromRadians<0>(x);
-    if (unit == 1) return x;
-    return angle::FromRadians<2>(x);
-}
-
-namespace {
 
 // exp rounds to +0 below this argument (exp(-746) is under half the
 // smallest subnormal). The library gets there by a slow underflow path that
@@ -76,8 +58,8 @@ UnaryFunction UnaryFunctionFor(int id) {
         case kSqr: return [](double a) { return a * a; };
         case kCeil: return [](double a) { return std::ceil(a); };
         case kFloor: return [](double a) { return std::floor(a); };
-        case kDegToRad: return [](double a) { return a * kDegreesToRadians; };
-        case kRadToDeg: return [](double a) { return a * kRadiansToDegrees; };
+        case kDegToRad: return [](double a) { return a * angle::UnitTraits<0>::kToRadians; };
+        case kRadToDeg: return [](double a) { return a * angle::UnitTraits<0>::kFromRadiansHi; };
 
         case kSinh: return [](double a) { return std::sinh(a); };
         case kCosh: return [](double a) { return std::cosh(a); };
