@@ -76,6 +76,11 @@ UnaryFunction UnaryFunctionFor(int id) {
         case kArcSech: return [](double a) { return InverseSech(a); };
         case kArcCsch: return [](double a) { return std::asinh(1.0 / a); };
         case kArcCoth: return [](double a) { return InverseCoth(a); };
+        // The inverse functions convert their radians to the unit (no
+        // conversion in radians).
+        case kArcSin: return [](double a) { return angle::ArcSin<U>(a); };
+        case kArcCos: return [](double a) { return angle::ArcCos<U>(a); };
+        case kArcTan: return [](double a) { return angle::FromRadians<U>(std::atan(a)); };
         case kArcSec: return [](double a) { return angle::ArcSec<U>(a); };
         case kArcCsc: return [](double a) { return angle::ArcCsc<U>(a); };
         case kArcCot: return [](double a) { return angle::FromRadians<U>(std::atan(1.0 / a)); };
@@ -90,9 +95,6 @@ UnaryFunction UnaryFunctionFor(int id) {
             case kSec: return [](double a) { return 1.0 / angle::Cos<U>(a); };
             case kCsc: return [](double a) { return 1.0 / angle::Sin<U>(a); };
             case kCot: return [](double a) { return angle::Cot<U>(a); };
-            case kArcSin: return [](double a) { return angle::ArcSin<U>(a); };
-            case kArcCos: return [](double a) { return angle::ArcCos<U>(a); };
-            case kArcTan: return [](double a) { return angle::FromRadians<U>(std::atan(a)); };
             default: return nullptr;
         }
     } else {
@@ -100,9 +102,6 @@ UnaryFunction UnaryFunctionFor(int id) {
             case kSec: return [](double a) { return 1.0 / std::cos(a); };
             case kCsc: return [](double a) { return 1.0 / std::sin(a); };
             case kCot: return [](double a) { return 1.0 / std::tan(a); };
-            case kArcSin: return [](double a) { return std::asin(a); };
-            case kArcCos: return [](double a) { return std::acos(a); };
-            case kArcTan: return [](double a) { return std::atan(a); };
             default: return nullptr;
         }
     }
