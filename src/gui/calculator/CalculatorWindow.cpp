@@ -30,6 +30,7 @@
 #include "gui/calculator/SearchDialog.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
+#include "gui/common/QtRect.h"
 #include "gui/common/QtText.h"
 #include "gui/help/AppIcon.h"
 #include "gui/keypad/KeyButton.h"
@@ -83,8 +84,6 @@ QToolButton* MakeIndicatorButton(const QString& objectName, QWidget* parent) {
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
-
-Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 }  // namespace
 
