@@ -151,6 +151,8 @@ void CalculatorWindow::buildUi() {
     angleButton_ = MakeIndicatorButton(QStringLiteral("angleIndicatorButton"), central);
     connect(baseButton_, &QToolButton::clicked, this, [this] { StepIndicator(kBaseIndicatorId); });
     connect(angleButton_, &QToolButton::clicked, this, [this] { StepIndicator(kAngleIndicatorId); });
+    baseButton_->setAccessibleDescription(QStringLiteral("Click to change the number base"));
+    angleButton_->setAccessibleDescription(QStringLiteral("Click to change the angle unit"));
     helpRow->addWidget(baseButton_);
     helpRow->addWidget(angleButton_);
     layout->addLayout(helpRow);
@@ -208,12 +210,6 @@ void CalculatorWindow::refresh() {
         baseButton_->setAccessibleName(ToQString(BaseIndicatorSpokenName(frame_->baseIndicator())));
         angleButton_->setAccessibleName(
             ToQString(AngleIndicatorSpokenName(frame_->angleIndicator())));
-        for (QWidget* indicator : {static_cast<QWidget*>(baseButton_),
-                                   keypadPanel_->findChild<QWidget*>(QStringLiteral("baseIndicator"))})
-            if (indicator) indicator->setAccessibleDescription(QStringLiteral("Click to change the number base"));
-        for (QWidget* indicator : {static_cast<QWidget*>(angleButton_),
-                                   keypadPanel_->findChild<QWidget*>(QStringLiteral("angleIndicator"))})
-            if (indicator) indicator->setAccessibleDescription(QStringLiteral("Click to change the angle unit"));
     }
     keypadPanel_->refresh();
 }
