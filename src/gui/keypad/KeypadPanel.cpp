@@ -160,9 +160,21 @@ void KeypadPanel::refreshTooltips() {
 }
 
 void KeypadPanel::applyAppearance(const Settings& settings) {
-    const KeypadFonts fonts = MakeKeypadFonts(settings, logicalDpiY());
+    const int dpi = logicalDpiY();
+    const KeypadFonts fonts = MakeKeypadFonts(settings, dpi);
+    // Looking a font up on the system takes a while: each of the three key
+    // fonts (KeyFont gives one of them) is looked up once, not once a key.
+    const auto shown = [dpi](const FontRecord& record) {
+        return ToShownQFont(record, dpi, FontUse::Keypad);
+    };
+    const QFont number = shown(fonts.number);
+    const QFont operators = shown(fonts.operators);
+    const QFont function = shown(fonts.function);
     for (KeyButton* k : keys_) {
-        k->setFont(ToShownQFont(KeyFont(fonts, k->keyId()), logicalDpiY(), FontUse::Keypad));
+        const FontRecord* record = &KeyFont(fonts, k->keyId());
+        k->setFont(record == &fonts.number      ? number
+                   : record == &fonts.operators ? operators
+                                                : function);
         k->setCaptionColor(ToQColor(KeyCaptionColour(settings, k->keyId())));
     }
     refresh();
