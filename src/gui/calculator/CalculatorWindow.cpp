@@ -28,6 +28,7 @@
 #include "gui/calculator/NoticeBar.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/calculator/SearchDialog.h"
+#include "gui/common/AccessibleTexts.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtRect.h"
@@ -207,9 +208,9 @@ void CalculatorWindow::refresh() {
         keypadPanel_->setIndicators(base, angle);
         baseButton_->setText(base);
         angleButton_->setText(angle);
-        baseButton_->setAccessibleName(ToQString(BaseIndicatorSpokenName(frame_->baseIndicator())));
-        angleButton_->setAccessibleName(
-            ToQString(AngleIndicatorSpokenName(frame_->angleIndicator())));
+        SetAccessibleName(baseButton_, ToQString(BaseIndicatorSpokenName(frame_->baseIndicator())));
+        SetAccessibleName(angleButton_,
+                          ToQString(AngleIndicatorSpokenName(frame_->angleIndicator())));
     }
     keypadPanel_->refresh();
 }
