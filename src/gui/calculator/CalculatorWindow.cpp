@@ -28,8 +28,10 @@
 #include "gui/calculator/NoticeBar.h"
 #include "gui/calculator/QtMenus.h"
 #include "gui/calculator/SearchDialog.h"
+#include "gui/common/AccessibleTexts.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
+#include "gui/common/QtRect.h"
 #include "gui/common/QtText.h"
 #include "gui/help/AppIcon.h"
 #include "gui/keypad/KeyButton.h"
@@ -83,8 +85,6 @@ QToolButton* MakeIndicatorButton(const QString& objectName, QWidget* parent) {
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
-
-Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 }  // namespace
 
@@ -152,6 +152,8 @@ void CalculatorWindow::buildUi() {
     angleButton_ = MakeIndicatorButton(QStringLiteral("angleIndicatorButton"), central);
     connect(baseButton_, &QToolButton::clicked, this, [this] { StepIndicator(kBaseIndicatorId); });
     connect(angleButton_, &QToolButton::clicked, this, [this] { StepIndicator(kAngleIndicatorId); });
+    baseButton_->setAccessibleDescription(QStringLiteral("Click to change the number base"));
+    angleButton_->setAccessibleDescription(QStringLiteral("Click to change the angle unit"));
     helpRow->addWidget(baseButton_);
     helpRow->addWidget(angleButton_);
     layout->addLayout(helpRow);
@@ -206,15 +208,9 @@ void CalculatorWindow::refresh() {
         keypadPanel_->setIndicators(base, angle);
         baseButton_->setText(base);
         angleButton_->setText(angle);
-        baseButton_->setAccessibleName(ToQString(BaseIndicatorSpokenName(frame_->baseIndicator())));
-        angleButton_->setAccessibleName(
-            ToQString(AngleIndicatorSpokenName(frame_->angleIndicator())));
-        for (QWidget* indicator : {static_cast<QWidget*>(baseButton_),
-                                   keypadPanel_->findChild<QWidget*>(QStringLiteral("baseIndicator"))})
-            if (indicator) indicator->setAccessibleDescription(QStringLiteral("Click to change the number base"));
-        for (QWidget* indicator : {static_cast<QWidget*>(angleButton_),
-                                   keypadPanel_->findChild<QWidget*>(QStringLiteral("angleIndicator"))})
-            if (indicator) indicator->setAccessibleDescription(QStringLiteral("Click to change the angle unit"));
+        SetAccessibleName(baseButton_, ToQString(BaseIndicatorSpokenName(frame_->baseIndicator())));
+        SetAccessibleName(angleButton_,
+                          ToQString(AngleIndicatorSpokenName(frame_->angleIndicator())));
     }
     keypadPanel_->refresh();
 }

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <algorithm>
 #include <string>
 
@@ -32,9 +33,15 @@ CompletionPopup::CompletionPopup(DisplayEdit& display, std::function<CompletionN
 void CompletionPopup::Update() {
     if (inserting_) return;
     const int caret = display_.CaretPosition();
+    const bool typing = display_.SelectionStart() == display_.SelectionEnd();
+    // A typed character moves the caret and changes the text, and each
+    // signal brings the display here: the second finds the list already
+    // made for this text and caret.
+    const FilledFor state{display_.document()->revision(), caret, typing};
+    if (state == filledFor_) return;
+    filledFor_ = state;
     const int line = display_.LineFromChar(caret);
     const int start = display_.LineStart(line);
-    const bool typing = display_.SelectionStart() == display_.SelectionEnd();
     completions_.clear();
     if (typing && start >= 0) {
         std::string text = display_.ReadLine(line, display_.LineLength(line) + 1);

@@ -36,9 +36,19 @@ private:
     // Enter then evaluates instead of inserting it again.
     bool ChosenIsTypedInFull() const;
 
+    // The text (by the document's revision) and caret the list was last
+    // filled or hidden for.
+    struct FilledFor {
+        int revision = -1;
+        int caret = -1;
+        bool typing = false;
+        bool operator==(const FilledFor&) const = default;
+    };
+
     DisplayEdit& display_;
     std::function<CompletionNames()> names_;
     std::vector<Completion> completions_;
+    FilledFor filledFor_;
     bool inserting_ = false;  // the list stays shut while a choice is typed
 };
 

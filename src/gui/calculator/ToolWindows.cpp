@@ -9,6 +9,7 @@
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/LongEvaluation.h"
+#include "gui/common/QtRect.h"
 #include "gui/converter/UnitConverterWindow.h"
 #include "gui/finance/AprCalculationDialog.h"
 #include "gui/finance/FinanceBoxWindow.h"
@@ -37,8 +38,6 @@ public:
 private:
     LongEvaluation& evaluation_;
 };
-
-Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 Size SizeOf(const QWidget& window) {
     const QSize size = window.sizeHint().expandedTo(window.minimumSizeHint());

@@ -14,6 +14,7 @@
 #include "calculator/KeypadHost.h"
 #include "calculator/PopupHelp.h"
 #include "calculator/Settings.h"
+#include "gui/common/AccessibleTexts.h"
 #include "gui/common/QtColorRef.h"
 #include "gui/common/QtFontRecord.h"
 #include "gui/common/QtText.h"
@@ -37,18 +38,6 @@ QLabel* MakeIndicator(const QString& objectName, QWidget* parent) {
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("Base-36")) + 8);
     return label;
-}
-
-// Accessible texts are set only when they differ: Qt sends a name or
-// description change for every call, and assistive tools would otherwise
-// hear the whole keypad again after each key press.
-void SetAccessibleName(QWidget* widget, const QString& name) {
-    if (widget->accessibleName() != name) widget->setAccessibleName(name);
-}
-
-void SetAccessibleDescription(QWidget* widget, const QString& description) {
-    if (widget->accessibleDescription() != description)
-        widget->setAccessibleDescription(description);
 }
 
 QCheckBox* MakeCheckBox(const QString& objectName, const QString& text, const char* name,
@@ -160,9 +149,21 @@ void KeypadPanel::refreshTooltips() {
 }
 
 void KeypadPanel::applyAppearance(const Settings& settings) {
-    const KeypadFonts fonts = MakeKeypadFonts(settings, logicalDpiY());
+    const int dpi = logicalDpiY();
+    const KeypadFonts fonts = MakeKeypadFonts(settings, dpi);
+    // Looking a font up on the system takes a while: each of the three key
+    // fonts (KeyFont gives one of them) is looked up once, not once a key.
+    const auto shown = [dpi](const FontRecord& record) {
+        return ToShownQFont(record, dpi, FontUse::Keypad);
+    };
+    const QFont number = shown(fonts.number);
+    const QFont operators = shown(fonts.operators);
+    const QFont function = shown(fonts.function);
     for (KeyButton* k : keys_) {
-        k->setFont(ToShownQFont(KeyFont(fonts, k->keyId()), logicalDpiY(), FontUse::Keypad));
+        const FontRecord* record = &KeyFont(fonts, k->keyId());
+        k->setFont(record == &fonts.number      ? number
+                   : record == &fonts.operators ? operators
+                                                : function);
         k->setCaptionColor(ToQColor(KeyCaptionColour(settings, k->keyId())));
     }
     refresh();

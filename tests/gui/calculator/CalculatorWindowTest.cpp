@@ -32,6 +32,7 @@
 #include "gui/plot/PlotWindow.h"
 #include "gui/AccessibilityEvents.h"
 #include "gui/GuiTestSupport.h"
+#include "gui/calculator/DesktopProgramFixture.h"
 #include "platform/CommandIds.h"
 #include "gui/common/QtPrompter.h"
 #include "gui/common/QtText.h"
@@ -39,12 +40,6 @@
 #include "gui/calculator/NoticeBar.h"
 #include "gui/keypad/KeypadPanel.h"
 #include "gui/userdefs/UserFunctionsDialog.h"
-#include "platform/FileDialogs.h"
-#include "platform/HelpViewer.h"
-#include "platform/MemoryPrompter.h"
-#include "platform/Shell.h"
-#include "platform/qt/QtLocations.h"
-#include "platform/qt/QtSettingsStore.h"
 
 using namespace quorvix;
 
@@ -61,7 +56,7 @@ QAction* FindAction(QMenu* menu, int command) {
 
 }  // namespace
 
-class CalculatorWindowTest : public QObject {
+class CalculatorWindowTest : public QObject, private test::DesktopProgramFixture {
     Q_OBJECT
 
 private slots:
@@ -110,13 +105,6 @@ private:
     QString helpLine() { return app_->window().helpLineText(); }
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<QtLocations> locations_;
-    std::unique_ptr<QtSettingsStore> store_;
-    MemoryPrompter prompter_;
-    MemoryFileDialogs fileDialogs_;
-    MemoryHelpViewer help_;
-    MemoryShell shell_;
-    std::unique_ptr<DesktopProgram> app_;
     std::unique_ptr<test::ModalGuard> guard_;
 };
 
@@ -128,20 +116,11 @@ void CalculatorWindowTest::init() {
 
 void CalculatorWindowTest::Start() {
     app_.reset();
-    const std::string dir = ToStdString(dir_->path());
-    locations_ = std::make_unique<QtLocations>(dir);
-    store_ = std::make_unique<QtSettingsStore>(dir);
     guard_ = std::make_unique<test::ModalGuard>();
-    app_ = std::make_unique<DesktopProgram>(
-        DesktopServices{prompter_, fileDialogs_, help_, shell_, *store_, *locations_, nullptr, {}, {}, kTrayWaitMs});
-    app_->Start(false);
-    QCoreApplication::processEvents();
+    StartProgram(dir_->path());
 }
 
-void CalculatorWindowTest::cleanup() {
-    app_.reset();
-    store_.reset();
-}
+void CalculatorWindowTest::cleanup() { StopProgram(); }
 
 void CalculatorWindowTest::enterEvaluatesThroughTheDisplay() {
     Type(QStringLiteral("2+3"));

@@ -5,43 +5,28 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/DesktopProgram.h"
 #include "calculator/CalculatorDialog.h"
 #include "platform/CommandIds.h"
 #include "userdefs/UserDefinitions.h"
 #include "gui/GuiTestSupport.h"
+#include "gui/calculator/DesktopProgramFixture.h"
 #include "gui/calculator/CalculatorWindow.h"
 #include "gui/calculator/DisplayEdit.h"
 #include "gui/calculator/SearchDialog.h"
 #include "gui/common/QtText.h"
 #include "gui/common/TwoLineList.h"
-#include "platform/FileDialogs.h"
-#include "platform/HelpViewer.h"
-#include "platform/MemoryPrompter.h"
-#include "platform/Shell.h"
-#include "platform/qt/QtLocations.h"
-#include "platform/qt/QtSettingsStore.h"
 
 using namespace quorvix;
 
-class SearchDialogTest : public QObject {
+class SearchDialogTest : public QObject, private test::DesktopProgramFixture {
     Q_OBJECT
 
 private slots:
     void init() {
         QVERIFY(dir_.isValid());
-        const std::string dir = ToStdString(dir_.path());
-        locations_ = std::make_unique<QtLocations>(dir);
-        store_ = std::make_unique<QtSettingsStore>(dir);
-        app_ = std::make_unique<DesktopProgram>(DesktopServices{
-            prompter_, fileDialogs_, help_, shell_, *store_, *locations_, nullptr, {}, {}, kTrayWaitMs});
-        app_->Start(false);
-        QCoreApplication::processEvents();
+        StartProgram(dir_.path());
     }
-    void cleanup() {
-        app_.reset();
-        store_.reset();
-    }
+    void cleanup() { StopProgram(); }
 
     void chosenEntryIsTypedAsItsMenuEntryTypesIt_data() {
         QTest::addColumn<QString>("query");
@@ -109,14 +94,7 @@ private slots:
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<QtLocations> locations_;
-    std::unique_ptr<QtSettingsStore> store_;
-    MemoryPrompter prompter_;
-    MemoryFileDialogs fileDialogs_;
-    MemoryHelpViewer help_;
-    MemoryShell shell_;
     test::ModalGuard guard_;
-    std::unique_ptr<DesktopProgram> app_;
 };
 
 QTEST_MAIN(SearchDialogTest)
