@@ -20,14 +20,30 @@ int EntryIndex(int command, int first, int count) {
 
 }  // namespace
 
+std::string ConversionCaption(std::string_view from, std::string_view to) {
+    std::string caption(from);
+    caption.append(kConversionArrow).append(to);
+    return caption;
+}
+
+std::string UserConstantCaption(const UserConstant& constant) {
+    std::string caption = constant.name;
+    if (!constant.unit.empty()) caption += " (" + constant.unit + ")";
+    return caption;
+}
+
+std::string MultiplyByText(double factor) {
+    std::string text = "*";
+    text += FormatInsertionValue(factor);
+    return text;
+}
+
 UserSubmenu BuildUserConstantsMenu(const std::vector<UserConstant>& constants) {
     UserSubmenu menu = StartSubmenu("User-defined constants", 36, kEditUserConstantsCommand,
                                     !constants.empty());
     for (std::size_t i = 0; i < constants.size(); ++i) {
-        const UserConstant& c = constants[i];
-        std::string text = c.name;
-        if (!c.unit.empty()) text += " (" + c.unit + ")";
-        menu.entries.push_back({text, kFirstUserConstantCommand + static_cast<int>(i)});
+        menu.entries.push_back(
+            {UserConstantCaption(constants[i]), kFirstUserConstantCommand + static_cast<int>(i)});
     }
     return menu;
 }
@@ -38,7 +54,8 @@ UserSubmenu BuildUserConversionsMenu(const ConversionList& list) {
         StartSubmenu("User-defined conversions", 3, kEditUserConversionsCommand, count > 0);
     for (int k = 0; k < count; ++k) {
         const UnitRecord& r = list.at(ConversionList::kFirstUserIndex + k);
-        menu.entries.push_back({r.name + " -> " + r.base, kFirstUserConversionCommand + k});
+        menu.entries.push_back(
+            {ConversionCaption(r.name, r.base), kFirstUserConversionCommand + k});
     }
     return menu;
 }
@@ -63,9 +80,7 @@ std::optional<UserMenuInsertion> UserMenuCommandInsertion(
     index = EntryIndex(command, kFirstUserConversionCommand, list.UserConversionCount());
     if (index >= 0) {
         const UnitRecord& r = list.at(ConversionList::kFirstUserIndex + index);
-        std::string text = "*";
-        text += FormatInsertionValue(r.factor);
-        return UserMenuInsertion{text, 0, {}};
+        return UserMenuInsertion{MultiplyByText(r.factor), 0, {}};
     }
     index = EntryIndex(command, kFirstUserFunctionCommand, static_cast<int>(functions.size()));
     if (index >= 0) {

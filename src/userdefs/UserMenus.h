@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/CommandIds.h"
@@ -26,6 +27,14 @@ struct UserSubmenu {
     int position = 0;
     std::vector<UserMenuEntry> entries;
 };
+
+// The entry texts the catalogue menus share with these: a conversion
+// "from -> to", a constant "name (unit)" (the name alone without a unit).
+inline constexpr std::string_view kConversionArrow = " -> ";
+std::string ConversionCaption(std::string_view from, std::string_view to);
+std::string UserConstantCaption(const UserConstant& constant);
+// What a conversion entry types: "*" and its factor.
+std::string MultiplyByText(double factor);
 
 UserSubmenu BuildUserConstantsMenu(const std::vector<UserConstant>& constants);
 UserSubmenu BuildUserConversionsMenu(const ConversionList& list);
