@@ -54,7 +54,7 @@ std::vector<SearchEntry> BuildSearchIndex(const std::vector<UserConstant>& const
     std::vector<SearchEntry> index;
     for (const FunctionInfo& row : FunctionCatalogue()) {
         const int command = kFirstFunctionCommand + static_cast<int>(&row - FunctionCatalogue().data());
-        index.push_back({SearchKind::Function, row.name + "(" + row.syntax + ")", row.description,
+        index.push_back({SearchKind::Function, CallSyntax(row), row.description,
                          command, {row.name + "()", 1, SyntaxLine(row.name, row)}});
     }
     for (int k = 0; k < kPhysicalConstantCount; ++k) {
@@ -106,7 +106,7 @@ std::vector<SearchEntry> BuildSearchIndex(const std::vector<UserConstant>& const
     for (std::size_t i = 0; i < functions.size(); ++i) {
         const UserFunction& f = functions[i];
         addUser(SearchKind::UserDefinedFunction, kFirstUserFunctionCommand + static_cast<int>(i),
-                f.name + "(" + f.syntax + ")", "User-defined function: " + f.expression);
+                CallSyntax(f), "User-defined function: " + f.expression);
     }
     return index;
 }

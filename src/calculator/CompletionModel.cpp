@@ -13,12 +13,6 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
-std::string CallSyntax(std::string_view name, std::string_view syntax) {
-    std::string text(name);
-    text.append("(").append(syntax).append(")");
-    return text;
-}
-
 bool ByName(const Completion& a, const Completion& b) {
     return UpperCaseAscii(a.name) < UpperCaseAscii(b.name);
 }
@@ -60,7 +54,7 @@ std::vector<Completion> CompletionsFor(std::string_view prefix, const Completion
     };
     auto addFunction = [&](const FunctionInfo& row, CompletionKind kind) {
         if (StartsWithIgnoringCase(row.name, prefix))
-            found.push_back({row.name, kind, CallSyntax(row.name, row.syntax), row.description});
+            found.push_back({row.name, kind, CallSyntax(row), row.description});
     };
     group([&] {
         for (const FunctionInfo& row : FunctionCatalogue()) addFunction(row, CompletionKind::Function);

@@ -86,7 +86,7 @@ std::optional<UserMenuInsertion> UserMenuCommandInsertion(
     if (index >= 0) {
         const UserFunction& f = functions[static_cast<std::size_t>(index)];
         std::string tip = "Syntax: ";
-        tip += f.name + "(" + f.syntax + ")";
+        tip += CallSyntax(f);
         return UserMenuInsertion{f.name + "()", 1, tip};
     }
     return std::nullopt;
