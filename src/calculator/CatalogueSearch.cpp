@@ -4,7 +4,6 @@
 #include "platform/CommandIds.h"
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
-#include "calculator/PopupHelp.h"
 #include "engine/TextRules.h"
 #include "units/InsertionFormat.h"
 #include "units/PhysicalConstants.h"
@@ -55,7 +54,7 @@ std::vector<SearchEntry> BuildSearchIndex(const std::vector<UserConstant>& const
     for (const FunctionInfo& row : FunctionCatalogue()) {
         const int command = kFirstFunctionCommand + static_cast<int>(&row - FunctionCatalogue().data());
         index.push_back({SearchKind::Function, CallSyntax(row), row.description,
-                         command, {row.name + "()", 1, SyntaxLine(row.name, row)}});
+                         command, FunctionInsertion(row)});
     }
     for (int k = 0; k < kPhysicalConstantCount; ++k) {
         const int command = kFirstConstantCommand + k;

@@ -69,6 +69,12 @@ UserSubmenu BuildUserFunctionsMenu(const std::vector<UserFunction>& functions) {
     return menu;
 }
 
+UserMenuInsertion FunctionInsertion(const FunctionInfo& row) {
+    std::string tip = "Syntax: ";
+    tip += CallSyntax(row);
+    return UserMenuInsertion{row.name + "()", 1, tip};
+}
+
 std::optional<UserMenuInsertion> UserMenuCommandInsertion(
     int command, const std::vector<UserConstant>& constants, const ConversionList& list,
     const std::vector<UserFunction>& functions) {
@@ -84,10 +90,7 @@ std::optional<UserMenuInsertion> UserMenuCommandInsertion(
     }
     index = EntryIndex(command, kFirstUserFunctionCommand, static_cast<int>(functions.size()));
     if (index >= 0) {
-        const UserFunction& f = functions[static_cast<std::size_t>(index)];
-        std::string tip = "Syntax: ";
-        tip += CallSyntax(f);
-        return UserMenuInsertion{f.name + "()", 1, tip};
+        return FunctionInsertion(functions[static_cast<std::size_t>(index)]);
     }
     return std::nullopt;
 }

@@ -49,6 +49,10 @@ struct UserMenuInsertion {
     std::string tip;  // help-line tip to show, empty for none
 };
 
+// What a function entry types: "Name()" with the caret between the
+// parentheses, and the function's syntax as the tip.
+UserMenuInsertion FunctionInsertion(const FunctionInfo& row);
+
 // The insertion of a user constant, conversion or function command, or
 // nothing when the command is not one of those entries.
 std::optional<UserMenuInsertion> UserMenuCommandInsertion(
