@@ -1,11 +1,8 @@
 #include "calculator/CatalogueMenus.h"
 
-#include <string_view>
-
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
 #include "calculator/PopupHelp.h"
-#include "units/InsertionFormat.h"
 #include "units/PhysicalConstants.h"
 #include "units/UnitCatalogue.h"
 
@@ -23,8 +20,6 @@ MenuItem GroupSubmenu(FunctionGroup group) {
     }
     return MenuItem::Submenu(info.caption, std::move(entries));
 }
-
-constexpr std::string_view kConversionArrow = " -> ";
 
 // A conversion entry "from -> to", spoken "from to to".
 MenuItem ConversionEntry(std::string caption, int command) {
@@ -50,10 +45,10 @@ MenuItems BuildConversionsMenu() {
     MenuItems metricToEnglish;
     for (int k = 0; k < kConversionsMenuRowCount; ++k) {
         const CatalogueRow& row = ConversionsMenuRowAt(k);
-        englishToMetric.push_back(ConversionEntry(
-            std::string(row.name) + " -> " + std::string(row.base), kFirstEnglishToMetricCommand + k));
-        metricToEnglish.push_back(ConversionEntry(
-            std::string(row.base) + " -> " + std::string(row.name), kFirstMetricToEnglishCommand + k));
+        englishToMetric.push_back(ConversionEntry(ConversionCaption(row.name, row.base),
+                                                  kFirstEnglishToMetricCommand + k));
+        metricToEnglish.push_back(ConversionEntry(ConversionCaption(row.base, row.name),
+                                                  kFirstMetricToEnglishCommand + k));
     }
     MenuItems menu;
     menu.push_back(MenuItem::Submenu("English to Metric", std::move(englishToMetric)));
@@ -109,9 +104,7 @@ std::optional<std::string> CatalogueInsertText(int command) {
         factor = 1.0 / ConversionsMenuRowAt(command - kFirstMetricToEnglishCommand).factor;
     else
         return std::nullopt;
-    std::string text = "*";
-    text += FormatInsertionValue(factor);
-    return text;
+    return MultiplyByText(factor);
 }
 
 void InsertFunction(const FunctionInfo& row, KeypadHost& host) {

@@ -4,7 +4,6 @@
 #include "platform/CommandIds.h"
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
-#include "calculator/PopupHelp.h"
 #include "engine/TextRules.h"
 #include "units/InsertionFormat.h"
 #include "units/PhysicalConstants.h"
@@ -14,12 +13,6 @@
 namespace quorvix {
 namespace {
 
-std::string Arrow(std::string_view from, std::string_view to) {
-    std::string text(from);
-    text.append(" -> ").append(to);
-    return text;
-}
-
 std::string OneEquals(std::string_view name, double factor, std::string_view base) {
     std::string text = "1 ";
     text.append(name).append(" = ").append(FormatInsertionValue(factor)).append(" ");
@@ -28,9 +21,7 @@ std::string OneEquals(std::string_view name, double factor, std::string_view bas
 }
 
 UserMenuInsertion MultiplyBy(double factor) {
-    std::string text = "*";
-    text += FormatInsertionValue(factor);
-    return UserMenuInsertion{text, 0, {}};
+    return UserMenuInsertion{MultiplyByText(factor), 0, {}};
 }
 
 std::string Quoted(const std::string& text) {
@@ -62,8 +53,8 @@ std::vector<SearchEntry> BuildSearchIndex(const std::vector<UserConstant>& const
     std::vector<SearchEntry> index;
     for (const FunctionInfo& row : FunctionCatalogue()) {
         const int command = kFirstFunctionCommand + static_cast<int>(&row - FunctionCatalogue().data());
-        index.push_back({SearchKind::Function, row.name + "(" + row.syntax + ")", row.description,
-                         command, {row.name + "()", 1, SyntaxLine(row.name, row)}});
+        index.push_back({SearchKind::Function, CallSyntax(row), row.description,
+                         command, FunctionInsertion(row)});
     }
     for (int k = 0; k < kPhysicalConstantCount; ++k) {
         const int command = kFirstConstantCommand + k;
@@ -73,15 +64,15 @@ std::vector<SearchEntry> BuildSearchIndex(const std::vector<UserConstant>& const
     }
     for (int k = 0; k < kConversionsMenuRowCount; ++k) {
         const CatalogueRow& row = ConversionsMenuRowAt(k);
-        index.push_back({SearchKind::Conversion, Arrow(row.name, row.base),
+        index.push_back({SearchKind::Conversion, ConversionCaption(row.name, row.base),
                          OneEquals(row.name, row.factor, row.base),
                          kFirstEnglishToMetricCommand + k, MultiplyBy(row.factor)});
-        index.push_back({SearchKind::Conversion, Arrow(row.base, row.name),
+        index.push_back({SearchKind::Conversion, ConversionCaption(row.base, row.name),
                          OneEquals(row.base, 1.0 / row.factor, row.name),
                          kFirstMetricToEnglishCommand + k, MultiplyBy(1.0 / row.factor)});
     }
     auto addRow = [&](const CatalogueRow& row) {
-        index.push_back({SearchKind::Conversion, Arrow(row.name, row.base),
+        index.push_back({SearchKind::Conversion, ConversionCaption(row.name, row.base),
                          OneEquals(row.name, row.factor, row.base), 0, MultiplyBy(row.factor)});
     };
     for (int k = 0; k < kCatalogueRowCount; ++k) addRow(CatalogueRowAt(k));
@@ -89,7 +80,7 @@ std::vector<SearchEntry> BuildSearchIndex(const std::vector<UserConstant>& const
     for (int k = 0; k < kCompoundAliasCount; ++k) {
         const CompoundAlias& alias = CompoundAliasAt(k);
         const std::string name(alias.name);
-        index.push_back({SearchKind::Conversion, Arrow(alias.name, alias.expansion),
+        index.push_back({SearchKind::Conversion, ConversionCaption(alias.name, alias.expansion),
                          name + " stands for " + std::string(alias.expansion) + " in CONVERT", 0,
                          {Quoted(name), 0, {}}});
     }
@@ -101,20 +92,20 @@ std::vector<SearchEntry> BuildSearchIndex(const std::vector<UserConstant>& const
     };
     for (std::size_t i = 0; i < constants.size(); ++i) {
         const UserConstant& c = constants[i];
-        std::string title = c.name;
-        if (!c.unit.empty()) title += " (" + c.unit + ")";
         addUser(SearchKind::UserDefinedConstant, kFirstUserConstantCommand + static_cast<int>(i),
-                std::move(title), std::string("User-defined constant ").append(FormatInsertionValue(c.value)));
+                UserConstantCaption(c),
+                std::string("User-defined constant ").append(FormatInsertionValue(c.value)));
     }
     for (int k = 0; k < list.UserConversionCount(); ++k) {
         const UnitRecord& r = list.at(ConversionList::kFirstUserIndex + k);
-        addUser(SearchKind::UserDefinedConversion, kFirstUserConversionCommand + k, Arrow(r.name, r.base),
+        addUser(SearchKind::UserDefinedConversion, kFirstUserConversionCommand + k,
+                ConversionCaption(r.name, r.base),
                 "User-defined conversion: " + OneEquals(r.name, r.factor, r.base));
     }
     for (std::size_t i = 0; i < functions.size(); ++i) {
         const UserFunction& f = functions[i];
         addUser(SearchKind::UserDefinedFunction, kFirstUserFunctionCommand + static_cast<int>(i),
-                f.name + "(" + f.syntax + ")", "User-defined function: " + f.expression);
+                CallSyntax(f), "User-defined function: " + f.expression);
     }
     return index;
 }

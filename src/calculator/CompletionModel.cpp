@@ -3,23 +3,14 @@
 #include <algorithm>
 
 #include "calculator/FunctionCatalogue.h"
+#include "calculator/NameCharacters.h"
 #include "engine/TextRules.h"
 
 namespace quorvix {
 namespace {
 
-bool IsNameChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
-
-std::string CallSyntax(std::string_view name, std::string_view syntax) {
-    std::string text(name);
-    text.append("(").append(syntax).append(")");
-    return text;
 }
 
 bool ByName(const Completion& a, const Completion& b) {
@@ -49,7 +40,7 @@ TypedName NameBeforeCaret(std::string_view line, int caret) {
     const auto end = static_cast<std::size_t>(std::clamp(caret, 0, static_cast<int>(line.size())));
     std::size_t start = end;
     while (start > 0 && IsNameChar(line[start - 1])) --start;
-    while (start < end && line[start] >= '0' && line[start] <= '9') ++start;
+    while (start < end && IsAsciiDigit(line[start])) ++start;
     return TypedName{static_cast<int>(start), std::string(line.substr(start, end - start))};
 }
 
@@ -63,7 +54,7 @@ std::vector<Completion> CompletionsFor(std::string_view prefix, const Completion
     };
     auto addFunction = [&](const FunctionInfo& row, CompletionKind kind) {
         if (StartsWithIgnoringCase(row.name, prefix))
-            found.push_back({row.name, kind, CallSyntax(row.name, row.syntax), row.description});
+            found.push_back({row.name, kind, CallSyntax(row), row.description});
     };
     group([&] {
         for (const FunctionInfo& row : FunctionCatalogue()) addFunction(row, CompletionKind::Function);

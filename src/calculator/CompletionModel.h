@@ -6,8 +6,9 @@
 // "Name()" with the caret between the parentheses, as the function keys and
 // menus insert it; any other name as itself.
 //
-// Toolkit-free: the display's pop-up and the terminal prompt's Tab both ask
-// CompletionsAt for the list and ApplyCompletion for the edited line.
+// Toolkit-free: the display's pop-up asks CompletionsAt for the list and
+// CompletionInsertion for what to type; the terminal prompt's Tab asks
+// CompletionsFor the word before the caret (NameBeforeCaret).
 
 #include <span>
 #include <string>

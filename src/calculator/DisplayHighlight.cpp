@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "calculator/NameCharacters.h"
 #include "engine/BuiltinNames.h"
 #include "engine/Evaluator.h"
 #include "engine/TextRules.h"
@@ -11,14 +12,9 @@ namespace quorvix {
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsNameStart(char c) { return IsLetter(c) || c == '_'; }
-bool IsNameChar(char c) { return IsNameStart(c) || IsDigit(c); }
-
 // The value of a digit of any base up to 36; 99 for no digit.
 int DigitValue(char c) {
-    if (IsDigit(c)) return c - '0';
+    if (IsAsciiDigit(c)) return c - '0';
     const char upper = UpperAscii(c);
     if (upper >= 'A' && upper <= 'Z') return upper - 'A' + 10;
     return 99;
@@ -52,7 +48,7 @@ public:
                 // A unit name or other string: its words are no names.
                 const std::size_t close = text_.find('"', i + 1);
                 i = close == std::string_view::npos ? text_.size() : close + 1;
-            } else if (IsDigit(c) || c == names_.decimalSeparator || c == '#') {
+            } else if (IsAsciiDigit(c) || c == names_.decimalSeparator || c == '#') {
                 i = ReadNumber(i);
             } else if (IsNameStart(c)) {
                 i = ReadName(i);
@@ -90,7 +86,7 @@ private:
     }
 
     std::size_t SkipDigits(std::size_t i) const {
-        while (i < text_.size() && IsDigit(text_[i])) ++i;
+        while (i < text_.size() && IsAsciiDigit(text_[i])) ++i;
         return i;
     }
 
@@ -115,7 +111,7 @@ private:
                 std::size_t exponent = end + 1;
                 if (exponent < text_.size() && (text_[exponent] == '+' || text_[exponent] == '-'))
                     ++exponent;
-                if (exponent < text_.size() && IsDigit(text_[exponent])) end = SkipDigits(exponent);
+                if (exponent < text_.size() && IsAsciiDigit(text_[exponent])) end = SkipDigits(exponent);
             }
             i = end;
         } else {
@@ -165,7 +161,7 @@ bool IsPlainNumberLine(std::string_view trimmed) {
     if (trimmed.empty()) return false;
     bool digit = false;
     for (const char c : trimmed) {
-        if (IsDigit(c)) {
+        if (IsAsciiDigit(c)) {
             digit = true;
         } else if (c != '.' && c != ',' && c != '-' && c != '+' && UpperAscii(c) != 'E') {
             return false;

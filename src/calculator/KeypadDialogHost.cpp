@@ -5,10 +5,10 @@
 namespace quorvix {
 
 KeypadDialogHost::KeypadDialogHost(CalculatorDialog& dialog, TipRotation& tips)
-    : dialog_(dialog), tips_(tips) {
+    : dialog_(dialog) {
     // Evaluations and CLR show the next tip from the same rotation as the
     // menu keys.
-    dialog_.SetTipRotation(&tips_);
+    dialog_.SetTipRotation(&tips);
     dialog_.display().SetTypingObserver(this);
 }
 

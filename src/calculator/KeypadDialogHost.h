@@ -64,7 +64,6 @@ private:
     void BeforeBackspace(int caret) override;
 
     CalculatorDialog& dialog_;
-    TipRotation& tips_;
     IdentifierTracker tracker_;
     CatalogueMenuOpener* menuOpener_ = nullptr;
     EvaluationRunner runner_ = [](const std::function<void()>& evaluate) { evaluate(); };

@@ -6,6 +6,7 @@
 #include "calculator/FunctionCatalogue.h"
 #include "calculator/KeypadHost.h"
 #include "calculator/KeypadKeys.h"
+#include "calculator/NameCharacters.h"
 #include "engine/TextRules.h"
 #include "platform/HelpViewer.h"
 
@@ -13,10 +14,6 @@ namespace quorvix {
 
 namespace {
 constexpr int kMaxLineRead = 1000;
-
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
 
 // The caret's line without its line break.
 std::string CaretLineText(const CalculatorDisplay& display) {
@@ -76,10 +73,10 @@ std::optional<std::string> IdentifierTracker::BeforeCharacter(char c,
                                                               const CalculatorDisplay& display) {
     const int caret = std::min(display.SelectionStart(), display.SelectionEnd());
     if (!tracking()) {
-        if (IsLetter(c) || c == '_') start_ = caret;
+        if (IsNameStart(c)) start_ = caret;
         return std::nullopt;
     }
-    if (IsWordChar(c)) return std::nullopt;
+    if (IsNameChar(c)) return std::nullopt;
     const int n = caret - start_;
     if (n < 0 || n > kMaxIdentifierLength) return std::nullopt;  // keep tracking
     const std::string text = display.Text();
@@ -125,10 +122,10 @@ std::string HelpKeywordAtCaret(const CalculatorDisplay& display) {
     const int column = std::clamp(display.CaretPosition() - lineStart, 0, length);
     int begin = column;
     int end = column;
-    while (begin > 0 && IsWordChar(line[static_cast<std::size_t>(begin - 1)])) --begin;
-    while (end < length && IsWordChar(line[static_cast<std::size_t>(end)])) ++end;
+    while (begin > 0 && IsNameChar(line[static_cast<std::size_t>(begin - 1)])) --begin;
+    while (end < length && IsNameChar(line[static_cast<std::size_t>(end)])) ++end;
     if (begin == end) return {};
-    if (IsDigit(line[static_cast<std::size_t>(begin)])) return {};
+    if (IsAsciiDigit(line[static_cast<std::size_t>(begin)])) return {};
     return line.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
 }
 

@@ -160,7 +160,7 @@ MenuItems BuildHelpMenu() {
 }
 
 // The search first, then the three catalogue menus.
-MenuItems BuildFunctionsMenu(const UserDefinitions& userDefinitions) {
+MenuItems BuildMenuBarFunctionsMenu(const UserDefinitions& userDefinitions) {
     MenuItem search = WithShortcut(MenuItem::Entry("&Search...", kCmdSearchCatalogue), "Ctrl+K");
     search.description = "Find a function, constant or conversion by its name or its help";
     MenuItems menu{std::move(search), MenuItem::Separator()};
@@ -173,7 +173,7 @@ MenuItems BuildWindowMenuBar(const Settings& settings, const UserDefinitions& us
     return {
         MenuItem::Submenu("&Options", BuildOptionsMenu(settings)),
         MenuItem::Submenu("&Commands", BuildCommandsMenu()),
-        MenuItem::Submenu("&Functions", BuildFunctionsMenu(userDefinitions)),
+        MenuItem::Submenu("&Functions", BuildMenuBarFunctionsMenu(userDefinitions)),
         MenuItem::Submenu("&Help", BuildHelpMenu()),
     };
 }

@@ -20,7 +20,7 @@ MenuItems BuildCommandsMenu();
 MenuItems BuildCatalogueMenusWithUserEntries(const UserDefinitions& userDefinitions);
 // The menu bar's "&Functions": "&Search..." (Ctrl+K), a separator, then the
 // three catalogue menus.
-MenuItems BuildFunctionsMenu(const UserDefinitions& userDefinitions);
+MenuItems BuildMenuBarFunctionsMenu(const UserDefinitions& userDefinitions);
 MenuItems BuildHelpMenu();
 
 // The command of the enabled entry (searched through the submenus) whose

@@ -16,11 +16,8 @@ std::string Environment(const char* name) {
     return value ? std::string(value) : std::string();
 }
 
-}  // namespace
-
-std::string CleanPath(std::string_view path) {
-    if (path.empty()) return {};
-    const bool absolute = path.front() == '/';
+// The parts of a path between its '/', without empty and "." parts.
+std::vector<std::string_view> PathParts(std::string_view path) {
     std::vector<std::string_view> parts;
     std::size_t i = 0;
     while (i < path.size()) {
@@ -28,7 +25,18 @@ std::string CleanPath(std::string_view path) {
         if (j == std::string_view::npos) j = path.size();
         const std::string_view part = path.substr(i, j - i);
         i = j + 1;
-        if (part.empty() || part == ".") continue;
+        if (!part.empty() && part != ".") parts.push_back(part);
+    }
+    return parts;
+}
+
+}  // namespace
+
+std::string CleanPath(std::string_view path) {
+    if (path.empty()) return {};
+    const bool absolute = path.front() == '/';
+    std::vector<std::string_view> parts;
+    for (const std::string_view part : PathParts(path)) {
         if (part == "..") {
             if (!parts.empty() && parts.back() != "..")
                 parts.pop_back();
@@ -61,13 +69,7 @@ std::string AbsolutePath(std::string_view path) {
     joined += '/';
     joined += path;
     std::string out;
-    std::size_t i = 0;
-    while (i < joined.size()) {
-        std::size_t j = joined.find('/', i);
-        if (j == std::string::npos) j = joined.size();
-        const std::string_view part = std::string_view(joined).substr(i, j - i);
-        i = j + 1;
-        if (part.empty() || part == ".") continue;
+    for (const std::string_view part : PathParts(joined)) {
         out += '/';
         out += part;
     }

@@ -12,7 +12,7 @@ std::string UnitConverter::CannotConvertMessage(const std::string& failure) {
     std::string message = kCannotConvert;
     if (failure.empty()) return message;
     std::string sentence = failure;
-    if (sentence.front() >= 'a' && sentence.front() <= 'z') sentence.front() -= 'a' - 'A';
+    sentence.front() = UpperAscii(sentence.front());
     return message + "\n" + sentence + ".";
 }
 

@@ -19,4 +19,9 @@ struct FunctionInfo {
     bool operator==(const FunctionInfo&) const = default;
 };
 
+// How a call is written in help: "Name(arguments)".
+inline std::string CallSyntax(const FunctionInfo& row) {
+    return row.name + "(" + row.syntax + ")";
+}
+
 }  // namespace quorvix

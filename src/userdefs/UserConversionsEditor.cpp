@@ -2,6 +2,7 @@
 
 #include "engine/TextRules.h"
 #include "platform/NumberField.h"
+#include "userdefs/UserMenus.h"
 #include "userdefs/UserRecords.h"
 
 namespace quorvix {
@@ -18,7 +19,7 @@ UserConversionsEditor::UserConversionsEditor(ConversionList& list, UnitConversio
 }
 
 std::string UserConversionsEditor::LineText(const std::string& from, const std::string& to) {
-    return from + " -> " + to;
+    return ConversionCaption(from, to);
 }
 
 void UserConversionsEditor::ShowFields() {

@@ -20,14 +20,30 @@ int EntryIndex(int command, int first, int count) {
 
 }  // namespace
 
+std::string ConversionCaption(std::string_view from, std::string_view to) {
+    std::string caption(from);
+    caption.append(kConversionArrow).append(to);
+    return caption;
+}
+
+std::string UserConstantCaption(const UserConstant& constant) {
+    std::string caption = constant.name;
+    if (!constant.unit.empty()) caption += " (" + constant.unit + ")";
+    return caption;
+}
+
+std::string MultiplyByText(double factor) {
+    std::string text = "*";
+    text += FormatInsertionValue(factor);
+    return text;
+}
+
 UserSubmenu BuildUserConstantsMenu(const std::vector<UserConstant>& constants) {
     UserSubmenu menu = StartSubmenu("User-defined constants", 36, kEditUserConstantsCommand,
                                     !constants.empty());
     for (std::size_t i = 0; i < constants.size(); ++i) {
-        const UserConstant& c = constants[i];
-        std::string text = c.name;
-        if (!c.unit.empty()) text += " (" + c.unit + ")";
-        menu.entries.push_back({text, kFirstUserConstantCommand + static_cast<int>(i)});
+        menu.entries.push_back(
+            {UserConstantCaption(constants[i]), kFirstUserConstantCommand + static_cast<int>(i)});
     }
     return menu;
 }
@@ -38,7 +54,8 @@ UserSubmenu BuildUserConversionsMenu(const ConversionList& list) {
         StartSubmenu("User-defined conversions", 3, kEditUserConversionsCommand, count > 0);
     for (int k = 0; k < count; ++k) {
         const UnitRecord& r = list.at(ConversionList::kFirstUserIndex + k);
-        menu.entries.push_back({r.name + " -> " + r.base, kFirstUserConversionCommand + k});
+        menu.entries.push_back(
+            {ConversionCaption(r.name, r.base), kFirstUserConversionCommand + k});
     }
     return menu;
 }
@@ -52,6 +69,12 @@ UserSubmenu BuildUserFunctionsMenu(const std::vector<UserFunction>& functions) {
     return menu;
 }
 
+UserMenuInsertion FunctionInsertion(const FunctionInfo& row) {
+    std::string tip = "Syntax: ";
+    tip += CallSyntax(row);
+    return UserMenuInsertion{row.name + "()", 1, tip};
+}
+
 std::optional<UserMenuInsertion> UserMenuCommandInsertion(
     int command, const std::vector<UserConstant>& constants, const ConversionList& list,
     const std::vector<UserFunction>& functions) {
@@ -63,16 +86,11 @@ std::optional<UserMenuInsertion> UserMenuCommandInsertion(
     index = EntryIndex(command, kFirstUserConversionCommand, list.UserConversionCount());
     if (index >= 0) {
         const UnitRecord& r = list.at(ConversionList::kFirstUserIndex + index);
-        std::string text = "*";
-        text += FormatInsertionValue(r.factor);
-        return UserMenuInsertion{text, 0, {}};
+        return UserMenuInsertion{MultiplyByText(r.factor), 0, {}};
     }
     index = EntryIndex(command, kFirstUserFunctionCommand, static_cast<int>(functions.size()));
     if (index >= 0) {
-        const UserFunction& f = functions[static_cast<std::size_t>(index)];
-        std::string tip = "Syntax: ";
-        tip += f.name + "(" + f.syntax + ")";
-        return UserMenuInsertion{f.name + "()", 1, tip};
+        return FunctionInsertion(functions[static_cast<std::size_t>(index)]);
     }
     return std::nullopt;
 }

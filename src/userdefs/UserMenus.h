@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/CommandIds.h"
@@ -27,6 +28,14 @@ struct UserSubmenu {
     std::vector<UserMenuEntry> entries;
 };
 
+// The entry texts the catalogue menus share with these: a conversion
+// "from -> to", a constant "name (unit)" (the name alone without a unit).
+inline constexpr std::string_view kConversionArrow = " -> ";
+std::string ConversionCaption(std::string_view from, std::string_view to);
+std::string UserConstantCaption(const UserConstant& constant);
+// What a conversion entry types: "*" and its factor.
+std::string MultiplyByText(double factor);
+
 UserSubmenu BuildUserConstantsMenu(const std::vector<UserConstant>& constants);
 UserSubmenu BuildUserConversionsMenu(const ConversionList& list);
 UserSubmenu BuildUserFunctionsMenu(const std::vector<UserFunction>& functions);
@@ -39,6 +48,10 @@ struct UserMenuInsertion {
     int caretBackFromEnd = 0;
     std::string tip;  // help-line tip to show, empty for none
 };
+
+// What a function entry types: "Name()" with the caret between the
+// parentheses, and the function's syntax as the tip.
+UserMenuInsertion FunctionInsertion(const FunctionInfo& row);
 
 // The insertion of a user constant, conversion or function command, or
 // nothing when the command is not one of those entries.
